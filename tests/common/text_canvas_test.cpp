@@ -1,0 +1,52 @@
+#include "common/text_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace r8 {
+namespace {
+
+// Every character is 10 units wide.
+struct RecordingCanvas : TextCanvas {
+  int TextWidth(std::string_view t) override { return static_cast<int>(t.size()) * 10; }
+  void DrawText(int x, int y, std::string_view t) override {
+    calls.push_back({x, y, std::string(t)});
+  }
+  struct Call {
+    int x, y;
+    std::string text;
+    bool operator==(const Call&) const = default;
+  };
+  std::vector<Call> calls;
+};
+
+TEST(TextOut, AlignsOnTheReferencePoint) {
+  RecordingCanvas c;
+  TextOutAligned(c, 100, 5, "abcd", 'C');
+  TextOutAligned(c, 100, 5, "abcd", 'R');
+  TextOutAligned(c, 100, 5, "abcd", 'L');
+  TextOutAligned(c, 100, 5, "abcd", 'x');
+  EXPECT_EQ(c.calls, (std::vector<RecordingCanvas::Call>{
+                         {80, 5, "abcd"}, {60, 5, "abcd"}, {100, 5, "abcd"}, {100, 5, "abcd"}}));
+}
+
+TEST(TextOut, TabbedPiecesGoToTheirStops) {
+  RecordingCanvas c;
+  TextOutTabbed(c, {2, 7, 500, 20}, "1430\tBBC\t 9580.00\tEu", "LRC", {50, 200, 300});
+  EXPECT_EQ(c.calls, (std::vector<RecordingCanvas::Call>{
+                         {2, 7, "1430"}, {50, 7, "BBC"}, {120, 7, " 9580.00"}, {290, 7, "Eu"}}));
+}
+
+TEST(TextOut, PiecesBeyondTheTabStopsAreNotDrawn) {
+  RecordingCanvas c;
+  TextOutTabbed(c, {0, 0, 100, 10}, "a\tb\tc\td", "", {10});
+  EXPECT_EQ(c.calls, (std::vector<RecordingCanvas::Call>{{0, 0, "a"}, {10, 0, "b"}}));
+  c.calls.clear();
+  TextOutTabbed(c, {0, 0, 100, 10}, "", "", {});
+  EXPECT_EQ(c.calls, (std::vector<RecordingCanvas::Call>{{0, 0, ""}}));
+}
+
+}  // namespace
+}  // namespace r8
