@@ -1,0 +1,2 @@
+// Compiled with the core's include paths only; the build must fail right here.
+#include <QObject>
