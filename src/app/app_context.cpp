@@ -4,9 +4,13 @@
 
 namespace r8 {
 
-AppContext::AppContext(Clock& clock, UserPrompts& prompts,
+AppContext::AppContext(Clock& clock, UserPrompts& prompts, SerialPort& port,
                        const std::filesystem::path& settings_file)
-    : clock_(clock), prompts_(prompts), profile_(FindFileNoCase(settings_file)) {}
+    : clock_(clock),
+      prompts_(prompts),
+      profile_(FindFileNoCase(settings_file)),
+      link_(port, clock, prompts, settings_, radio_),
+      control_(link_, radio_, settings_, clock) {}
 
 bool AppContext::LoadSettings() {
   settings_ = Settings{};

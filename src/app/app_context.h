@@ -9,13 +9,17 @@
 #include "app/settings.h"
 #include "common/clock.h"
 #include "common/user_prompts.h"
+#include "radio/radio_link.h"
+#include "radio/radio_protocol.h"
+#include "radio/radio_state.h"
+#include "radio/serial_port.h"
 
 namespace r8 {
 
 class AppContext {
  public:
   // settings_file is looked up without regard to case in its folder.
-  AppContext(Clock& clock, UserPrompts& prompts,
+  AppContext(Clock& clock, UserPrompts& prompts, SerialPort& port,
              const std::filesystem::path& settings_file = std::filesystem::path(kSettingsFileName));
   AppContext(const AppContext&) = delete;
   AppContext& operator=(const AppContext&) = delete;
@@ -25,6 +29,9 @@ class AppContext {
   ProfileFile& profile() { return profile_; }
   Settings& settings() { return settings_; }
   const Settings& settings() const { return settings_; }
+  RadioState& radio() { return radio_; }
+  RadioLink& link() { return link_; }
+  RadioControl& control() { return control_; }
 
   // Built-in defaults, then section "OPTIONS" when the settings file exists. Returns whether it
   // existed (a first start otherwise).
@@ -42,6 +49,9 @@ class AppContext {
   ProfileFile profile_;
   Settings settings_;
   bool settings_file_existed_ = false;
+  RadioState radio_;
+  RadioLink link_;
+  RadioControl control_;
 };
 
 }  // namespace r8

@@ -40,7 +40,8 @@ TEST(Settings, NoFileKeepsTheBuiltInDefaultsAndAnEmptyFileGivesTheKeyDefaults) {
 TEST(Settings, FindsTheFileWhateverItsLetterCase) {
   TestContext t;
   WriteBytes(t.dir() / "tarvelin.ini", "[options]\nradio=3\n");
-  AppContext other(t.clock(), t.prompts(), t.settings_path());
+  testing::ScriptedSerialPort port;
+  AppContext other(t.clock(), t.prompts(), port, t.settings_path());
   EXPECT_TRUE(other.LoadSettings());
   EXPECT_EQ(other.settings().RadioModel, 3);
 }

@@ -4,13 +4,14 @@
 #include "app/app_context.h"
 #include "support/fake_clock.h"
 #include "support/scripted_prompts.h"
+#include "support/scripted_serial_port.h"
 #include "support/temp_dir.h"
 
 namespace r8::testing {
 
 class TestContext {
  public:
-  TestContext() : ctx_(clock_, prompts_, dir_ / std::string(kSettingsFileName)) {}
+  TestContext() : ctx_(clock_, prompts_, port_, dir_ / std::string(kSettingsFileName)) {}
 
   AppContext& ctx() { return ctx_; }
   FakeClock& clock() { return clock_; }
@@ -22,6 +23,7 @@ class TestContext {
   TempDir dir_;
   FakeClock clock_;
   ScriptedPrompts prompts_;
+  ScriptedSerialPort port_;
   AppContext ctx_;
 };
 

@@ -1,0 +1,33 @@
+#include "app/command_line.h"
+
+#include "radio/radio_model.h"
+
+namespace r8 {
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLine cl;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--emulate") {
+      cl.emulate = true;
+      if (i + 1 < args.size()) {
+        if (auto m = ModelFromName(args[i + 1])) {
+          cl.emulate_model = *m;
+          ++i;
+        }
+      }
+    } else if (a.rfind("--emulate=", 0) == 0) {
+      cl.emulate = true;
+      if (auto m = ModelFromName(a.substr(10))) {
+        cl.emulate_model = *m;
+      } else {
+        cl.unknown.push_back(a);
+      }
+    } else {
+      cl.unknown.push_back(a);
+    }
+  }
+  return cl;
+}
+
+}  // namespace r8

@@ -1,0 +1,19 @@
+// The program's command-line options.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace r8 {
+
+struct CommandLine {
+  // --emulate [R8|R8A|R8B]: every port is the built-in emulated receiver for this run.
+  bool emulate = false;
+  std::optional<int> emulate_model;
+  std::vector<std::string> unknown;  // options the program does not know, reported to the user
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+}  // namespace r8

@@ -1,0 +1,149 @@
+#include "radio/radio_link.h"
+
+#include "radio/radio_model.h"
+
+namespace r8 {
+
+RadioLink::RadioLink(SerialPort& port, Clock& clock, UserPrompts& prompts, const Settings& settings,
+                     const RadioState& radio)
+    : port_(port), clock_(clock), prompts_(prompts), settings_(settings), radio_(radio) {}
+
+std::string RadioLink::CommPortName() const {
+  return ("COM" + std::to_string(settings_.CommPort)).substr(0, 5);
+}
+
+void RadioLink::CommOpen() {
+  const std::string name = CommPortName();
+  if (port_.IsOpen()) CommClose();
+  if (!port_.Open(name)) {
+    port_error_ = 1;
+    return;
+  }
+  if (!CommDSR() && !settings_.IgnoreDSR) {
+    port_error_ = 1;  // the receiver is off or unplugged; the port stays open until closed
+    return;
+  }
+  port_error_ = 0;
+  if (!port_.SetQueueSizes(kQueueSize, kQueueSize)) {
+    port_error_ = 1;
+    return;
+  }
+  port_.Purge();
+  CommConfigure(true);
+}
+
+bool RadioLink::CommConfigure(bool apply_flow_control) {
+  if (!port_.IsOpen()) return false;
+  PortTimeouts timeouts;
+  timeouts.read_total_ms = static_cast<std::uint32_t>(settings_.RxPace);
+  LineSettings line;
+  const bool r8 = settings_.RadioModel == kModelR8;
+  if (r8) {
+    line.data_bits = 7;
+    line.parity = Parity::kEven;
+  }
+  if (apply_flow_control) {
+    if (r8) {
+      line.parity_check = true;
+      line.cts_output_flow = true;
+      line.dsr_output_flow = true;
+      line.dtr_handshake = true;
+      line.rts_toggle = true;
+      timeouts.write_multiplier_ms = static_cast<std::uint32_t>(settings_.TxPace);
+      timeouts.write_constant_ms = static_cast<std::uint32_t>(settings_.RxPace);
+    }
+    line.dtr_on = true;
+  }
+  if (!port_.Configure(line) || !port_.SetTimeouts(timeouts)) {
+    port_error_ = 1;
+    return false;
+  }
+  return true;
+}
+
+void RadioLink::CommClose() {
+  CommConfigure(true);
+  port_.Close();
+  port_error_ = 1;
+}
+
+int RadioLink::CommWrite(std::string_view text) {
+  port_.ClearBreak();
+  int errors = kLineErrorNone;
+  if (settings_.RadioModel == kModelR8) {
+    // The R8 needs a pause before every character it is sent.
+    for (char c : text) {
+      PaceDelay(static_cast<std::uint32_t>(settings_.TxPace));
+      port_.Write(std::string_view(&c, 1));
+    }
+  } else {
+    errors = port_.Write(text);
+  }
+  port_.FlushOutput();
+  return errors;
+}
+
+CommReadResult RadioLink::CommRead(std::size_t count) {
+  // While the receiver scans by itself it sends on its own; waiting would only lose lines.
+  if (radio_.ScanState != 2) PaceDelay(static_cast<std::uint32_t>(settings_.RxPace));
+  CommReadResult r;
+  r.reply.assign(count, ' ');
+  port_.ClearBreak();
+  ReadResult read = port_.Read(count);
+  if (!read.ok) {
+    r.reply.clear();
+    r.errors = read.errors != kLineErrorNone ? read.errors : kLineErrorIo;
+  } else {
+    r.reply = read.bytes.substr(0, count);
+    r.bytes_read = r.reply.size();
+    r.errors = read.errors;
+  }
+  port_.Purge();
+  return r;
+}
+
+TransactResult RadioLink::RadioTransact(std::string_view text, std::size_t expected_length) {
+  TransactResult result;
+  if (!port_.IsOpen() || port_error_ == 1) return result;
+  result.sent = true;
+  const bool busy = !scan_active;
+  if (busy) prompts_.BusyCursor(true);
+  int attempts = 0;
+  bool success = false;
+  do {
+    result.errors = CommWrite(text);
+    if (expected_length == 0) {
+      success = true;
+      break;
+    }
+    CommReadResult read = CommRead(expected_length);
+    result.reply = std::move(read.reply);
+    result.bytes_read = read.bytes_read;
+    result.errors |= read.errors;
+    success = read.bytes_read == expected_length && read.errors == kLineErrorNone &&
+              result.reply.back() == '\n';
+    ++attempts;
+    if (!success) {
+      // Two blank lines bring the receiver's command parser back to the start of a command.
+      for (int i = 0; i < 2; ++i) {
+        CommWrite(" \r");
+        CommRead(1);
+      }
+    }
+  } while (!success && attempts < kAttempts);
+  if (!success) {
+    result.reply.assign(kFailedReplyLength, ' ');
+    if (radio_.PowerOn) prompts_.Beep(BeepKind::kExclamation);
+  }
+  result.ok = success;
+  if (busy) prompts_.BusyCursor(false);
+  return result;
+}
+
+bool RadioLink::CommDSR() { return port_.IsOpen() && port_.Modem().dsr; }
+
+bool RadioLink::CommCarrier() { return port_.IsOpen() && port_.Modem().carrier; }
+
+std::size_t RadioLink::InputQueueCount() { return port_.IsOpen() ? port_.InputQueueCount() : 0; }
+
+}  // namespace r8

@@ -1,0 +1,71 @@
+// The transport: the one serial port to the receiver, paced writes, fixed-length replies and
+// transactions with resynchronisation and retries.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/settings.h"
+#include "common/clock.h"
+#include "common/user_prompts.h"
+#include "radio/radio_state.h"
+#include "radio/serial_port.h"
+
+namespace r8 {
+
+struct CommReadResult {
+  std::string reply;
+  std::size_t bytes_read = 0;
+  int errors = kLineErrorNone;
+};
+
+struct TransactResult {
+  std::string reply;
+  // Bytes that arrived in answer to the command (the resynchronisation reads are not counted).
+  std::size_t bytes_read = 0;
+  int errors = kLineErrorNone;
+  bool sent = false;  // false when the port was unusable and nothing went out
+  bool ok = false;    // the expected reply arrived, ending in a line feed
+};
+
+inline constexpr std::size_t kQueueSize = 256;
+inline constexpr int kAttempts = 3;
+inline constexpr std::size_t kFailedReplyLength = 37;
+
+class RadioLink {
+ public:
+  RadioLink(SerialPort& port, Clock& clock, UserPrompts& prompts, const Settings& settings,
+            const RadioState& radio);
+
+  std::string CommPortName() const;
+  void CommOpen();
+  // Applies line settings and timeouts for the model; returns false (PortError 1) on failure.
+  bool CommConfigure(bool apply_flow_control);
+  void CommClose();
+  int CommWrite(std::string_view text);
+  CommReadResult CommRead(std::size_t count);
+  TransactResult RadioTransact(std::string_view text, std::size_t expected_length);
+  bool CommDSR();
+  bool CommCarrier();
+  void PaceDelay(std::uint32_t ms) { DelayMs(clock_, ms); }
+  std::size_t InputQueueCount();
+
+  // 1 while the port is closed or unusable: every transaction is then skipped.
+  int PortError() const { return port_error_; }
+  bool port_open() const { return port_.IsOpen(); }
+  int model() const { return settings_.RadioModel; }
+
+  // Set while a faceplate or list scan runs: transactions then leave the cursor alone.
+  bool scan_active = false;
+
+ private:
+  SerialPort& port_;
+  Clock& clock_;
+  UserPrompts& prompts_;
+  const Settings& settings_;
+  const RadioState& radio_;
+  int port_error_ = 1;
+};
+
+}  // namespace r8
