@@ -47,6 +47,8 @@ class ScriptedSerialPort : public SerialPort {
     if (!answers.empty()) {
       r.bytes = answers.front().substr(0, count);
       answers.pop_front();
+    } else if (acknowledge && count > 0) {
+      r.bytes = std::string(count - 1, '\r') + '\n';
     }
     return r;
   }
@@ -60,6 +62,8 @@ class ScriptedSerialPort : public SerialPort {
   ModemLines modem{true, false};
   std::size_t input_queue = 0;
   std::deque<std::string> answers;
+  // With no scripted answer left, answer every read with a well-formed acknowledgement.
+  bool acknowledge = false;
 
   std::vector<std::string> opened;
   std::vector<std::string> writes;

@@ -1,0 +1,435 @@
+#include "radio/radio_protocol.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "radio/radio_model.h"
+#include "support/fake_clock.h"
+#include "support/scripted_prompts.h"
+#include "support/scripted_serial_port.h"
+
+namespace r8 {
+namespace {
+
+using testing::FakeClock;
+using testing::ScriptedPrompts;
+using testing::ScriptedSerialPort;
+
+// The exact bytes each operation puts on the line, with every exchange acknowledged.
+class ProtocolBytes : public ::testing::Test {
+ protected:
+  void Use(int model) {
+    settings.RadioModel = model;
+    settings.CommPort = 1;
+    link.CommOpen();
+    port.acknowledge = true;
+    port.writes.clear();
+    port.reads.clear();
+    notified = 0;
+    control.on_update_display = [this] { ++notified; };
+  }
+  // Writes joined, so the R8's one-byte-at-a-time writes read as whole commands.
+  std::string Sent() const { return port.written; }
+  void Clear() {
+    port.written.clear();
+    port.writes.clear();
+    port.reads.clear();
+  }
+
+  ScriptedSerialPort port;
+  FakeClock clock;
+  ScriptedPrompts prompts;
+  Settings settings;
+  RadioState radio;
+  RadioLink link{port, clock, prompts, settings, radio};
+  RadioControl control{link, radio, settings, clock};
+  int notified = 0;
+};
+
+TEST_F(ProtocolBytes, TuningOnEachModel) {
+  Use(kModelR8);
+  radio.RadioFreq = 9580;
+  radio.Antenna = kAntenna1;
+  control.TuneRadio();
+  EXPECT_EQ(Sent(), "F0958000");
+  EXPECT_EQ(port.reads, (std::vector<std::size_t>{2}));
+
+  Use(kModelR8A);
+  Clear();
+  control.TuneRadio();
+  EXPECT_EQ(Sent(), "F0958000\r");
+}
+
+TEST_F(ProtocolBytes, VhfTuningSelectsAntennaCFirst) {
+  Use(kModelR8A);
+  radio.Antenna = kAntenna1;
+  radio.RadioFreq = 118000;
+  Clear();
+  control.TuneRadio();
+  EXPECT_EQ(Sent(), "AC\rF1180000\r");
+  EXPECT_EQ(radio.Antenna, kAntennaC);
+  Clear();
+  control.TuneRadio();  // already on C: no antenna command
+  EXPECT_EQ(Sent(), "F1180000\r");
+}
+
+TEST_F(ProtocolBytes, ThirtyMegahertzIsStillHf) {
+  Use(kModelR8A);
+  radio.Antenna = kAntenna1;
+  radio.RadioFreq = 30000;
+  Clear();
+  control.TuneRadio();
+  EXPECT_EQ(Sent(), "F3000000\r");
+  radio.RadioFreq = 30000.01;
+  Clear();
+  control.TuneRadio();
+  EXPECT_EQ(Sent(), "AC\rF0300000\r");
+}
+
+TEST_F(ProtocolBytes, AlternateBandSwapsTheAntenna) {
+  Use(kModelR8A);
+  settings.primary_antenna = 1;
+  settings.ex_freq_enabled = true;
+  settings.ex_freq1 = 5000;
+  settings.ex_freq2 = 7000;
+  radio.Antenna = kAntenna1;
+  radio.RadioFreq = 6000;
+  Clear();
+  control.TuneRadio();
+  EXPECT_EQ(Sent(), "A2\rF0600000\r");
+  radio.RadioFreq = 8000;
+  Clear();
+  control.TuneRadio();
+  EXPECT_EQ(Sent(), "A1\rF0800000\r");
+  // Disabled, the band is ignored.
+  settings.ex_freq_enabled = false;
+  radio.RadioFreq = 6000;
+  Clear();
+  control.TuneRadio();
+  EXPECT_EQ(Sent(), "F0600000\r");
+}
+
+TEST_F(ProtocolBytes, TuningAddsTheOffsetAndClearsTheAEqualsBLamp) {
+  Use(kModelR8A);
+  settings.primary_antenna = 2;
+  radio.Antenna = kAntenna2;
+  radio.RadioFreq = 9580;
+  radio.FreqOffset = -2.21;
+  radio.VFOEqLamp = true;
+  Clear();
+  control.TuneRadio();
+  EXPECT_EQ(Sent(), "F0957779\r");
+  EXPECT_FALSE(radio.VFOEqLamp);
+}
+
+TEST_F(ProtocolBytes, FrequenciesBeyondSevenDigitsAreNotSent) {
+  Use(kModelR8A);
+  radio.Antenna = kAntennaC;
+  for (double f : {1e7, -5.0, std::nan("")}) {
+    radio.RadioFreq = f;
+    radio.FreqOffset = 0;
+    Clear();
+    control.TuneRadio();
+    EXPECT_EQ(Sent().find('F'), std::string::npos) << f;
+  }
+}
+
+TEST_F(ProtocolBytes, EveryFrontPanelCommandAndItsReplyLength) {
+  struct Case {
+    int id;
+    std::function<void(RadioState&)> set;
+    const char* text;
+  };
+  const Case cases[] = {
+      {kCmdTape, [](RadioState& r) { r.Tape = false; }, "TO\r"},
+      {kCmdTape, [](RadioState& r) { r.Tape = true; }, "TF\r"},
+      {kCmdMemoryMode, [](RadioState& r) { r.MemoryMode = 1; }, "C\r"},
+      {kCmdMemoryMode, [](RadioState& r) { r.MemoryMode = 2; }, "F\r"},
+      {kCmdNoiseBlanker, [](RadioState& r) { r.NoiseBlanker = 0; }, "BF\r"},
+      {kCmdNoiseBlanker, [](RadioState& r) { r.NoiseBlanker = 1; }, "BN\r"},
+      {kCmdNoiseBlanker, [](RadioState& r) { r.NoiseBlanker = 2; }, "BW\r"},
+      {kCmdNotch, [](RadioState& r) { r.Notch = 1; }, "NO\r"},
+      {kCmdNotch, [](RadioState& r) { r.Notch = 2; }, "NF\r"},
+      {kCmdVfo, [](RadioState& r) { r.VFO = 1; }, "VB\r"},
+      {kCmdVfo, [](RadioState& r) { r.VFO = 2; }, "VA\r"},
+      {kCmdVfoAEqualsB, [](RadioState&) {}, "AEB\r"},
+      {kCmdAntenna, [](RadioState& r) { r.Antenna = 0; }, "A1\r"},
+      {kCmdAntenna, [](RadioState& r) { r.Antenna = 1; }, "A2\r"},
+      {kCmdAntenna, [](RadioState& r) { r.Antenna = 2; }, "AC\r"},
+      {kCmdRf, [](RadioState& r) { r.RF = 0; }, "G-\r"},
+      {kCmdRf, [](RadioState& r) { r.RF = 1; }, "G0\r"},
+      {kCmdRf, [](RadioState& r) { r.RF = 2; }, "G+\r"},
+      {kCmdAgc, [](RadioState& r) { r.AGC = 0; }, "AO\r"},
+      {kCmdAgc, [](RadioState& r) { r.AGC = 1; }, "AS\r"},
+      {kCmdAgc, [](RadioState& r) { r.AGC = 2; }, "AF\r"},
+      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 1; }, "W6\r"},
+      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 2; }, "W4\r"},
+      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 3; }, "W2\r"},
+      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 4; }, "W1\r"},
+      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 5; }, "W0\r"},
+      {kCmdMode, [](RadioState& r) { r.Mode = 0; }, "M6\r"},
+      {kCmdMode, [](RadioState& r) { r.Mode = 1; }, "M5\r"},
+      {kCmdMode, [](RadioState& r) { r.Mode = 2; }, "M4\r"},
+      {kCmdMode, [](RadioState& r) { r.Mode = 3; }, "M3\r"},
+      {kCmdMode, [](RadioState& r) { r.Mode = 4; }, "M2\r"},
+      {kCmdMode, [](RadioState& r) { r.Mode = 5; }, "M1\r"},
+      {kCmdSync, [](RadioState& r) { r.Sync = false; }, "SO\r"},
+      {kCmdSync, [](RadioState& r) { r.Sync = true; }, "SF\r"},
+  };
+  for (int model : {kModelR8, kModelR8A, kModelR8B}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(ModelName(model)) + " " + c.text);
+      Use(model);
+      Clear();
+      c.set(radio);
+      EXPECT_TRUE(control.RadioCommand(c.id, true));
+      EXPECT_EQ(Sent(), c.text);
+      const std::size_t expected = model != kModelR8 ? 2 : (c.id == kCmdMemoryMode ? 2 : 1);
+      EXPECT_EQ(port.reads, (std::vector<std::size_t>{expected}));
+      EXPECT_EQ(notified, 1);
+    }
+  }
+}
+
+TEST_F(ProtocolBytes, TogglesHappenBeforeSendingAndTapeAfter) {
+  Use(kModelR8A);
+  radio.Notch = 1;
+  control.RadioCommand(kCmdNotch, false);
+  EXPECT_EQ(radio.Notch, 2);
+  radio.Tape = false;
+  control.RadioCommand(kCmdTape, false);
+  EXPECT_TRUE(radio.Tape);
+  radio.VFOEqLamp = true;
+  control.RadioCommand(kCmdAntenna, false);
+  EXPECT_FALSE(radio.VFOEqLamp);
+  EXPECT_EQ(notified, 0);
+}
+
+TEST_F(ProtocolBytes, ValuesWithoutACommandSendNothing) {
+  Use(kModelR8A);
+  radio.Bandwidth = kBw12;
+  EXPECT_FALSE(control.RadioCommand(kCmdBandwidth, true));
+  radio.Mode = 6;
+  EXPECT_FALSE(control.RadioCommand(kCmdMode, true));
+  radio.AGC = kAgcNone;
+  EXPECT_FALSE(control.RadioCommand(kCmdAgc, true));
+  EXPECT_FALSE(control.RadioCommand(999, true));
+  EXPECT_EQ(Sent(), "");
+  EXPECT_EQ(notified, 0);
+}
+
+TEST_F(ProtocolBytes, PowerChannelsAndStores) {
+  Use(kModelR8);
+  control.PowerToggle();
+  EXPECT_EQ(Sent(), "PO\r");
+  EXPECT_TRUE(radio.PowerOn);
+  EXPECT_EQ(notified, 1);
+  Clear();
+  control.PowerToggle();
+  EXPECT_EQ(Sent(), "PF\r");
+  EXPECT_EQ(port.reads, (std::vector<std::size_t>{1}));
+  Clear();
+  control.RecallChannel(7);
+  EXPECT_EQ(Sent(), "C07");
+  Clear();
+  control.StepChannel(true);
+  control.StepChannel(false);
+  EXPECT_EQ(Sent(), "UD");
+  EXPECT_TRUE(port.reads.empty());
+  Clear();
+  EXPECT_TRUE(control.StoreRadioChannel(42));
+  EXPECT_EQ(Sent(), "PR\rC42");
+
+  Use(kModelR8B);
+  Clear();
+  control.RecallChannel(7);
+  EXPECT_EQ(Sent(), "C007\r");
+  Clear();
+  const std::uint64_t before = clock.total_paused_ms();
+  EXPECT_TRUE(control.StoreRadioChannel(999));
+  EXPECT_EQ(Sent(), "PR\rC999\r");
+  // PR, pause, channel (paced read), pause.
+  EXPECT_EQ(clock.total_paused_ms() - before, 115u * 3);
+  port.acknowledge = false;
+  EXPECT_FALSE(control.StoreRadioChannel(1));
+}
+
+TEST_F(ProtocolBytes, ChannelNames) {
+  Use(kModelR8A);
+  radio.MemoryMode = 1;
+  EXPECT_TRUE(control.StoreRadioMemName("BBC World Service"));
+  EXPECT_EQ(Sent(), "C\rNCBBC_Wor\rF\r");
+  EXPECT_EQ(radio.MemoryMode, 1);
+  Clear();
+  EXPECT_TRUE(control.StoreRadioMemName("   "));
+  EXPECT_TRUE(control.StoreRadioMemName(""));
+  EXPECT_EQ(Sent(), "");
+}
+
+TEST_F(ProtocolBytes, DisplayCommandsGoOnlyToTheR8AAndR8B) {
+  Use(kModelR8);
+  control.SetRadioBandDisplay();
+  control.SetRadioMemTune();
+  control.SetRadioNameMode(1);
+  control.ToggleRadioBright();
+  control.SetRadioDisplayMode(0);
+  control.SetRadioClockDisplay(1);
+  control.SetRadioClocks();
+  EXPECT_EQ(Sent(), "");
+  control.StepRadioStep();
+  EXPECT_EQ(Sent(), "ST\r");
+  EXPECT_EQ(port.reads, (std::vector<std::size_t>{2}));
+
+  Use(kModelR8B);
+  Clear();
+  radio.BandUnits = 1;
+  radio.RadioFreq = 9580;
+  control.SetRadioBandDisplay();
+  radio.RadioFreq = 50000;
+  control.SetRadioBandDisplay();
+  radio.BandUnits = 2;
+  radio.RadioFreq = 9580;
+  control.SetRadioBandDisplay();
+  radio.MemTune = 0;
+  control.SetRadioMemTune();
+  radio.MemTune = 1;
+  control.SetRadioMemTune();
+  control.SetRadioNameMode(0);
+  control.SetRadioNameMode(1);
+  control.ToggleRadioBright();
+  control.SetRadioDisplayMode(0);
+  control.SetRadioDisplayMode(1);
+  control.SetRadioClockDisplay(1);
+  control.SetRadioClockDisplay(2);
+  EXPECT_EQ(Sent(), "SK\rSM\rSM\rCTF\rCTO\rNI\rNA\rLB\rFR\rTI\rTL\rTU\r");
+}
+
+TEST_F(ProtocolBytes, ClocksSetTheDisplayedOneLast) {
+  Use(kModelR8A);
+  clock.Set({2026, 12, 5, 23, 40, 7});
+  settings.TimeOffset = 1.5;
+  settings.ClockDisplay = 2;
+  control.SetRadioClocks();
+  EXPECT_EQ(Sent(), "TL234007\rTU011007\r");
+  Clear();
+  settings.ClockDisplay = 1;
+  settings.TimeOffset = -5;
+  clock.Set({2026, 12, 5, 3, 5, 59});
+  control.SetRadioClocks();
+  EXPECT_EQ(Sent(), "TU220559\rTL030559\r");
+}
+
+TEST_F(ProtocolBytes, VfoAEqualsBOnTheR8IsACommandSequence) {
+  Use(kModelR8);
+  radio.Antenna = kAntenna2;
+  radio.RF = kRfPre;
+  radio.Mode = kModeAm;
+  radio.NoiseBlanker = 1;
+  radio.Notch = 2;
+  radio.Sync = true;
+  radio.RadioFreq = 9580;
+  radio.VFO = 1;
+  settings.primary_antenna = 2;
+  control.VfoAEqualsB();
+  EXPECT_EQ(Sent(), "VB\rA2\rG+\rM6\rBN\rNO\rF0958000VA\rSO\r");
+  EXPECT_TRUE(radio.VFOEqLamp);
+  EXPECT_EQ(radio.VFO, 1);
+  EXPECT_EQ(radio.Notch, 2);
+  EXPECT_TRUE(radio.Sync);
+  EXPECT_EQ(notified, 0);
+  Clear();
+  control.VfoAEqualsB();  // the lamp is lit: nothing to do
+  EXPECT_EQ(Sent(), "");
+
+  // FM and antenna C leave out what the receiver has no choice of.
+  radio.VFOEqLamp = false;
+  radio.Mode = kModeFm;
+  radio.Antenna = kAntennaC;
+  radio.RadioFreq = 100000;
+  control.VfoAEqualsB();
+  EXPECT_EQ(Sent(), "VB\rAC\rM5\rF1000000VA\r");
+
+  Use(kModelR8A);
+  Clear();
+  radio.VFOEqLamp = false;
+  control.VfoAEqualsB();
+  EXPECT_EQ(Sent(), "AEB\r");
+  EXPECT_TRUE(radio.VFOEqLamp);
+}
+
+TEST_F(ProtocolBytes, MemoryRecordOperations) {
+  Use(kModelR8B);
+  radio.Mode = kModeAm;
+  control.SetRadioMode(kModeAm);
+  EXPECT_EQ(Sent(), "");
+  control.SetRadioMode(kModeUsb);
+  EXPECT_EQ(Sent(), "M1\r");
+  Clear();
+  control.SetRadioSync(true, false);
+  EXPECT_EQ(Sent(), "SO\r");
+  EXPECT_TRUE(radio.Sync);
+  Clear();
+  control.SetRadioSync(false, false);
+  EXPECT_EQ(Sent(), "SF\r");
+  Clear();
+  control.SetRadioSync(true, true);  // USB: the AM-only variant sends nothing
+  EXPECT_EQ(Sent(), "");
+  Clear();
+  control.MemoryFillPreamble();
+  EXPECT_EQ(Sent(), "EAY\r");
+}
+
+TEST_F(ProtocolBytes, StatusPollAndItsFollowUps) {
+  Use(kModelR8);
+  port.answers.push_back(" 05 00:<8   9.58000 MHz\r\n");
+  PollResult p = control.PollStatus();
+  EXPECT_EQ(Sent(), "RA\r");
+  EXPECT_TRUE(p.read);
+  EXPECT_TRUE(p.power_came_on);
+  EXPECT_TRUE(radio.PowerOn);
+  control.SendFollowUps(p);
+  EXPECT_EQ(Sent(), "RA\rRS\r");
+  EXPECT_EQ(port.reads.back(), 1u);
+
+  // A second poll with the receiver still on sends no "RS".
+  Clear();
+  port.answers.push_back(" 05 00:<8   9.58000 MHz\r\n");
+  p = control.PollStatus();
+  EXPECT_FALSE(p.power_came_on);
+  control.SendFollowUps(p);
+  EXPECT_EQ(Sent(), "RA\r");
+
+  // A 24-byte reply is ignored entirely.
+  Clear();
+  port.acknowledge = false;
+  port.answers.push_back(" 05 00:<8   0.00000 MHz\n");
+  p = control.PollStatus();
+  EXPECT_FALSE(p.read);
+  EXPECT_TRUE(radio.PowerOn);
+}
+
+TEST_F(ProtocolBytes, WhileTheReceiverScansOnlyItsOwnLinesAreRead) {
+  Use(kModelR8A);
+  // The receiver is on, and then starts scanning by itself.
+  port.answers.push_back(" 012 00:<:   9580.00 KHz BBC____ 10\r\n");
+  control.SendFollowUps(control.PollStatus());
+  EXPECT_EQ(radio.ScanState, 2);
+  Clear();
+  // A scanning step without a signal is ignored; a stop on a signal is taken.
+  port.answers.push_back(" 012 00:<:   9580.00 KHz BBC____ 10\r\n");
+  PollResult p = control.PollStatus();
+  EXPECT_TRUE(p.ignored);
+  EXPECT_EQ(Sent(), "");
+  port.answers.push_back(" 012 00:<8   9585.00*KHz BBC____ 80\r\n");
+  p = control.PollStatus();
+  EXPECT_TRUE(p.read);
+  EXPECT_TRUE(p.scan_ended);
+  EXPECT_EQ(Sent(), "");
+  EXPECT_DOUBLE_EQ(radio.RadioFreq, 9585.0);
+  control.SendFollowUps(p);
+  EXPECT_EQ(Sent(), "RS\r");
+}
+
+}  // namespace
+}  // namespace r8
