@@ -9,7 +9,7 @@ packages=(
 )
 if [ "${1:-}" = "--run" ]; then
   # Qt's platform plugins for a desktop session.
-  packages+=(qt6-wayland fonts-dejavu-core)
+  packages+=(qt6-wayland fonts-dejavu-core xvfb xauth)
 fi
 
 missing=()

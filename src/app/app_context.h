@@ -30,7 +30,9 @@ class AppContext {
   Settings& settings() { return settings_; }
   const Settings& settings() const { return settings_; }
   RadioState& radio() { return radio_; }
+  const RadioState& radio() const { return radio_; }
   RadioLink& link() { return link_; }
+  const RadioLink& link() const { return link_; }
   RadioControl& control() { return control_; }
 
   // Built-in defaults, then section "OPTIONS" when the settings file exists. Returns whether it
@@ -42,6 +44,8 @@ class AppContext {
   bool startup_finished = false;
   // Set by the printing-status window's Abort button, read by the page loops.
   bool print_aborted = false;
+  // A running faceplate or list scan is paused.
+  bool scan_paused = false;
 
  private:
   Clock& clock_;

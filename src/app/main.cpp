@@ -1,19 +1,33 @@
 #include <QApplication>
+#include <QDir>
+#include <QLockFile>
 #include <QMessageBox>
 
 #include "app/app_context.h"
 #include "app/command_line.h"
 #include "common/qt_clock.h"
 #include "common/qt_user_prompts.h"
+#include "emulator/emulated_serial_port.h"
 #include "faceplate/face_plate_window.h"
 #include "radio/port_names.h"
 #include "radio/port_router.h"
 #include "radio/qt_serial_port.h"
+#include "radio/radio_model.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Veltrix R8 Control"));
   QApplication::setApplicationDisplayName(QStringLiteral("Veltrix R8 Control 32"));
+
+  // One program per user drives the receiver: a second would fight the first for the port.
+  QLockFile instance(
+      QDir::temp().filePath(QStringLiteral("veltrix-r8-control-%1.lock")
+                                .arg(qEnvironmentVariable("USER", QStringLiteral("user")))));
+  if (!instance.tryLock(0)) {
+    QMessageBox::information(nullptr, QApplication::applicationDisplayName(),
+                             QStringLiteral("Veltrix R8 Control is already running."));
+    return 0;
+  }
 
   std::vector<std::string> args;
   for (const QString& a : QApplication::arguments().mid(1)) args.push_back(a.toStdString());
@@ -33,12 +47,20 @@ int main(int argc, char** argv) {
         if (cl.emulate) return r8::PortTarget{true, {}};
         return r8::ResolvePort(context->profile(), name);
       },
-      device, [&]() -> std::unique_ptr<r8::SerialPort> { return nullptr; });
+      device,
+      [&]() -> std::unique_ptr<r8::SerialPort> {
+        int model = context->settings().RadioModel;
+        if (model == r8::kModelNone) model = r8::kModelR8B;
+        return std::make_unique<r8::emulator::EmulatedSerialPort>(clock, model);
+      });
 
   r8::AppContext ctx(clock, prompts, port);
   context = &ctx;
   ctx.LoadSettings();
   if (cl.emulate_model) ctx.settings().RadioModel = *cl.emulate_model;
+  if (cl.emulate && ctx.settings().RadioModel == r8::kModelNone)
+    ctx.settings().RadioModel = r8::kModelR8B;
+  if (ctx.settings().CommPort == 0) ctx.settings().CommPort = 1;
   if (!cl.unknown.empty()) {
     QMessageBox::warning(
         nullptr, QApplication::applicationDisplayName(),
@@ -48,6 +70,7 @@ int main(int argc, char** argv) {
   r8::TFacePlate face(ctx);
   main_window = &face;
   face.show();
+  face.FormShow();
   ctx.startup_finished = true;
   return app.exec();
 }

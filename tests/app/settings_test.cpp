@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scripted_serial_port.h"
 #include "support/test_context.h"
 
 namespace r8 {

@@ -1,0 +1,73 @@
+// Status polls per second over a real serial path: the program's transport through QSerialPort to
+// r8emu on a pseudo-terminal, with line pacing (RXPACE) 115, 50 and 20 ms. The line itself caps
+// what is possible: at 9600 baud a 40-character poll exchange takes about 41.7 ms.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+
+#include "app/settings.h"
+#include "common/qt_clock.h"
+#include "common/user_prompts.h"
+#include "radio/qt_serial_port.h"
+#include "radio/radio_link.h"
+#include "radio/radio_model.h"
+#include "radio/radio_protocol.h"
+
+namespace {
+
+struct SilentPrompts : r8::UserPrompts {
+  r8::Answer Message(const r8::MessageRequest&) override { return r8::Answer::kOk; }
+  void Beep(r8::BeepKind) override { ++beeps; }
+  void BusyCursor(bool) override {}
+  r8::FileDialogResult FileDialog(const r8::FileDialogRequest&) override { return {}; }
+  int beeps = 0;
+};
+
+void BM_PollsOverPseudoTerminal(benchmark::State& state) {
+  QProcess emu;
+  emu.start(QStringLiteral(R8EMU_PATH), {QStringLiteral("--model"), QStringLiteral("R8A")});
+  if (!emu.waitForStarted(5000) || !emu.waitForReadyRead(5000)) {
+    state.SkipWithError("r8emu did not start");
+    return;
+  }
+  const std::string device = QString::fromLatin1(emu.readLine()).trimmed().toStdString();
+  r8::QtSerialPort port([&](const std::string&) { return device; });
+  r8::QtClock clock;
+  SilentPrompts prompts;
+  r8::Settings settings;
+  settings.RadioModel = r8::kModelR8A;
+  settings.CommPort = 1;
+  settings.RxPace = static_cast<int>(state.range(0));
+  settings.IgnoreDSR = true;
+  r8::RadioState radio;
+  r8::RadioLink link(port, clock, prompts, settings, radio);
+  r8::RadioControl control(link, radio, settings, clock);
+  link.CommOpen();
+  int failed = 0;
+  for (auto _ : state) {
+    if (!control.PollStatus().read) ++failed;
+  }
+  state.counters["polls_per_s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["failed"] = failed;
+  link.CommClose();
+  emu.closeWriteChannel();
+  if (!emu.waitForFinished(2000)) emu.kill();
+}
+BENCHMARK(BM_PollsOverPseudoTerminal)
+    ->Arg(115)
+    ->Arg(50)
+    ->Arg(20)
+    ->Iterations(30)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

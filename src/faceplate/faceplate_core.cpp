@@ -1,0 +1,295 @@
+#include "faceplate/faceplate_core.h"
+
+#include <algorithm>
+
+#include "app/app_context.h"
+#include "common/clock.h"
+#include "common/format.h"
+#include "radio/radio_model.h"
+#include "radio/status_line.h"
+
+namespace r8 {
+
+FacePlateCore::FacePlateCore(AppContext& ctx) : ctx_(ctx) {}
+
+FacePlateView FacePlateCore::View() const { return ComputeFacePlateView(ctx_, ui_); }
+
+FacePlateView FacePlateCore::UpdateDisplay() {
+  RadioState& r = ctx_.radio();
+  const bool busy = r.ScanState != 2 && !ctx_.link().scan_active;
+  if (busy) ctx_.prompts().BusyCursor(true);
+  const PollResult poll = ctx_.control().PollStatus();
+  ApplyDisplayRules(r, ctx_.settings().RadioModel);
+  if (r.PowerOn) r.Carrier = ctx_.link().CommCarrier();
+  ui_.entry_idle = entry_.EntryIdle;
+  const FacePlateView view = View();
+  if (on_refreshed) on_refreshed(view);
+  if (busy) ctx_.prompts().BusyCursor(false);
+  ctx_.control().SendFollowUps(poll);
+  return view;
+}
+
+void FacePlateCore::LoadLists() {
+  ProfileFile& f = ctx_.profile();
+  ReadComboList(f, steps_, "STEPSIZE", "STEP", 5, kStepListWidth, "DSTEP");
+  ReadComboList(f, offsets_, "OFFSET", "OFST", 3, kOffsetListWidth, "DOFST");
+  ui_.step_index = steps_.index;
+  ui_.offset_index = offsets_.index;
+  ctx_.radio().FreqOffset = OffsetValue();
+}
+
+void FacePlateCore::SaveLists() {
+  steps_.index = ui_.step_index;
+  offsets_.index = ui_.offset_index;
+  WriteComboList(ctx_.profile(), steps_, "STEPSIZE", "STEP", "DSTEP");
+  WriteComboList(ctx_.profile(), offsets_, "OFFSET", "OFST", "DOFST");
+}
+
+double FacePlateCore::OffsetValue() const {
+  const int i = ui_.offset_index;
+  if (i < 0 || i >= static_cast<int>(offsets_.items.size())) return 0.0;
+  return ParseDecimal(TrimStr(offsets_.items[static_cast<std::size_t>(i)])).value_or(0.0);
+}
+
+double FacePlateCore::StepSize(bool small_step) const {
+  const RadioState& r = ctx_.radio();
+  if (small_step) return r.RadioFreq <= kHfHigh ? ctx_.settings().h_step : ctx_.settings().v_step;
+  const int i = ui_.step_index;
+  if (i < 0 || i >= static_cast<int>(steps_.items.size())) return 0.0;
+  return ParseDecimal(TrimStr(steps_.items[static_cast<std::size_t>(i)])).value_or(0.0);
+}
+
+bool FacePlateCore::TuneUpDown(bool up, bool small_step) {
+  RadioState& r = ctx_.radio();
+  if (!r.PowerOn) return false;
+  scan_direction_up_ = up;
+  if ((r.MemoryMode == 1 || r.MemTune == 1) && r.ScanState != 2) {
+    r.RadioFreq = StepFrequency(r.RadioFreq, StepSize(small_step), up);
+    ctx_.control().TuneRadio();
+  } else {
+    ctx_.control().StepChannel(up);
+  }
+  if (!entry_.EntryIdle) entry_ = KeypadEntry{};
+  ui_.entry_idle = true;
+  if (r.ScanState == 2) return false;
+  UpdateDisplay();
+  return true;
+}
+
+KeypadOutcome FacePlateCore::SetTuner(char c) {
+  RadioState& r = ctx_.radio();
+  if (!r.PowerOn || r.ScanState == 2) return {};
+  KeypadOutcome out = SetTunerChar(entry_, c, r.BandUnits);
+  ui_.entry_idle = entry_.EntryIdle;
+  if (out.tune) {
+    if (out.new_freq) r.RadioFreq = *out.new_freq;
+    ctx_.control().TuneRadio();  // a refused entry tunes the old frequency again
+  }
+  return out;
+}
+
+ComboList& FacePlateCore::ListFor(int tag) { return tag == kTagStepList ? steps_ : offsets_; }
+
+bool FacePlateCore::SelectCombo(int tag, int index) {
+  RadioState& r = ctx_.radio();
+  if (!r.PowerOn) return false;
+  if (tag == kTagStepList || tag == kTagOffsetList) {
+    const ComboList& list = ListFor(tag);
+    if (index <= 0 || index >= static_cast<int>(list.items.size())) return false;
+    if (tag == kTagStepList) {
+      ui_.step_index = index;
+    } else {
+      ui_.offset_index = index;
+      r.FreqOffset = OffsetValue();
+    }
+    return true;
+  }
+  int* field = nullptr;
+  int blank = 0;
+  switch (tag) {
+    case kCmdAntenna:
+      field = &r.Antenna, blank = 3;
+      break;
+    case kCmdRf:
+      field = &r.RF, blank = 3;
+      break;
+    case kCmdAgc:
+      field = &r.AGC, blank = 3;
+      break;
+    case kCmdBandwidth:
+      field = &r.Bandwidth, blank = 6;
+      break;
+    case kCmdMode:
+      field = &r.Mode, blank = 6;
+      break;
+    default:
+      return false;
+  }
+  // The blank last item and the FM-only 12 kHz bandwidth have no command.
+  if (index < 0 || index >= blank || (tag == kCmdBandwidth && index == kBw12)) return false;
+  *field = index;
+  ctx_.control().RadioCommand(tag, true);
+  return true;
+}
+
+bool FacePlateCore::ComboDropEdit(int tag, std::string_view typed) {
+  if (tag != kTagStepList && tag != kTagOffsetList) return false;
+  const bool step = tag == kTagStepList;
+  const auto v = ParseDecimal(TrimStr(typed));
+  if (!v) return false;
+  if (step ? (*v <= 0.0 || *v > 9999.99) : (*v < -9.99 || *v > 9.99)) return false;
+  ComboList& list = ListFor(tag);
+  const std::size_t width = step ? kStepListWidth : kOffsetListWidth;
+  const std::string text = FormatFixedWidth(*v, static_cast<int>(width), 2);
+  auto it = std::find(list.items.begin() + 1, list.items.end(), text);
+  if (it == list.items.end()) {
+    // Ascending by value, after the blank first item; items that are no numbers are passed over.
+    it = list.items.begin() + 1;
+    while (it != list.items.end()) {
+      const auto item = ParseDecimal(TrimStr(*it));
+      if (item && *item > *v) break;
+      ++it;
+    }
+    it = list.items.insert(it, text);
+  }
+  return SelectCombo(tag, static_cast<int>(it - list.items.begin()));
+}
+
+bool FacePlateCore::ComboDropDelete(int tag) {
+  if (tag != kTagStepList && tag != kTagOffsetList) return false;
+  ComboList& list = ListFor(tag);
+  int& index = tag == kTagStepList ? ui_.step_index : ui_.offset_index;
+  // The blank first item stays: it is what the list shows while the receiver is off.
+  if (index <= 0 || index >= static_cast<int>(list.items.size())) return false;
+  list.items.erase(list.items.begin() + index);
+  index = std::min(index, static_cast<int>(list.items.size()) - 1);
+  if (tag == kTagOffsetList) ctx_.radio().FreqOffset = OffsetValue();
+  return true;
+}
+
+void FacePlateCore::TapeBtnClick() {
+  RadioState& r = ctx_.radio();
+  if (!r.PowerOn) return;
+  if (r.TapeVOX == 2) {
+    if (r.Tape) ctx_.control().RadioCommand(kCmdTape, false);
+    r.TapeVOX = 1;
+  } else {
+    if (!r.Tape) ctx_.control().RadioCommand(kCmdTape, false);
+    r.TapeVOX = 2;
+  }
+  UpdateDisplay();
+}
+
+void FacePlateCore::PowerBtnClick() {
+  RadioState& r = ctx_.radio();
+  if (!entry_.EntryIdle) return;
+  if (r.PowerOn && r.TapeVOX == 2) {
+    if (r.Tape) ctx_.control().RadioCommand(kCmdTape, false);
+    r.TapeVOX = 1;
+  }
+  ctx_.control().PowerToggle();  // inverts PowerOn and asks for a refresh
+}
+
+void FacePlateCore::MemTuneBtnClick() {
+  RadioState& r = ctx_.radio();
+  const int model = ctx_.settings().RadioModel;
+  if (!r.PowerOn || (model != kModelR8A && model != kModelR8B)) return;
+  r.MemTune = 1 - r.MemTune;
+  ctx_.control().SetRadioMemTune();
+}
+
+void FacePlateCore::UnitsClick() {
+  RadioState& r = ctx_.radio();
+  const int model = ctx_.settings().RadioModel;
+  if (!r.PowerOn || (model != kModelR8A && model != kModelR8B)) return;
+  r.BandUnits = 3 - r.BandUnits;
+  ctx_.control().SetRadioBandDisplay();
+  UpdateDisplay();
+}
+
+void FacePlateCore::SetNoiseBlanker(int width) {
+  RadioState& r = ctx_.radio();
+  if (!r.PowerOn || width < 0 || width > 2 || width == r.NoiseBlanker) return;
+  r.NoiseBlanker = width;
+  ctx_.control().RadioCommand(kCmdNoiseBlanker, true);
+}
+
+void FacePlateCore::VFOEqBtnClick() {
+  if (!ctx_.radio().PowerOn) return;
+  ctx_.control().VfoAEqualsB();
+  UpdateDisplay();
+}
+
+ClockView FacePlateCore::UpdateClock() {
+  const Settings& s = ctx_.settings();
+  RadioState& r = ctx_.radio();
+  ClockView v;
+  const bool utc = s.ClockDisplay != 1;
+  v.time_lbl = utc ? "UTC" : "LOCAL";
+  // Until an offset has been chosen the UTC clock can only show the computer's own time.
+  const double offset = utc && s.TimeOffset != kTimeNotSet ? s.TimeOffset : 0.0;
+  const ClockReading now = GetClock(ctx_.clock(), offset, utc ? 2 : s.local_clock);
+  v.clock_lbl = now.time4.substr(0, 2) + ":" + now.time4.substr(2, 2) + " " +
+                kDayLetters[static_cast<std::size_t>(now.day_of_week - 1)];
+
+  // A scanning receiver sends its lines unasked; take one as soon as it is complete.
+  const int length = StatusReplyLength(s.RadioModel);
+  if (r.ScanState == 2 && length > 0 &&
+      ctx_.link().InputQueueCount() >= static_cast<std::size_t>(length)) {
+    UpdateDisplay();
+  }
+  if (now.time4 != last_clock_text_) {
+    last_clock_text_ = now.time4;
+    v.minute_changed = true;
+    if (on_minute) on_minute();
+    if (display_poll_enabled_ && r.ScanState != 2) UpdateDisplay();
+    display_poll_enabled_ = true;
+  }
+  return v;
+}
+
+ClockView FacePlateCore::TimePnlClick() {
+  Settings& s = ctx_.settings();
+  s.ClockDisplay = 3 - s.ClockDisplay;
+  last_clock_text_ = "    ";
+  display_poll_enabled_ = false;
+  return UpdateClock();
+}
+
+TickResult FacePlateCore::Tick() {
+  TickResult t;
+  t.clock = UpdateClock();
+  RadioLink& link = ctx_.link();
+  RadioState& r = ctx_.radio();
+  const bool carrier_before = carrier_;
+  const bool dsr_before = dsr_state_;
+  carrier_ = link.CommCarrier();
+  dsr_state_ = link.CommDSR();
+  r.Carrier = carrier_;
+  if (dsr_state_ != dsr_before) {
+    t.dsr_changed = true;
+    t.comms_lbl_enabled = !dsr_state_;
+    // The receiver was switched off or unplugged.
+    if (!dsr_state_ && !ctx_.settings().IgnoreDSR && link.PortError() != 1) {
+      link.CommClose();
+      t.port_closed = true;
+    }
+  }
+  if (carrier_ != carrier_before && r.ScanState != 2 && r.TapeVOX == 2 && r.Tape != carrier_) {
+    ctx_.control().RadioCommand(kCmdTape, false);
+  }
+  return t;
+}
+
+bool FacePlateCore::Connect() {
+  RadioLink& link = ctx_.link();
+  if (link.PortError() == 0) {
+    link.CommClose();
+  } else {
+    link.CommOpen();
+  }
+  UpdateDisplay();
+  return link.PortError() == 0;
+}
+
+}  // namespace r8

@@ -1,0 +1,102 @@
+// The faceplate's behaviour without the window: refresh, tuning, keypad entry, combo choices and
+// list editing, the front-panel buttons, and the 100 ms clock tick with its minute work. The
+// window (face_plate_window.h) reads its controls, calls one of these and applies the view.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "app/settings.h"
+#include "faceplate/faceplate_view.h"
+#include "faceplate/tuning.h"
+
+namespace r8 {
+
+class AppContext;
+
+// Combo Tags (the same numbers as the command ids of their receiver commands).
+inline constexpr int kTagStepList = 111;
+inline constexpr int kTagOffsetList = 113;
+
+struct ClockView {
+  std::string time_lbl;   // "UTC" / "LOCAL"
+  std::string clock_lbl;  // "14:30 s"
+  bool minute_changed = false;
+};
+
+struct TickResult {
+  ClockView clock;
+  bool refreshed = false;  // UpdateDisplay ran (minute poll or a scanning receiver's line)
+  bool dsr_changed = false;
+  bool comms_lbl_enabled = false;  // shown enabled while DSR is off
+  bool port_closed = false;        // DSR dropped: the port was closed
+};
+
+class FacePlateCore {
+ public:
+  explicit FacePlateCore(AppContext& ctx);
+
+  AppContext& ctx() { return ctx_; }
+  const FacePlateUiState& ui() const { return ui_; }
+  const KeypadEntry& entry() const { return entry_; }
+  ComboList& steps() { return steps_; }
+  ComboList& offsets() { return offsets_; }
+  bool scan_direction_up() const { return scan_direction_up_; }
+
+  // Runs whenever the faceplate refreshes (so list windows and later subsystems can follow).
+  std::function<void(const FacePlateView&)> on_refreshed;
+  // The timer events' minute check.
+  std::function<void()> on_minute;
+
+  // Polls the receiver and computes what the faceplate shows.
+  FacePlateView UpdateDisplay();
+  FacePlateView View() const;
+
+  // Start-up: the step and offset lists from the settings file, FreqOffset from the offset list.
+  void LoadLists();
+  void SaveLists();
+
+  // One tuning step, then a refresh unless the receiver scans by itself; false when nothing was
+  // refreshed.
+  bool TuneUpDown(bool up, bool small_step);
+  double StepSize(bool small_step) const;
+  // One keypad character ('0'..'9', '.', '\b', '\r'); tunes on Enter.
+  KeypadOutcome SetTuner(char c);
+  // A combo's new choice; false when refused (the combo shows the old choice again).
+  bool SelectCombo(int tag, int index);
+  // Enter typed in the step or offset list; false when the value is refused.
+  bool ComboDropEdit(int tag, std::string_view typed);
+  bool ComboDropDelete(int tag);
+
+  void TapeBtnClick();
+  void PowerBtnClick();
+  void MemTuneBtnClick();
+  void UnitsClick();
+  void SetNoiseBlanker(int width);  // 0 off, 1 narrow, 2 wide
+  void VFOEqBtnClick();
+
+  // The body of the 100 ms tick.
+  TickResult Tick();
+  ClockView UpdateClock();
+  // A click on the time panel: the other clock at once, without polling the receiver.
+  ClockView TimePnlClick();
+  bool Connect();  // Disconnect1Click: close when usable, open when not; true when now usable
+
+ private:
+  ComboList& ListFor(int tag);
+  double OffsetValue() const;
+
+  AppContext& ctx_;
+  FacePlateUiState ui_;
+  KeypadEntry entry_;
+  ComboList steps_ = DefaultStepList();
+  ComboList offsets_ = DefaultOffsetList();
+  bool scan_direction_up_ = true;
+  std::string last_clock_text_;
+  bool display_poll_enabled_ = true;
+  bool dsr_state_ = true;
+  bool carrier_ = false;
+};
+
+}  // namespace r8
