@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "common/format.h"
+
 namespace r8 {
 namespace {
 
@@ -46,6 +53,25 @@ TEST(StationNameOf, NamesComeFromTheTableAndNeverFromOutsideIt) {
     r.StationIndex = bad;
     EXPECT_EQ(StationNameOf(t, r), std::string(25, ' '));
   }
+}
+
+TEST(FreqText7, AgreesWithTheGeneralFormatterOnTiesNearTiesAndRandomValues) {
+  std::vector<double> values = {0.0,      -0.0,    9580.0, 9580.25,  9580.05,  -9580.25, 0.05,
+                                0.04,     -0.04,   -0.05,  99999.95, 1e13,     -1e13,    1e20,
+                                29999.95, 5950.15, 0.25,   2.5e-7,   123456.75};
+  std::mt19937_64 rng(42);
+  for (int i = 0; i < 20000; ++i) {
+    const double base = static_cast<double>(rng() % 3000000) / 100.0 + 0.05;  // on a tie
+    values.push_back(base);
+    values.push_back(std::nextafter(base, 0.0));
+    values.push_back(std::nextafter(base, 1e9));
+    std::uint64_t bits = rng();
+    double any;
+    std::memcpy(&any, &bits, sizeof any);
+    if (std::isfinite(any)) values.push_back(any);
+  }
+  for (double v : values) ASSERT_EQ(FreqText7(v), FormatFixedWidth(v, 7, 1)) << v;
+  EXPECT_EQ(FreqText7(9580.0), " 9580.0");
 }
 
 }  // namespace

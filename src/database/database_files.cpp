@@ -1,0 +1,256 @@
+#include "database/database_files.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+#include "common/file_date.h"
+#include "common/file_names.h"
+#include "common/format.h"
+
+namespace r8 {
+namespace fs = std::filesystem;
+
+namespace {
+
+struct FileBytes {
+  std::string bytes;     // at most the requested number of bytes from the start
+  std::size_t size = 0;  // the size of the whole file
+  std::string error;     // empty when the read succeeded
+};
+
+std::string OpenError(const fs::path& file, const std::string& why) {
+  return "Cannot open file \"" + ExpandedPath(file) + "\".\r" + why;
+}
+
+// Reads the start of a file; a file larger than the tables can hold is not read to its end.
+FileBytes ReadFileStart(const fs::path& file, std::size_t max_bytes) {
+  FileBytes out;
+  std::error_code ec;
+  if (!fs::is_regular_file(file, ec)) {
+    out.error =
+        OpenError(file, ec ? ec.message()
+                           : std::make_error_code(std::errc::no_such_file_or_directory).message());
+    return out;
+  }
+  out.size = static_cast<std::size_t>(fs::file_size(file, ec));
+  if (ec) {
+    out.error = OpenError(file, ec.message());
+    return out;
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    out.error = OpenError(file, std::make_error_code(std::errc::permission_denied).message());
+    return out;
+  }
+  out.bytes.resize(std::min(out.size, max_bytes));
+  in.read(out.bytes.data(), static_cast<std::streamsize>(out.bytes.size()));
+  if (static_cast<std::size_t>(in.gcount()) != out.bytes.size()) {
+    out.error = "Read error in file \"" + ExpandedPath(file) + "\".";
+  }
+  return out;
+}
+
+std::string Count4(std::size_t n) { return FormatIntWidth(static_cast<long long>(n), 4); }
+
+void AddTableWarnings(const TableDecodeReport& r, std::string_view file, std::string_view what,
+                      std::size_t capacity, std::vector<std::string>& warnings) {
+  const std::string name(file);
+  if (r.truncated()) {
+    warnings.push_back(name + " holds " + std::to_string(r.in_file) + " " + std::string(what) +
+                       ", more than the " + std::to_string(capacity) +
+                       " the database can hold. Only the first " + std::to_string(r.loaded) +
+                       " were loaded, and the database will not be saved over the file.");
+  }
+  if (r.trailing_bytes != 0) {
+    warnings.push_back(name + " ends with " + std::to_string(r.trailing_bytes) +
+                       " bytes that do not make a whole record; they were ignored.");
+  }
+}
+
+bool WriteWholeFile(const fs::path& file, const std::string& bytes, std::string& error) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (out) out.close();
+  if (!out) {
+    error = "Cannot write file \"" + ExpandedPath(file) + "\".";
+    return false;
+  }
+  return true;
+}
+
+fs::path TempBeside(const fs::path& file) {
+  fs::path t = file;
+  t += ".tmp";
+  return t;
+}
+
+}  // namespace
+
+fs::path DatabaseFile(const fs::path& folder, std::string_view name) {
+  return FindFileNoCase(folder / fs::path(std::string(name)));
+}
+
+bool DatabaseFileExists(const fs::path& folder, std::string_view name) {
+  std::error_code ec;
+  return fs::exists(DatabaseFile(folder, name), ec);
+}
+
+LoadResult LoadDatabaseFiles(const fs::path& folder, StationDatabase& db, ProgressBox* progress) {
+  LoadResult result;
+  const fs::path schedule_file = DatabaseFile(folder, kScheduleFileName);
+  const fs::path stations_file = DatabaseFile(folder, kStationsFileName);
+  db.set_incomplete(false);
+
+  const FileBytes schedule =
+      ReadFileStart(schedule_file, static_cast<std::size_t>(kMaxRecords) * kScheduleRecordSize);
+  if (!schedule.error.empty()) {
+    db.Clear();
+    db.set_incomplete(true);
+    result.status = LoadStatus::kFailed;
+    result.error = schedule.error;
+    return result;
+  }
+  result.layout = DetectLayout(schedule.bytes);
+
+  const std::size_t to_read =
+      std::min(schedule.size / kScheduleRecordSize, static_cast<std::size_t>(kMaxRecords));
+  ProgressScope scope(progress, "Loading Database",
+                      "Wait....  Reading Database : " + Count4(to_read) + " Records to read.");
+  const TableDecodeReport records =
+      DecodeSchedule(schedule.bytes, result.layout, db, scope.display(), schedule.size);
+  AddTableWarnings(records, kScheduleFileName, "records", kMaxRecords, result.warnings);
+  db.SetDatabaseChanged(result.layout == DatabaseLayout::kDistribution ? 1 : 0);
+
+  const FileBytes names =
+      ReadFileStart(stations_file, static_cast<std::size_t>(kMaxStations) * kStationRecordSize);
+  if (!names.error.empty()) {
+    // The schedule just read stays; its names are blank until the station file can be read.
+    db.stations().Clear();
+    result.status = LoadStatus::kFailed;
+    result.error = names.error;
+  } else {
+    scope.SetMessage(
+        "Wait....  Reading Stations : " +
+        Count4(std::min(names.size / kStationRecordSize, static_cast<std::size_t>(kMaxStations))) +
+        " Records to read.");
+    const TableDecodeReport stations = DecodeStations(names.bytes, db.stations(), names.size);
+    AddTableWarnings(stations, kStationsFileName, "names", kMaxStations, result.warnings);
+    if (stations.truncated()) db.set_incomplete(true);
+  }
+  if (records.truncated() || result.status == LoadStatus::kFailed) db.set_incomplete(true);
+
+  scope.SetMessage("Wait....  Indexing Database.");
+  db.BuildHourIndex(scope.display());
+  return result;
+}
+
+bool DumpNeedsConversion(const fs::path& folder, ProfileFile& profile) {
+  if (!DatabaseFileExists(folder, kDumpFileName) || !profile.Exists()) return false;
+  const std::optional<std::uint32_t> date = GetFileDate(DatabaseFile(folder, kDumpFileName));
+  if (!date) return false;
+  // Stored as a signed number; compared as the unsigned stamp it is (dates from 2044 on).
+  const auto written =
+      static_cast<std::uint32_t>(profile.ReadInt(kDatabaseSection, kFileDateKey, 0));
+  return written < *date;
+}
+
+LoadResult ReadDB(const fs::path& folder, StationDatabase& db, DatabasePorts& ports) {
+  if (DumpNeedsConversion(folder, ports.profile) &&
+      RunCompanion(folder, " /t", ports.prompts, ports.launcher)) {
+    LoadResult handed;
+    handed.status = LoadStatus::kHandedToCompanion;
+    return handed;
+  }
+  LoadResult result = LoadDatabaseFiles(folder, db, ports.progress);
+  if (!result.warnings.empty()) {
+    std::string text;
+    for (const std::string& w : result.warnings) text += (text.empty() ? "" : "\r\r") + w;
+    ShowMessage(ports.prompts, MessageKind::kWarning, text);
+  }
+  if (!result.error.empty()) ShowMessage(ports.prompts, MessageKind::kError, result.error);
+  return result;
+}
+
+SaveResult SaveDatabaseFiles(const fs::path& folder, const StationDatabase& db,
+                             ProgressBox* progress) {
+  SaveResult result;
+  if (db.incomplete()) {
+    result.error =
+        "The database was not loaded completely, so it is not saved: saving would lose what was "
+        "left out of it.";
+    return result;
+  }
+  if (!db.empty()) {
+    const RecordBytes first = EncodeSavedRecord(db.Record(1));
+    const std::string_view head(reinterpret_cast<const char*>(first.data()), 2);
+    if (DetectLayout(head) != DatabaseLayout::kSaved) {
+      result.error =
+          "The database is not saved: its first record is a utility record, and the file would "
+          "not be read back correctly. Add a timed or all-day record first.";
+      return result;
+    }
+  }
+  const fs::path schedule_file = DatabaseFile(folder, kScheduleFileName);
+  const fs::path stations_file = DatabaseFile(folder, kStationsFileName);
+  const fs::path schedule_temp = TempBeside(schedule_file);
+  const fs::path stations_temp = TempBeside(stations_file);
+
+  ProgressScope scope(progress, "Saving Database",
+                      "Wait....  Saving Frequencies : " +
+                          Count4(static_cast<std::size_t>(db.count())) + " Records to write.");
+  const std::string schedule_bytes = EncodeSchedule(db, scope.display());
+  bool ok = WriteWholeFile(schedule_temp, schedule_bytes, result.error);
+  if (ok) {
+    scope.SetMessage("Wait....  Saving Stations : " + Count4(db.stations().size()) +
+                     " Records to write.");
+    ok = WriteWholeFile(stations_temp, EncodeStations(db.stations()), result.error);
+  }
+  std::error_code ec;
+  // Stations first: names are only ever added or renamed, so a stop between the two renames
+  // leaves the old schedule with a station table that still names all its records.
+  if (ok) {
+    fs::rename(stations_temp, stations_file, ec);
+    if (!ec) fs::rename(schedule_temp, schedule_file, ec);
+    if (ec) {
+      ok = false;
+      result.error =
+          "Cannot replace the database files in \"" + ExpandedPath(folder) + "\".\r" + ec.message();
+    }
+  }
+  if (!ok) {
+    fs::remove(schedule_temp, ec);
+    fs::remove(stations_temp, ec);
+    return result;
+  }
+  result.ok = true;
+  return result;
+}
+
+bool RunCompanion(const fs::path& folder, std::string_view switch_text, UserPrompts& prompts,
+                  ProgramLauncher& launcher) {
+  const fs::path program = DatabaseFile(folder, kCompanionFileName);
+  std::error_code ec;
+  if (!fs::is_regular_file(program, ec)) {
+    ShowLaunchError(prompts, program);
+    return false;
+  }
+  std::vector<std::string> arguments;
+  const std::string sw = TrimStr(switch_text);
+  if (!sw.empty()) arguments.push_back(sw);
+  if (!launcher.Start(program, arguments, folder)) {
+    ShowLaunchError(prompts, program);
+    return false;
+  }
+  return true;
+}
+
+std::string MainWindowCaption(const fs::path& folder) {
+  std::string caption(kMainTitle);
+  if (!DatabaseFileExists(folder, kScheduleFileName)) return caption;
+  if (DatabaseFileExists(folder, kSkdSetFileName)) return caption + " - [SRC]";
+  if (DatabaseFileExists(folder, kSrcSetFileName)) return caption + " - [SKD]";
+  return caption;
+}
+
+}  // namespace r8

@@ -1,0 +1,325 @@
+#include "database/database_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "common/file_date.h"
+#include "database/database_commands.h"
+#include "support/database_builder.h"
+#include "support/recording_launcher.h"
+#include "support/recording_progress.h"
+#include "support/scripted_prompts.h"
+
+namespace r8 {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::AllDayRec;
+using testing::DistRecord;
+using testing::Rec;
+using testing::UtilRec;
+
+std::vector<ScheduleRecord> Records(const StationDatabase& db) {
+  return {db.records().begin(), db.records().end()};
+}
+
+class DatabaseFilesTest : public ::testing::Test {
+ protected:
+  DatabaseFilesTest() : profile_(dir_ / "TARVELIN.INI") {}
+
+  DatabasePorts Ports() { return DatabasePorts{prompts_, launcher_, profile_, &progress_}; }
+  fs::path Folder() const { return dir_.path(); }
+  std::string Bytes(const std::string& name) const { return testing::ReadBytes(dir_ / name); }
+
+  testing::TempDir dir_;
+  testing::ScriptedPrompts prompts_;
+  testing::RecordingLauncher launcher_;
+  testing::RecordingProgressBox progress_;
+  ProfileFile profile_;
+  StationDatabase db_;
+};
+
+TEST_F(DatabaseFilesTest, SavedFormLoadsUnchangedAndDistributionFormLoadsChanged) {
+  const std::vector<ScheduleRecord> saved = {Rec(0, 100, 1, 6005.5, 0, "Eu", 'T'),
+                                             Rec(1400, 1500, 2, 9580.0, 0x3E, "NA", 'F'),
+                                             AllDayRec(2, 15400.0), UtilRec("FAX1", 1, 8040.0)};
+  testing::WriteDatabaseFiles(Folder(), testing::SavedScheduleBytes(saved),
+                              testing::StationFileBytes({"Radio One", "Radio Two"}));
+  auto ports = Ports();
+  LoadResult r = ReadDB(Folder(), db_, ports);
+  EXPECT_EQ(r.status, LoadStatus::kLoaded);
+  EXPECT_EQ(r.layout, DatabaseLayout::kSaved);
+  EXPECT_EQ(Records(db_), saved);
+  EXPECT_EQ(db_.DatabaseChanged(), 0);
+  EXPECT_EQ(db_.StationNameOf(db_.Record(2)), "Radio Two" + std::string(16, ' '));
+  EXPECT_TRUE(prompts_.messages.empty());
+
+  // Beginning with the digits 0000 as text: the distribution form, which leaves the flag at 1.
+  testing::WriteDatabaseFiles(
+      Folder(),
+      testing::DistributionScheduleBytes({{"0000", "0100", 0, 1, 6005, "Eu", 'T'},
+                                          {"24hr", "    ", 0, 2, 15400, "Af", 'F'},
+                                          {"Util", "FAX1", 0, 1, 8040, "  ", 'F'}}),
+      testing::StationFileBytes({"Radio One", "Radio Two"}));
+  r = ReadDB(Folder(), db_, ports);
+  EXPECT_EQ(r.layout, DatabaseLayout::kDistribution);
+  EXPECT_EQ(db_.DatabaseChanged(), 1);
+  ASSERT_EQ(db_.count(), 3);
+  EXPECT_EQ(db_.Record(1), Rec(0, 100, 1, 6005.0, 0, "Eu", 'T'));
+  EXPECT_EQ(db_.Record(2), Rec(2400, 0, 2, 15400.0, 0, "Af", 'F'));
+  EXPECT_EQ(db_.BucketRange(kAllDayBucket).first, 2);
+  EXPECT_EQ(db_.BucketRange(kUtilityBucket).first, 3);
+}
+
+TEST_F(DatabaseFilesTest, LoadShowsTheProgressTexts) {
+  testing::WriteDatabaseFiles(
+      Folder(),
+      testing::SavedScheduleBytes({Rec(0, 100, 1, 1), Rec(0, 100, 1, 2), Rec(0, 100, 2, 3)}),
+      testing::StationFileBytes({"A", "B"}));
+  auto ports = Ports();
+  ReadDB(Folder(), db_, ports);
+  EXPECT_EQ(progress_.events,
+            (std::vector<std::string>{
+                "open Loading Database | Wait....  Reading Database :    3 Records to read.",
+                "message Wait....  Reading Stations :    2 Records to read.",
+                "message Wait....  Indexing Database.", "close"}));
+  EXPECT_EQ(progress_.open_depth, 0);
+}
+
+TEST_F(DatabaseFilesTest, AFileSizeNotAMultipleOfSixteenLoadsTheWholeRecordsAndSaysSo) {
+  testing::WriteDatabaseFiles(
+      Folder(), testing::SavedScheduleBytes({Rec(0, 100, 1, 1), Rec(100, 200, 1, 2)}) + "abcde",
+      testing::StationFileBytes({"A"}) + "xyz");
+  auto ports = Ports();
+  const LoadResult r = ReadDB(Folder(), db_, ports);
+  EXPECT_EQ(r.status, LoadStatus::kLoaded);
+  EXPECT_EQ(db_.count(), 2);
+  EXPECT_EQ(db_.stations().size(), 1u);
+  ASSERT_EQ(prompts_.messages.size(), 1u);
+  EXPECT_EQ(prompts_.messages[0].kind, MessageKind::kWarning);
+  EXPECT_EQ(prompts_.messages[0].text,
+            "SWBCGIDE.DAT ends with 5 bytes that do not make a whole record; they were "
+            "ignored.\r\rSTATIONS.DAT ends with 3 bytes that do not make a whole record; they "
+            "were ignored.");
+  EXPECT_FALSE(db_.incomplete());  // the stray bytes were no record; the table may be saved
+}
+
+TEST_F(DatabaseFilesTest, MoreRecordsOrNamesThanTheTablesHoldAreLeftOnDiskUntouched) {
+  std::vector<ScheduleRecord> many;
+  for (int i = 0; i < kMaxRecords + 2; ++i) many.push_back(Rec(0, 100, 1, i));
+  std::vector<std::string> names;
+  for (int i = 0; i < kMaxStations + 1; ++i) names.push_back("Station " + std::to_string(i));
+  const std::string schedule = testing::SavedScheduleBytes(many);
+  const std::string stations = testing::StationFileBytes(names);
+  testing::WriteDatabaseFiles(Folder(), schedule, stations);
+  auto ports = Ports();
+  const LoadResult r = ReadDB(Folder(), db_, ports);
+  EXPECT_EQ(db_.count(), kMaxRecords);
+  EXPECT_EQ(db_.Record(kMaxRecords).Freq, kMaxRecords - 1);
+  EXPECT_EQ(db_.stations().size(), static_cast<std::size_t>(kMaxStations));
+  ASSERT_EQ(r.warnings.size(), 2u);
+  EXPECT_EQ(r.warnings[0],
+            "SWBCGIDE.DAT holds 10001 records, more than the 9999 the database can hold. Only the "
+            "first 9999 were loaded, and the database will not be saved over the file.");
+  EXPECT_TRUE(db_.incomplete());
+  // Saving would drop the records left out: it is refused and the files stay as they were.
+  db_.SetDatabaseChanged(1);
+  EXPECT_EQ(CMFileSave(Folder(), db_, ports), CommandOutcome::kFailed);
+  EXPECT_EQ(Bytes("SWBCGIDE.DAT"), schedule);
+  EXPECT_EQ(Bytes("STATIONS.DAT"), stations);
+  EXPECT_EQ(db_.DatabaseChanged(), 1);
+}
+
+TEST_F(DatabaseFilesTest, MissingFilesAreReportedAndLeaveConsistentTables) {
+  auto ports = Ports();
+  LoadResult r = ReadDB(Folder(), db_, ports);
+  EXPECT_EQ(r.status, LoadStatus::kFailed);
+  EXPECT_EQ(db_.count(), 0);
+  ASSERT_EQ(prompts_.messages.size(), 1u);
+  EXPECT_EQ(prompts_.messages[0].kind, MessageKind::kError);
+  EXPECT_NE(prompts_.messages[0].text.find(ExpandedPath(Folder() / "SWBCGIDE.DAT")),
+            std::string::npos);
+
+  testing::WriteBytes(dir_ / "SWBCGIDE.DAT", testing::SavedScheduleBytes({Rec(0, 100, 1, 9580)}));
+  r = ReadDB(Folder(), db_, ports);
+  EXPECT_EQ(r.status, LoadStatus::kFailed);
+  EXPECT_EQ(db_.count(), 1);  // the schedule that was read stays
+  EXPECT_EQ(db_.stations().size(), 0u);
+  EXPECT_EQ(db_.StationNameOf(db_.Record(1)), std::string(25, ' '));
+  EXPECT_EQ(db_.BucketRange(0).last, 1);
+  EXPECT_TRUE(db_.incomplete());
+}
+
+TEST_F(DatabaseFilesTest, StationIndexOutsideTheTableGivesABlankName) {
+  testing::WriteDatabaseFiles(
+      Folder(),
+      testing::SavedScheduleBytes({Rec(0, 100, 0, 1), Rec(0, 100, 2, 2), Rec(0, 100, 60000, 3)}),
+      testing::StationFileBytes({"Only one"}));
+  auto ports = Ports();
+  ReadDB(Folder(), db_, ports);
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(db_.StationNameOf(db_.Record(i)), std::string(25, ' '));
+}
+
+TEST_F(DatabaseFilesTest, DistributionFormLoadSaveLoadKeepsTheTables) {
+  testing::WriteDatabaseFiles(
+      Folder(),
+      testing::DistributionScheduleBytes({{"0000", "0100", 0x41, 1, 5950, "Eu", 'F'},
+                                          {"0000", "0100", 0x41, 1, 7205, "Eu", 'T'},
+                                          {"1430", "1500", 0, 2, 9580, "NA", 'F'},
+                                          {"24hr", "    ", 0, 3, 15400, "Af", 'F'},
+                                          {"Util", "BCB ", 0, 3, 1010, "  ", 'F'}}),
+      testing::StationFileBytes({"Radio One", "Radio Two", "Radio Three"}));
+  auto ports = Ports();
+  ReadDB(Folder(), db_, ports);
+  ASSERT_EQ(db_.DatabaseChanged(), 1);
+  const std::vector<ScheduleRecord> first = Records(db_);
+  const StationTable first_names = db_.stations();
+  const HourIndex first_index = db_.hour_index();
+
+  EXPECT_EQ(CMFileSave(Folder(), db_, ports), CommandOutcome::kDone);
+  EXPECT_EQ(db_.DatabaseChanged(), 0);
+  EXPECT_EQ(Bytes("SWBCGIDE.DAT").substr(0, 2), std::string("\0\0", 2));
+  EXPECT_EQ(Bytes("SWBCGIDE.DAT").size(), 5u * 16u);
+
+  StationDatabase again;
+  const LoadResult r = ReadDB(Folder(), again, ports);
+  EXPECT_EQ(r.layout, DatabaseLayout::kSaved);
+  EXPECT_EQ(again.DatabaseChanged(), 0);
+  EXPECT_EQ(Records(again), first);
+  EXPECT_EQ(again.stations(), first_names);
+  EXPECT_EQ(again.hour_index(), first_index);
+  EXPECT_FALSE(fs::exists(dir_ / "SWBCGIDE.DAT.tmp"));
+  EXPECT_FALSE(fs::exists(dir_ / "STATIONS.DAT.tmp"));
+}
+
+TEST_F(DatabaseFilesTest, ASaveThatCannotCompleteLeavesBothOldFilesAsTheyWere) {
+  const std::string schedule = testing::SavedScheduleBytes({Rec(0, 100, 1, 9580)});
+  const std::string stations = testing::StationFileBytes({"Old name"});
+  testing::WriteDatabaseFiles(Folder(), schedule, stations);
+  // The station file's temporary cannot be created: the save must stop before replacing anything.
+  fs::create_directory(dir_ / "STATIONS.DAT.tmp");
+  db_ = testing::MakeDatabase({"New name"}, {Rec(0, 100, 1, 6000), Rec(0, 100, 1, 7000)});
+  db_.SetDatabaseChanged(1);
+  auto ports = Ports();
+  EXPECT_EQ(CMFileSave(Folder(), db_, ports), CommandOutcome::kFailed);
+  EXPECT_EQ(Bytes("SWBCGIDE.DAT"), schedule);
+  EXPECT_EQ(Bytes("STATIONS.DAT"), stations);
+  EXPECT_FALSE(fs::exists(dir_ / "SWBCGIDE.DAT.tmp"));
+  EXPECT_EQ(db_.DatabaseChanged(), 1);
+  ASSERT_EQ(prompts_.messages.size(), 1u);
+  EXPECT_EQ(prompts_.messages[0].kind, MessageKind::kError);
+}
+
+TEST_F(DatabaseFilesTest, SavedTablesAreAlwaysReadBackAsTheSavedForm) {
+  // A first record that does not start at 0000 still reads back as the saved form.
+  db_ = testing::MakeDatabase({"A"}, {Rec(30, 100, 1, 6000), Rec(2400, 0, 1, 7000)});
+  ASSERT_TRUE(SaveDatabaseFiles(Folder(), db_, nullptr).ok);
+  StationDatabase back;
+  EXPECT_EQ(LoadDatabaseFiles(Folder(), back, nullptr).layout, DatabaseLayout::kSaved);
+  EXPECT_EQ(Records(back), Records(db_));
+
+  // A table of utility records only cannot be told from the distribution form: not written.
+  const std::string before = Bytes("SWBCGIDE.DAT");
+  db_ = testing::MakeDatabase({"A"}, {UtilRec("FAX1", 1, 8040)});
+  const SaveResult refused = SaveDatabaseFiles(Folder(), db_, nullptr);
+  EXPECT_FALSE(refused.ok);
+  EXPECT_FALSE(refused.error.empty());
+  EXPECT_EQ(Bytes("SWBCGIDE.DAT"), before);
+}
+
+TEST_F(DatabaseFilesTest, SaveWritesNothingWithoutChangesAndShowsItsProgressTexts) {
+  db_ = testing::MakeDatabase({"A", "B"}, {Rec(0, 100, 1, 6000)});
+  auto ports = Ports();
+  EXPECT_EQ(CMFileSave(Folder(), db_, ports), CommandOutcome::kNothingToDo);
+  EXPECT_FALSE(fs::exists(dir_ / "SWBCGIDE.DAT"));
+  EXPECT_FALSE(fs::exists(dir_ / "STATIONS.DAT"));
+  EXPECT_TRUE(progress_.events.empty());
+
+  db_.SetDatabaseChanged(1);
+  EXPECT_EQ(CMFileSave(Folder(), db_, ports), CommandOutcome::kDone);
+  EXPECT_EQ(progress_.events,
+            (std::vector<std::string>{
+                "open Saving Database | Wait....  Saving Frequencies :    1 Records to write.",
+                "message Wait....  Saving Stations :    2 Records to write.", "close"}));
+  EXPECT_EQ(Bytes("STATIONS.DAT"), testing::StationFileBytes({"A", "B"}));
+}
+
+TEST_F(DatabaseFilesTest, AnEditedTextDumpIsHandedToTheCompanionInsteadOfLoading) {
+  testing::WriteDatabaseFiles(Folder(), testing::SavedScheduleBytes({Rec(0, 100, 1, 1)}),
+                              testing::StationFileBytes({"A"}));
+  testing::WriteBytes(dir_ / "QUORNUTE.EXE", "");
+  testing::WriteBytes(dir_ / "SKEDULE.TXT", "edited\r\n");
+  auto ports = Ports();
+
+  // No settings file: no conversion check.
+  EXPECT_EQ(ReadDB(Folder(), db_, ports).status, LoadStatus::kLoaded);
+  EXPECT_TRUE(launcher_.calls.empty());
+
+  // FD older than the file: the companion converts it, and nothing is loaded.
+  testing::WriteBytes(dir_ / "TARVELIN.INI", "[DATABASE]\r\nFD=12\r\n");
+  db_.Clear();
+  EXPECT_EQ(ReadDB(Folder(), db_, ports).status, LoadStatus::kHandedToCompanion);
+  EXPECT_EQ(db_.count(), 0);
+  ASSERT_EQ(launcher_.calls.size(), 1u);
+  EXPECT_EQ(launcher_.calls[0].arguments, (std::vector<std::string>{"/t"}));
+  EXPECT_EQ(launcher_.calls[0].program.filename(), "QUORNUTE.EXE");
+  EXPECT_EQ(launcher_.calls[0].working_dir, Folder());
+
+  // FD equal to the file's date: loads as usual.
+  const auto date = static_cast<std::int32_t>(*GetFileDate(dir_ / "SKEDULE.TXT"));
+  testing::WriteBytes(dir_ / "TARVELIN.INI", "[DATABASE]\r\nFD=" + std::to_string(date) + "\r\n");
+  EXPECT_EQ(ReadDB(Folder(), db_, ports).status, LoadStatus::kLoaded);
+  EXPECT_EQ(launcher_.calls.size(), 1u);
+}
+
+TEST_F(DatabaseFilesTest, AConversionWhoseCompanionIsMissingStillLoadsTheDatabase) {
+  testing::WriteDatabaseFiles(Folder(), testing::SavedScheduleBytes({Rec(0, 100, 1, 1)}),
+                              testing::StationFileBytes({"A"}));
+  testing::WriteBytes(dir_ / "SKEDULE.TXT", "edited\r\n");
+  testing::WriteBytes(dir_ / "TARVELIN.INI", "[DATABASE]\r\nFD=0\r\n");
+  auto ports = Ports();
+  EXPECT_EQ(ReadDB(Folder(), db_, ports).status, LoadStatus::kLoaded);
+  EXPECT_EQ(db_.count(), 1);
+  EXPECT_TRUE(launcher_.calls.empty());
+  ASSERT_EQ(prompts_.messages.size(), 1u);
+  EXPECT_EQ(prompts_.messages[0].text, "ERROR: " + ExpandedPath(Folder() / "QUORNUTE.EXE") +
+                                           "\rFile not found or other error.");
+}
+
+TEST_F(DatabaseFilesTest, RunCompanionReportsAProgramThatWillNotStart) {
+  testing::WriteBytes(dir_ / "QUORNUTE.EXE", "");
+  launcher_.succeed = false;
+  EXPECT_FALSE(RunCompanion(Folder(), " /r", prompts_, launcher_));
+  ASSERT_EQ(launcher_.calls.size(), 1u);
+  EXPECT_EQ(launcher_.calls[0].arguments, (std::vector<std::string>{"/r"}));
+  EXPECT_EQ(prompts_.texts(),
+            (std::vector<std::string>{"ERROR: " + ExpandedPath(Folder() / "QUORNUTE.EXE") +
+                                      "\rFile not found or other error."}));
+  EXPECT_EQ(prompts_.messages[0].kind, MessageKind::kError);
+}
+
+TEST_F(DatabaseFilesTest, CaptionNamesTheActiveSet) {
+  struct Case {
+    std::vector<std::string> files;
+    std::string caption;
+  };
+  const Case cases[] = {
+      {{}, "Veltrix R8 Control 32"},
+      {{"SWBCGIDE.DAT"}, "Veltrix R8 Control 32"},
+      {{"SWBCGIDE.DAT", "SWBCGIDE.SKD"}, "Veltrix R8 Control 32 - [SRC]"},
+      {{"SWBCGIDE.DAT", "SWBCGIDE.SRC"}, "Veltrix R8 Control 32 - [SKD]"},
+      {{"SWBCGIDE.DAT", "SWBCGIDE.SRC", "SWBCGIDE.SKD"}, "Veltrix R8 Control 32 - [SRC]"},
+      {{"SWBCGIDE.SRC", "SWBCGIDE.SKD"}, "Veltrix R8 Control 32"},
+      {{"swbcgide.dat", "swbcgide.skd"}, "Veltrix R8 Control 32 - [SRC]"},
+  };
+  for (const Case& c : cases) {
+    testing::TempDir d;
+    for (const std::string& f : c.files) testing::WriteBytes(d / f, "");
+    EXPECT_EQ(MainWindowCaption(d.path()), c.caption) << c.files.size();
+  }
+}
+
+}  // namespace
+}  // namespace r8
