@@ -5,12 +5,15 @@
 namespace r8 {
 
 AppContext::AppContext(Clock& clock, UserPrompts& prompts, SerialPort& port,
-                       const std::filesystem::path& settings_file)
+                       ProgramLauncher& launcher, const std::filesystem::path& settings_file)
     : clock_(clock),
       prompts_(prompts),
       profile_(FindFileNoCase(settings_file)),
       link_(port, clock, prompts, settings_, radio_),
-      control_(link_, radio_, settings_, clock) {}
+      control_(link_, radio_, settings_, clock),
+      launcher_(launcher),
+      data_folder_(settings_file.has_parent_path() ? settings_file.parent_path()
+                                                   : std::filesystem::path(".")) {}
 
 bool AppContext::LoadSettings() {
   settings_ = Settings{};

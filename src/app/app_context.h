@@ -8,7 +8,12 @@
 #include "app/profile_file.h"
 #include "app/settings.h"
 #include "common/clock.h"
+#include "common/program_launcher.h"
+#include "common/progress_box.h"
 #include "common/user_prompts.h"
+#include "database/database_files.h"
+#include "database/query_results.h"
+#include "database/station_database.h"
 #include "radio/radio_link.h"
 #include "radio/radio_protocol.h"
 #include "radio/radio_state.h"
@@ -19,7 +24,8 @@ namespace r8 {
 class AppContext {
  public:
   // settings_file is looked up without regard to case in its folder.
-  AppContext(Clock& clock, UserPrompts& prompts, SerialPort& port,
+  // settings_file names the settings file; its folder is also where the data files live.
+  AppContext(Clock& clock, UserPrompts& prompts, SerialPort& port, ProgramLauncher& launcher,
              const std::filesystem::path& settings_file = std::filesystem::path(kSettingsFileName));
   AppContext(const AppContext&) = delete;
   AppContext& operator=(const AppContext&) = delete;
@@ -34,6 +40,16 @@ class AppContext {
   RadioLink& link() { return link_; }
   const RadioLink& link() const { return link_; }
   RadioControl& control() { return control_; }
+  ProgramLauncher& launcher() { return launcher_; }
+
+  // The station database and the result tables of its queries.
+  StationDatabase& database() { return database_; }
+  const StationDatabase& database() const { return database_; }
+  QueryResults& query_results() { return query_results_; }
+  const std::filesystem::path& data_folder() const { return data_folder_; }
+  // The ports the database commands use; progress is the progress window once there is one.
+  DatabasePorts database_ports() { return DatabasePorts{prompts_, launcher_, profile_, progress}; }
+  ProgressBox* progress = nullptr;
 
   // Built-in defaults, then section "OPTIONS" when the settings file exists. Returns whether it
   // existed (a first start otherwise).
@@ -56,6 +72,10 @@ class AppContext {
   RadioState radio_;
   RadioLink link_;
   RadioControl control_;
+  ProgramLauncher& launcher_;
+  std::filesystem::path data_folder_;
+  StationDatabase database_;
+  QueryResults query_results_;
 };
 
 }  // namespace r8

@@ -6,6 +6,7 @@
 #include "app/app_context.h"
 #include "app/command_line.h"
 #include "common/qt_clock.h"
+#include "common/qt_program_launcher.h"
 #include "common/qt_user_prompts.h"
 #include "emulator/emulated_serial_port.h"
 #include "faceplate/face_plate_window.h"
@@ -54,7 +55,8 @@ int main(int argc, char** argv) {
         return std::make_unique<r8::emulator::EmulatedSerialPort>(clock, model);
       });
 
-  r8::AppContext ctx(clock, prompts, port);
+  r8::QtProgramLauncher launcher;
+  r8::AppContext ctx(clock, prompts, port, launcher);
   context = &ctx;
   ctx.LoadSettings();
   if (cl.emulate_model) ctx.settings().RadioModel = *cl.emulate_model;

@@ -1,5 +1,6 @@
 #include "common/prog_bar_dialog.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -51,6 +52,21 @@ void TProgBar::ShowPercent(int percent) {
   ProgressBar1->repaint();
 }
 
+void TProgBar::Open(std::string_view caption, std::string_view message) {
+  Prepare(std::string(caption), std::string(message));
+  show();
+  raise();
+  // The operation runs on this thread: let the window appear before it starts.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TProgBar::SetMessage(std::string_view message) {
+  BarLbl->setText(ToQt(std::string(message)));
+  BarLbl->repaint();
+}
+
+void TProgBar::Close() { hide(); }
+
 void TProgBar::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   FormShow();
@@ -71,7 +87,10 @@ void TProgBar::FormShow() {
   const QRect s = screen->availableGeometry();
   std::optional<ScreenRect> banner;
   if (banner_ && banner_->isVisible()) {
-    const QRect b = banner_->frameGeometry();
+    // The banner may be a window or lie over one: its place on the screen either way.
+    const QRect b = banner_->isWindow()
+                        ? banner_->frameGeometry()
+                        : QRect(banner_->mapToGlobal(QPoint(0, 0)), banner_->size());
     banner = ScreenRect{b.left(), b.top(), b.width(), b.height()};
   }
   const QSize size = frameGeometry().size();

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "common/progress.h"
+#include "common/progress_box.h"
 
 class QFrame;
 class QLabel;
@@ -15,7 +15,7 @@ namespace r8 {
 
 class UserPrompts;
 
-class TProgBar : public QDialog, public ProgressDisplay {
+class TProgBar : public QDialog, public ProgressBox {
  public:
   TProgBar(UserPrompts& prompts, QWidget* parent = nullptr);
 
@@ -26,6 +26,10 @@ class TProgBar : public QDialog, public ProgressDisplay {
   void SetBanner(QWidget* banner) { banner_ = banner; }
 
   void ShowPercent(int percent) override;
+  // The long operations' side: open with caption and message, change the message, close.
+  void Open(std::string_view caption, std::string_view message) override;
+  void SetMessage(std::string_view message) override;
+  void Close() override;
 
   QLabel* BarLbl = nullptr;
   QProgressBar* ProgressBar1 = nullptr;

@@ -58,8 +58,8 @@ const char kPanelStyle[] = R"(
   selection-background-color: #40464e; }
 #Panel QGroupBox { color: #9aa0a8; border: 1px solid #44484e; border-radius: 3px; margin-top: 0px; }
 #Panel QCheckBox { color: #d0d3d8; font-size: 8pt; }
-#StationLst { color: #ffcf7a; background: #111315; border: 1px solid #050505;
-  font-family: 'DejaVu Sans Mono', monospace; }
+#StationLst { color: #101010; background: #f3f0e4; border: 2px solid #050505; border-radius: 3px; }
+#StationLst:disabled { background: #8d8b83; }
 )";
 
 QLabel* LcdLabel(QWidget* parent, const char* name, const char* text = "") {
@@ -321,6 +321,10 @@ void TFacePlate::BuildPanel() {
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(3, 1);
 
+  SaveLbl = new QLabel(QStringLiteral("Save"), this);
+  SaveLbl->setObjectName(QStringLiteral("SaveLbl"));
+  SaveLbl->setEnabled(false);
+  statusBar()->addPermanentWidget(SaveLbl);
   CommsLbl = new QLabel(QStringLiteral("Comms"), this);
   CommsLbl->setObjectName(QStringLiteral("CommsLbl"));
   statusBar()->addPermanentWidget(CommsLbl);
@@ -370,6 +374,7 @@ void TFacePlate::BuildHiddenKeys() {
 
 void TFacePlate::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  BuildDatabaseMenu(file);
   Exit1 = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
 
   QMenu* radio = menuBar()->addMenu(QStringLiteral("&Radio"));
@@ -478,6 +483,7 @@ void TFacePlate::ApplyView(const FacePlateView& v) {
   PowerBtn->SetIsOn(v.power_lit);
   PowerBtn->setEnabled(v.power_btn.enabled);
   ZelMeter1->SetLevel(v.meter_level);
+  ShowStations(v);
 
   VFO1->setText(ToQt(v.vfo_menu_caption));
   VFO1->setEnabled(v.vfo_btn.enabled);

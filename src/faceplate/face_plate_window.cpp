@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -29,6 +30,9 @@ TFacePlate::TFacePlate(AppContext& ctx, QWidget* parent)
       QStringLiteral("QMenuBar { background: #2b2d31; color: #dcdfe4; }"
                      "QMenuBar::item:selected { background: #484c53; }"
                      "QStatusBar { background: #18191c; color: #c9ccd1; }"
+                     "QToolBar { background: #2b2d31; border: none; spacing: 4px; }"
+                     "QToolBar QToolButton { color: #dcdfe4; padding: 2px 6px; }"
+                     "QToolBar QToolButton:disabled { color: #6a6d72; }"
                      "QStatusBar QLabel:disabled { color: #55585e; }"));
   BuildPanel();
   BuildMenus();
@@ -45,12 +49,14 @@ TFacePlate::TFacePlate(AppContext& ctx, QWidget* parent)
       {1220, [this](int c) { SetTuner(static_cast<char>(c)); }},
       {1345, [this](int) { VFOBtnClick(); }},
       {1964, [this](int) { UpdateDisplay(); }},
+      {2005, [this](int) { UpdateAll(); }},
   };
 
   tick_ = new QTimer(this);
   tick_->setInterval(100);
   connect(tick_, &QTimer::timeout, this, &TFacePlate::TimerTick);
 
+  SetCaptionFromFiles();
   // Until the first refresh the panel shows a receiver that is off.
   ApplyView(core_.View());
   if (ctx_.settings_file_existed()) move(ctx_.settings().x_pos, ctx_.settings().y_pos);
@@ -66,6 +72,7 @@ void TFacePlate::Command(int id, int param) {
 void TFacePlate::FormShow() {
   if (shown_) return;
   shown_ = true;
+  LoadDatabase();
   core_.LoadLists();
   FillCombo(StepLst, core_.steps().items);
   FillCombo(OffsetLst, core_.offsets().items);
@@ -117,6 +124,7 @@ void TFacePlate::SetConnMenu() {
 
 bool TFacePlate::FormCloseQuery() {
   if (ctx_.radio().ScanState == 2) return false;
+  if (!AskToSaveDatabase("exiting")) return false;
   tick_->stop();
   ctx_.link().CommClose();
   return true;

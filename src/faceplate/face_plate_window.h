@@ -19,13 +19,18 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QTimer;
+class QToolBar;
 class QToolButton;
 
 namespace r8 {
 
 class AppContext;
+class TBanner;
+class TPrintStatusDlg;
+class TProgBar;
 class TZelMeter;
 class TZelSwitchButton;
 
@@ -77,6 +82,21 @@ class TFacePlate : public QMainWindow {
   void PowerBtnClick();
   void SetHints(bool on);
 
+  // Database commands.
+  void LoadDatabase();  // behind the start-up banner at first display
+  void UpdateAll();
+  void CMFileSave();
+  void CMAllPrint();
+  void CMFileImport();
+  void CMSwapDatabase();
+  void CMFilePublish();
+  void Printersetup1Click();
+  // The shared save prompt for the database; false when the user cancelled.
+  bool AskToSaveDatabase(const char* action);
+  TProgBar* prog_bar() { return prog_bar_; }
+  TBanner* banner() { return banner_; }
+  QPrinter* printer() { return printer_.get(); }
+
   FacePlateCore& core() { return core_; }
   const FacePlateView& view() const { return view_; }
   bool KeysActive() const { return keys_active_; }
@@ -96,6 +116,7 @@ class TFacePlate : public QMainWindow {
   QLabel* TimeLbl = nullptr;
   QLabel* ClockLbl = nullptr;
   QLabel* CommsLbl = nullptr;
+  QLabel* SaveLbl = nullptr;
   QFrame* TimePnl = nullptr;
   QComboBox* AntLst = nullptr;
   QComboBox* RFLst = nullptr;
@@ -130,6 +151,15 @@ class TFacePlate : public QMainWindow {
   QPushButton* BtnBS = nullptr;
 
   // Menu items the panel drives.
+  QAction* OpenDatabase1 = nullptr;
+  QAction* SaveDatabase1 = nullptr;
+  QAction* DumpDatabase1 = nullptr;
+  QAction* ImportDatabase1 = nullptr;
+  QAction* SwapDatabase1 = nullptr;
+  QAction* PublishDatabase1 = nullptr;
+  QAction* PrinterSetup1 = nullptr;
+  QAction* OpenDBBtn = nullptr;
+  QAction* SaveDBBtn = nullptr;
   QAction* Exit1 = nullptr;
   QAction* Power1 = nullptr;
   QAction* UpdateDisplay1 = nullptr;
@@ -159,6 +189,9 @@ class TFacePlate : public QMainWindow {
   void BuildPanel();
   void BuildMenus();
   void BuildHiddenKeys();
+  void BuildDatabaseMenu(QMenu* file);
+  void ShowStations(const FacePlateView& v);
+  void SetCaptionFromFiles();
   void ApplyView(const FacePlateView& v);
   void ApplyClock(const ClockView& c);
   void FillCombo(QComboBox* combo, const std::vector<std::string>& items);
@@ -169,6 +202,9 @@ class TFacePlate : public QMainWindow {
   FacePlateCore core_;
   FacePlateView view_;
   QTimer* tick_ = nullptr;
+  TProgBar* prog_bar_ = nullptr;
+  TBanner* banner_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;
   std::map<int, std::function<void(int)>> commands_;
   std::map<int, QComboBox*> combos_;
   std::vector<QAction*> keys1_, keys2_;

@@ -5,10 +5,29 @@
 #include "app/app_context.h"
 #include "common/clock.h"
 #include "common/format.h"
+#include "database/station_query.h"
 #include "radio/radio_model.h"
 #include "radio/status_line.h"
 
 namespace r8 {
+namespace {
+
+// Takes the lines the query engine writes for the front panel's list.
+class StationLines : public QueryTargets, public ResultList {
+ public:
+  ResultList* GetListBox(QueryTarget target) override {
+    return target == QueryTarget::kFacePlate ? this : nullptr;
+  }
+  ResultGrid* GetGridBox(QueryTarget) override { return nullptr; }
+  void InsertLine(int index, std::string_view text) override {
+    lines.insert(lines.begin() + std::clamp(index, 0, LineCount()), std::string(text));
+  }
+  int LineCount() const override { return static_cast<int>(lines.size()); }
+  void Clear() override { lines.clear(); }
+  std::vector<std::string> lines;
+};
+
+}  // namespace
 
 FacePlateCore::FacePlateCore(AppContext& ctx) : ctx_(ctx) {}
 
@@ -22,11 +41,32 @@ FacePlateView FacePlateCore::UpdateDisplay() {
   ApplyDisplayRules(r, ctx_.settings().RadioModel);
   if (r.PowerOn) r.Carrier = ctx_.link().CommCarrier();
   ui_.entry_idle = entry_.EntryIdle;
-  const FacePlateView view = View();
+  FacePlateView view = View();
+  const bool free = r.ScanState != 2 || poll.scan_ended;
+  if (r.PowerOn && free && r.RadioFreq <= kHfHigh) view.stations = StationsOnAirNow();
   if (on_refreshed) on_refreshed(view);
   if (busy) ctx_.prompts().BusyCursor(false);
   ctx_.control().SendFollowUps(poll);
   return view;
+}
+
+std::vector<StationLine> FacePlateCore::StationsOnAirNow() {
+  StationLines lines;
+  QueryPorts ports;
+  ports.targets = &lines;
+  ports.clock = &ctx_.clock();
+  const double offset = ctx_.settings().TimeOffset;
+  ports.utc_offset_hours = offset == kTimeNotSet ? 0.0 : offset;
+  QueryResults& results = ctx_.query_results();
+  StationQuery(ctx_.database(), results, ports, QueryTarget::kFacePlate, QueryKind::kOnFrequency,
+               FormatFixedWidth(ctx_.radio().RadioFreq, 8, 2));
+  std::vector<StationLine> out;
+  for (std::size_t i = 0; i < lines.lines.size(); ++i) {
+    const bool flagged = static_cast<int>(i) < results.face_plate.count() &&
+                         results.face_plate[static_cast<int>(i)].flag != 0;
+    out.push_back({lines.lines[i], flagged});
+  }
+  return out;
 }
 
 void FacePlateCore::LoadLists() {

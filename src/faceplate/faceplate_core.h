@@ -52,6 +52,8 @@ class FacePlateCore {
   // Polls the receiver and computes what the faceplate shows.
   FacePlateView UpdateDisplay();
   FacePlateView View() const;
+  // The stations scheduled on the tuned frequency now (the front panel's list).
+  std::vector<StationLine> StationsOnAirNow();
 
   // Start-up: the step and offset lists from the settings file, FreqOffset from the offset list.
   void LoadLists();

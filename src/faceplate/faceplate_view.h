@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "radio/radio_state.h"
 
@@ -31,6 +32,13 @@ struct FacePlateUiState {
   int step_index = 5;
   int offset_index = 3;
   bool entry_idle = true;
+};
+
+// One line of the station list: TAB-separated fields, and whether the entry is marked (heard).
+struct StationLine {
+  std::string text;
+  bool flagged = false;
+  bool operator==(const StationLine&) const = default;
 };
 
 struct FacePlateView {
@@ -67,6 +75,9 @@ struct FacePlateView {
   bool vfo_eq_lite = false;
   bool power_lit = false;
   int meter_level = -1;  // -1 dark, 0..14
+  // The stations on the tuned frequency now; empty while off or above 30000 kHz.
+  std::vector<StationLine> stations;
+  bool save_lbl_enabled = false;  // the database has unsaved changes
 
   // Menu items that follow the panel.
   std::string vfo_menu_caption = "&VFO  ";

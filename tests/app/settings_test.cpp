@@ -42,7 +42,8 @@ TEST(Settings, FindsTheFileWhateverItsLetterCase) {
   TestContext t;
   WriteBytes(t.dir() / "tarvelin.ini", "[options]\nradio=3\n");
   testing::ScriptedSerialPort port;
-  AppContext other(t.clock(), t.prompts(), port, t.settings_path());
+  testing::RecordingLauncher launcher;
+  AppContext other(t.clock(), t.prompts(), port, launcher, t.settings_path());
   EXPECT_TRUE(other.LoadSettings());
   EXPECT_EQ(other.settings().RadioModel, 3);
 }

@@ -6,6 +6,7 @@
 #include "emulator/emulated_serial_port.h"
 #include "radio/radio_model.h"
 #include "support/fake_clock.h"
+#include "support/recording_launcher.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_dir.h"
 
@@ -14,7 +15,8 @@ namespace r8::testing {
 class TestContext {
  public:
   explicit TestContext(int model = kModelR8A)
-      : port_(clock_, model), ctx_(clock_, prompts_, port_, dir_ / std::string(kSettingsFileName)) {
+      : port_(clock_, model),
+        ctx_(clock_, prompts_, port_, launcher_, dir_ / std::string(kSettingsFileName)) {
     ctx_.settings().RadioModel = model;
     ctx_.settings().CommPort = 1;
   }
@@ -24,6 +26,7 @@ class TestContext {
   ScriptedPrompts& prompts() { return prompts_; }
   emulator::EmulatedSerialPort& port() { return port_; }
   emulator::Receiver& receiver() { return port_.receiver(); }
+  RecordingLauncher& launcher() { return launcher_; }
   RadioState& radio() { return ctx_.radio(); }
   const TempDir& dir() const { return dir_; }
   std::filesystem::path settings_path() const { return dir_ / std::string(kSettingsFileName); }
@@ -36,6 +39,7 @@ class TestContext {
   FakeClock clock_;
   ScriptedPrompts prompts_;
   emulator::EmulatedSerialPort port_;
+  RecordingLauncher launcher_;
   AppContext ctx_;
 };
 
