@@ -13,6 +13,7 @@ namespace {
 
 void BM_UpdateDisplay(benchmark::State& state) {
   r8::testing::TestContext t(r8::kModelR8B);
+  t.WriteSettingsFile();
   r8::TFacePlate face(t.ctx());
   face.show();
   face.FormShow();
@@ -26,6 +27,7 @@ BENCHMARK(BM_UpdateDisplay)->Unit(benchmark::kMicrosecond);
 void BM_StartUpToShownFacePlate(benchmark::State& state) {
   for (auto _ : state) {
     r8::testing::TestContext t(r8::kModelR8B);
+    t.WriteSettingsFile();
     r8::TFacePlate face(t.ctx());
     face.show();
     face.FormShow();

@@ -19,6 +19,7 @@ bool AppContext::LoadSettings() {
   settings_ = Settings{};
   settings_file_existed_ = profile_.Exists();
   if (settings_file_existed_) ReadSettings(profile_, settings_);
+  scan_banks = ParseScanList(settings_.scan_list, settings_.RadioModel);
   return settings_file_existed_;
 }
 

@@ -14,6 +14,7 @@
 #include "database/database_files.h"
 #include "database/query_results.h"
 #include "database/station_database.h"
+#include "options/scan_settings.h"
 #include "radio/radio_link.h"
 #include "radio/radio_protocol.h"
 #include "radio/radio_state.h"
@@ -62,6 +63,8 @@ class AppContext {
   bool print_aborted = false;
   // A running faceplate or list scan is paused.
   bool scan_paused = false;
+  // The memory banks a memory-list scan visits (from "SCANLIST").
+  BankFlags scan_banks{};
 
  private:
   Clock& clock_;

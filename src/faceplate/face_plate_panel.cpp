@@ -503,6 +503,9 @@ void TFacePlate::ApplyView(const FacePlateView& v) {
   SetMenu(Mode1, v.mode_item);
   SetMenu(Stepsize1, v.step_item);
   SetMenu(Offset1, v.offset_item);
+  SetMenu(SmallStepsize1, v.small_step_item);
+  SetMenu(Other1, v.other_item);
+  SetMenu(Options1, v.options_item);
   Disconnect1->setEnabled(v.connect_item.enabled);
   applying_ = false;
 }

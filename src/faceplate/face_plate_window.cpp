@@ -17,6 +17,10 @@
 #include "common/qt_user_prompts.h"
 #include "faceplate/zel_meter_widget.h"
 #include "faceplate/zel_switch_button.h"
+#include "help/about_dialog.h"
+#include "help/help_desk.h"
+#include "help/help_topics.h"
+#include "options/options_dialog.h"
 #include "radio/radio_model.h"
 #include "radio/radio_protocol.h"
 
@@ -37,6 +41,16 @@ TFacePlate::TFacePlate(AppContext& ctx, QWidget* parent)
   BuildPanel();
   BuildMenus();
   BuildHiddenKeys();
+  help_ = new HelpDesk(this);
+  SetHelpContext(this, kHelpFaceplate);
+  AddHelpMenu(menuBar(), *help_, [this] {
+    const StationDatabase& db = ctx_.database();
+    const std::optional<DatabaseCounts> counts =
+        db.empty()
+            ? std::nullopt
+            : std::optional<DatabaseCounts>({db.count(), static_cast<int>(db.stations().size())});
+    ShowAboutBox(this, counts, help_->Shower());
+  });
 
   ctx_.control().on_update_display = [this] { Command(1964); };
   core_.on_refreshed = [this](const FacePlateView& v) { ApplyView(v); };
@@ -72,6 +86,10 @@ void TFacePlate::Command(int id, int param) {
 void TFacePlate::FormShow() {
   if (shown_) return;
   shown_ = true;
+  // First start: the receiver and its port are chosen before anything is opened.
+  if (auto first = RunFirstStart(ctx_, this, help_->Shower()); first && first->ok) {
+    ctx_.scan_banks = first->scan_banks;
+  }
   LoadDatabase();
   core_.LoadLists();
   FillCombo(StepLst, core_.steps().items);
@@ -140,6 +158,35 @@ void TFacePlate::FormDestroy() {
   s.y_pos = std::max(0, y());
   core_.SaveLists();
   WriteExitSettings(ctx_.profile(), s, isMinimized());
+  help_->Quit();
+}
+
+void TFacePlate::RunOptions(int page) {
+  SetKeys1(false);
+  SetKeys2(false);
+  const OptionsOutcome out = ShowOptions(ctx_, this, page, help_->Shower());
+  SetKeys1(true);
+  SetKeys2(true);
+  last_options_page_ = out.page;
+  if (out.ok) {
+    ctx_.scan_banks = out.scan_banks;
+    SetConnMenu();
+    if (ctx_.link().PortError() == 0) {
+      UpdateDisplay();
+      SetHints(ctx_.settings().hints == 1);
+    }
+  }
+  // The clock's settings may have changed either way.
+  ApplyClock(core_.RedrawClock());
+  ApplyView(core_.View());
+}
+
+void TFacePlate::SmallStepsize1Click() {
+  if (ctx_.radio().ScanState != 2) RunOptions(kPageRadio);
+}
+
+void TFacePlate::Other1Click() {
+  if (ctx_.radio().PowerOn && ctx_.radio().ScanState != 2) RunOptions(kPageDisplay);
 }
 
 void TFacePlate::closeEvent(QCloseEvent* event) {

@@ -28,6 +28,7 @@ class QToolButton;
 namespace r8 {
 
 class AppContext;
+class HelpDesk;
 class TBanner;
 class TPrintStatusDlg;
 class TProgBar;
@@ -81,6 +82,11 @@ class TFacePlate : public QMainWindow {
   void FreqLbl2BtnClick();
   void PowerBtnClick();
   void SetHints(bool on);
+  // Opens the Options dialog on a page, with the panel's shortcuts withdrawn meanwhile.
+  void RunOptions(int page);
+  void SmallStepsize1Click();
+  void Other1Click();
+  HelpDesk* help() { return help_; }
 
   // Database commands.
   void LoadDatabase();  // behind the start-up banner at first display
@@ -161,6 +167,9 @@ class TFacePlate : public QMainWindow {
   QAction* OpenDBBtn = nullptr;
   QAction* SaveDBBtn = nullptr;
   QAction* Exit1 = nullptr;
+  QAction* Options1 = nullptr;
+  QAction* SmallStepsize1 = nullptr;
+  QAction* Other1 = nullptr;
   QAction* Power1 = nullptr;
   QAction* UpdateDisplay1 = nullptr;
   QAction* VFO1 = nullptr;
@@ -204,6 +213,8 @@ class TFacePlate : public QMainWindow {
   QTimer* tick_ = nullptr;
   TProgBar* prog_bar_ = nullptr;
   TBanner* banner_ = nullptr;
+  HelpDesk* help_ = nullptr;
+  int last_options_page_ = 0;
   std::unique_ptr<QPrinter> printer_;
   std::map<int, std::function<void(int)>> commands_;
   std::map<int, QComboBox*> combos_;

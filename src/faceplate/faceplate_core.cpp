@@ -291,6 +291,10 @@ ClockView FacePlateCore::UpdateClock() {
 ClockView FacePlateCore::TimePnlClick() {
   Settings& s = ctx_.settings();
   s.ClockDisplay = 3 - s.ClockDisplay;
+  return RedrawClock();
+}
+
+ClockView FacePlateCore::RedrawClock() {
   last_clock_text_ = "    ";
   display_poll_enabled_ = false;
   return UpdateClock();

@@ -83,6 +83,8 @@ class FacePlateCore {
   ClockView UpdateClock();
   // A click on the time panel: the other clock at once, without polling the receiver.
   ClockView TimePnlClick();
+  // The clock drawn again at once (its settings changed), without polling the receiver.
+  ClockView RedrawClock();
   bool Connect();  // Disconnect1Click: close when usable, open when not; true when now usable
 
  private:

@@ -24,6 +24,7 @@ class FacePlateDatabaseTest : public ::testing::Test {
     t = std::make_unique<TestContext>(kModelR8B);
     t->clock().Set({2026, 12, 5, 14, 30, 0});  // a Saturday, 1430 UTC
     t->ctx().settings().TimeOffset = 0;
+    t->WriteSettingsFile();
     const std::vector<ScheduleRecord> records = {
         Rec(1400, 1500, 1, 9580.0, 0, "Eu", 'F'), Rec(1400, 1600, 2, 9580.0, 0, "Af", 'T'),
         Rec(1500, 1600, 3, 9580.0), testing::AllDayRec(3, 9580.0, "Am"),

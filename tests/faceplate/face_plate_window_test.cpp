@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,7 @@ class FacePlateWindowTest : public ::testing::Test {
     face.reset();  // the window refers to the context: it goes first
     t = std::make_unique<TestContext>(model);
     t->ctx().settings().TimeOffset = 0;
+    t->WriteSettingsFile();
     face = std::make_unique<TFacePlate>(t->ctx());
     face->show();
     face->activateWindow();
@@ -310,6 +312,24 @@ TEST_F(FacePlateWindowTest, CloseIsRefusedWhileTheReceiverScansAndSettingsAreWri
   EXPECT_EQ(f.ReadInt("OPTIONS", "CLOCK", 0), 2);
   EXPECT_TRUE(f.Find("OPTIONS", "XPOS").has_value());
   EXPECT_EQ(t->ctx().link().PortError(), 1);
+}
+
+TEST_F(FacePlateWindowTest, FirstStartOpensTheOptionsBeforeThePort) {
+  face.reset();
+  t = std::make_unique<TestContext>(kModelR8A);
+  face = std::make_unique<TFacePlate>(t->ctx());
+  face->show();
+  bool port_open_then = true;
+  QString title;
+  testing::OnNextModal([&](QWidget* w) {
+    title = w->windowTitle();
+    port_open_then = t->ctx().link().port_open();
+    static_cast<QDialog*>(w)->done(QDialog::Rejected);
+  });
+  face->FormShow();
+  EXPECT_EQ(title, QStringLiteral("Default Options"));
+  EXPECT_FALSE(port_open_then);
+  EXPECT_TRUE(t->ctx().link().port_open());
 }
 
 TEST_F(FacePlateWindowTest, TimePanelTogglesWithoutPolling) {

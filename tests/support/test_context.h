@@ -33,6 +33,9 @@ class TestContext {
 
   // Opens the port to the emulated receiver as the program does at start.
   void Connect() { ctx_.link().CommOpen(); }
+  // A settings file with the receiver chosen, so that the program does not take it for a first
+  // start.
+  void WriteSettingsFile() { WriteSettings(ctx_.profile(), ctx_.settings()); }
 
  private:
   TempDir dir_;
