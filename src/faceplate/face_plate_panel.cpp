@@ -140,9 +140,9 @@ void TFacePlate::BuildPanel() {
   time_box->setContentsMargins(0, 0, 0, 0);
   time_box->addWidget(TimeLbl, 0, Qt::AlignBottom);
   time_box->addWidget(ClockLbl, 0, Qt::AlignBottom);
-  for (QWidget* w : {static_cast<QWidget*>(FreqLbl), static_cast<QWidget*>(FreqLbl2),
-                     static_cast<QWidget*>(MemNoLbl), static_cast<QWidget*>(MemLbl),
-                     static_cast<QWidget*>(TimePnl), static_cast<QWidget*>(ScanLbl)}) {
+  // The clickable parts of the display.
+  for (QWidget* w : std::initializer_list<QWidget*>{FreqLbl, FreqLbl2, MemNoLbl, MemLbl, TimePnl,
+                                                    ScanLbl, ScanTypeLbl}) {
     w->setCursor(Qt::PointingHandCursor);
     w->installEventFilter(this);
   }
@@ -426,6 +426,13 @@ void TFacePlate::BuildMenus() {
                                    [this, tag] { CBNShowDropdown(tag); });
     (*i.field)->setData(tag);
   }
+  controls->addSeparator();
+  SmallStepsize1 =
+      controls->addAction(QStringLiteral("S&mall Step..."), this, &TFacePlate::SmallStepsize1Click);
+  Other1 = controls->addAction(QStringLiteral("&Other..."), this, &TFacePlate::Other1Click);
+  controls->addSeparator();
+  Options1 = controls->addAction(QStringLiteral("O&ptions..."), this,
+                                 [this] { RunOptions(last_options_page_); });
 }
 
 void TFacePlate::ApplyView(const FacePlateView& v) {

@@ -181,6 +181,12 @@ void TFacePlate::RunOptions(int page) {
   ApplyView(core_.View());
 }
 
+void TFacePlate::ScanTypeBtnClick() {
+  if (ctx_.radio().ScanState == 2) return;
+  RunOptions(kPageScan);
+  if (ctx_.radio().PowerOn) UpdateDisplay();
+}
+
 void TFacePlate::SmallStepsize1Click() {
   if (ctx_.radio().ScanState != 2) RunOptions(kPageRadio);
 }
@@ -370,6 +376,7 @@ bool TFacePlate::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type == QEvent::MouseButtonRelease) {
     if (watched == TimePnl) TimePnlClick();
+    if (watched == ScanTypeLbl) ScanTypeBtnClick();
     if (watched == FreqLbl) UpdateDisplay();
     const int model = ctx_.settings().RadioModel;
     const bool r8ab = model == kModelR8A || model == kModelR8B;

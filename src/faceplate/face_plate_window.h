@@ -85,6 +85,8 @@ class TFacePlate : public QMainWindow {
   // Opens the Options dialog on a page, with the panel's shortcuts withdrawn meanwhile.
   void RunOptions(int page);
   void SmallStepsize1Click();
+  // The scan parameters (a click on the scan type letters).
+  void ScanTypeBtnClick();
   void Other1Click();
   HelpDesk* help() { return help_; }
 

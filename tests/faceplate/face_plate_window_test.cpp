@@ -11,11 +11,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
 #include "faceplate/zel_meter_widget.h"
 #include "faceplate/zel_switch_button.h"
+#include "options/options_dialog.h"
 #include "radio/radio_model.h"
 #include "support/test_context.h"
 #include "support/ui_support.h"
@@ -330,6 +332,33 @@ TEST_F(FacePlateWindowTest, FirstStartOpensTheOptionsBeforeThePort) {
   EXPECT_EQ(title, QStringLiteral("Default Options"));
   EXPECT_FALSE(port_open_then);
   EXPECT_TRUE(t->ctx().link().port_open());
+}
+
+TEST_F(FacePlateWindowTest, SettingsEntriesOpenTheirOptionsPages) {
+  StartWith(kModelR8A);
+  struct Case {
+    std::function<void()> open;
+    int page;
+  };
+  EXPECT_TRUE(face->SmallStepsize1->isEnabled());
+  EXPECT_TRUE(face->Other1->isEnabled());
+  EXPECT_TRUE(face->Options1->isEnabled());
+  const Case cases[] = {{[&] { face->SmallStepsize1->trigger(); }, 2},
+                        {[&] { face->Other1->trigger(); }, 5},
+                        {[&] { QTest::mouseClick(face->ScanTypeLbl, Qt::LeftButton); }, 3}};
+  for (const Case& c : cases) {
+    int page = -1;
+    bool keys_withdrawn = false;
+    testing::OnNextModal([&](QWidget* w) {
+      if (auto* options = dynamic_cast<TOptions*>(w)) page = options->OptionPage->currentIndex();
+      keys_withdrawn = !face->actions().empty() && !face->actions().front()->isEnabled();
+      if (auto* dialog = qobject_cast<QDialog*>(w)) dialog->done(QDialog::Rejected);
+    });
+    c.open();
+    EXPECT_EQ(page, c.page);
+    EXPECT_TRUE(keys_withdrawn);
+    EXPECT_TRUE(face->actions().front()->isEnabled());  // given back afterwards
+  }
 }
 
 TEST_F(FacePlateWindowTest, TimePanelTogglesWithoutPolling) {
