@@ -16,13 +16,19 @@ using testing::Rec;
 
 class DatabaseCommandsTest : public ::testing::Test {
  protected:
-  DatabaseCommandsTest() : profile_(dir_ / "TARVELIN.INI") {
+  DatabaseCommandsTest() : profile_(dir_ / "TARVELIN.INI") { Reset(); }
+
+  // One record on disk, two changed ones in memory.
+  void Reset() {
     testing::WriteDatabaseFiles(dir_.path(), testing::SavedScheduleBytes({Rec(0, 100, 1, 5950)}),
                                 testing::StationFileBytes({"On disk"}));
     db_ = testing::MakeDatabase({"In memory"}, {Rec(0, 100, 1, 7205), Rec(0, 100, 1, 9580)});
   }
-
-  DatabasePorts Ports() { return DatabasePorts{prompts_, launcher_, profile_, nullptr}; }
+  // Forgets the boxes shown so far and queues the answers to the next ones.
+  void Answers(std::initializer_list<Answer> answers) {
+    prompts_ = testing::ScriptedPrompts();
+    for (Answer a : answers) prompts_.QueueAnswer(a);
+  }
   void Touch(const std::string& name) { testing::WriteBytes(dir_ / name, ""); }
   std::vector<std::vector<std::string>> Launches() const {
     std::vector<std::vector<std::string>> out;
@@ -34,6 +40,7 @@ class DatabaseCommandsTest : public ::testing::Test {
   testing::ScriptedPrompts prompts_;
   testing::RecordingLauncher launcher_;
   ProfileFile profile_;
+  DatabasePorts ports_{prompts_, launcher_, profile_, nullptr};
   StationDatabase db_;
 };
 
@@ -55,14 +62,11 @@ TEST_F(DatabaseCommandsTest, ReopeningAsksOnlyWhenChangedAndFollowsTheAnswer) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.outcome));
-    testing::WriteDatabaseFiles(dir_.path(), testing::SavedScheduleBytes({Rec(0, 100, 1, 5950)}),
-                                testing::StationFileBytes({"On disk"}));
-    db_ = testing::MakeDatabase({"In memory"}, {Rec(0, 100, 1, 7205), Rec(0, 100, 1, 9580)});
+    Reset();
     db_.SetDatabaseChanged(c.changed);
-    prompts_ = testing::ScriptedPrompts();
+    Answers({});
     if (c.answer) prompts_.QueueAnswer(*c.answer);
-    auto ports = Ports();
-    EXPECT_EQ(CMFileOpen(dir_.path(), db_, ports), c.outcome);
+    EXPECT_EQ(CMFileOpen(dir_.path(), db_, ports_), c.outcome);
     EXPECT_EQ(db_.Record(1).Freq, c.first_freq_after);
     EXPECT_EQ(prompts_.texts().size(), c.changed == 1 ? 1u : 0u);
     if (c.changed == 1) {
@@ -77,36 +81,32 @@ TEST_F(DatabaseCommandsTest, AFailedSaveStopsTheCommandSoTheChangesAreNotLost) {
   db_.SetDatabaseChanged(1);
   db_.set_incomplete(true);  // saving is refused
   prompts_.QueueAnswer(Answer::kYes);
-  auto ports = Ports();
-  EXPECT_EQ(CMFileOpen(dir_.path(), db_, ports), CommandOutcome::kCancelled);
+  EXPECT_EQ(CMFileOpen(dir_.path(), db_, ports_), CommandOutcome::kCancelled);
   EXPECT_EQ(db_.Record(1).Freq, 7205);  // not replaced by the file's records
   EXPECT_EQ(db_.DatabaseChanged(), 1);
   Touch("QUORNUTE.EXE");
   prompts_.QueueAnswer(Answer::kYes);
-  EXPECT_EQ(CMFilePublish(dir_.path(), db_, ports), CommandOutcome::kCancelled);
+  EXPECT_EQ(CMFilePublish(dir_.path(), db_, ports_), CommandOutcome::kCancelled);
   EXPECT_TRUE(launcher_.calls.empty());
 }
 
 TEST_F(DatabaseCommandsTest, UpdateAllReloadsAndGivesTheCaption) {
   Touch("SWBCGIDE.SRC");
-  auto ports = Ports();
-  const UpdateAllResult r = UpdateAll(dir_.path(), db_, ports);
+  const UpdateAllResult r = UpdateAll(dir_.path(), db_, ports_);
   EXPECT_EQ(r.outcome, CommandOutcome::kDone);
   EXPECT_EQ(r.caption, "Veltrix R8 Control 32 - [SKD]");
   EXPECT_EQ(db_.count(), 1);
 }
 
 TEST_F(DatabaseCommandsTest, ImportNeedsTheUpdateFileAndAConfirmation) {
-  auto ports = Ports();
   Touch("QUORNUTE.EXE");
-  EXPECT_EQ(CMFileImport(dir_.path(), db_, ports), CommandOutcome::kNothingToDo);
+  EXPECT_EQ(CMFileImport(dir_.path(), db_, ports_), CommandOutcome::kNothingToDo);
   EXPECT_EQ(prompts_.texts(), (std::vector<std::string>{"Nothing to import!"}));
   EXPECT_EQ(prompts_.messages[0].kind, MessageKind::kInformation);
 
   Touch("SW_UPD.DBF");
-  prompts_ = testing::ScriptedPrompts();
-  prompts_.QueueAnswer(Answer::kNo);
-  EXPECT_EQ(CMFileImport(dir_.path(), db_, ports), CommandOutcome::kCancelled);
+  Answers({Answer::kNo});
+  EXPECT_EQ(CMFileImport(dir_.path(), db_, ports_), CommandOutcome::kCancelled);
   EXPECT_EQ(
       prompts_.texts(),
       (std::vector<std::string>{
@@ -115,18 +115,15 @@ TEST_F(DatabaseCommandsTest, ImportNeedsTheUpdateFileAndAConfirmation) {
   EXPECT_TRUE(launcher_.calls.empty());
 
   db_.SetDatabaseChanged(1);
-  prompts_ = testing::ScriptedPrompts();
-  prompts_.QueueAnswer(Answer::kYes);
-  prompts_.QueueAnswer(Answer::kNo);
-  EXPECT_EQ(CMFileImport(dir_.path(), db_, ports), CommandOutcome::kDone);
+  Answers({Answer::kYes, Answer::kNo});
+  EXPECT_EQ(CMFileImport(dir_.path(), db_, ports_), CommandOutcome::kDone);
   EXPECT_EQ(prompts_.texts()[1], kSavePrompt + "importing?");
   EXPECT_EQ(Launches(), (std::vector<std::vector<std::string>>{{"/i"}}));
 }
 
 TEST_F(DatabaseCommandsTest, SwapNeedsTheDatabaseAndAnInactiveSet) {
   Touch("QUORNUTE.EXE");
-  auto ports = Ports();
-  EXPECT_EQ(CMSwapDatabase(dir_.path(), db_, ports), CommandOutcome::kNothingToDo);
+  EXPECT_EQ(CMSwapDatabase(dir_.path(), db_, ports_), CommandOutcome::kNothingToDo);
   EXPECT_EQ(prompts_.texts(), (std::vector<std::string>{"Nothing to swap!"}));
   for (const char* inactive : {"SWBCGIDE.SRC", "SWBCGIDE.SKD"}) {
     testing::TempDir d;
@@ -134,15 +131,14 @@ TEST_F(DatabaseCommandsTest, SwapNeedsTheDatabaseAndAnInactiveSet) {
     testing::WriteBytes(d / "QUORNUTE.EXE", "");
     testing::WriteBytes(d / inactive, "");
     launcher_.calls.clear();
-    EXPECT_EQ(CMSwapDatabase(d.path(), db_, ports), CommandOutcome::kDone) << inactive;
+    EXPECT_EQ(CMSwapDatabase(d.path(), db_, ports_), CommandOutcome::kDone) << inactive;
     EXPECT_EQ(Launches(), (std::vector<std::vector<std::string>>{{"/u"}}));
   }
   db_.SetDatabaseChanged(1);
   Touch("SWBCGIDE.SKD");
-  prompts_ = testing::ScriptedPrompts();
-  prompts_.QueueAnswer(Answer::kCancel);
+  Answers({Answer::kCancel});
   launcher_.calls.clear();
-  EXPECT_EQ(CMSwapDatabase(dir_.path(), db_, ports), CommandOutcome::kCancelled);
+  EXPECT_EQ(CMSwapDatabase(dir_.path(), db_, ports_), CommandOutcome::kCancelled);
   EXPECT_EQ(prompts_.texts(), (std::vector<std::string>{kSavePrompt + "swapping?"}));
   EXPECT_TRUE(launcher_.calls.empty());
 }
@@ -151,8 +147,7 @@ TEST_F(DatabaseCommandsTest, PublishSavesOnYesBeforeStartingTheCompanion) {
   Touch("QUORNUTE.EXE");
   db_.SetDatabaseChanged(1);
   prompts_.QueueAnswer(Answer::kYes);
-  auto ports = Ports();
-  EXPECT_EQ(CMFilePublish(dir_.path(), db_, ports), CommandOutcome::kDone);
+  EXPECT_EQ(CMFilePublish(dir_.path(), db_, ports_), CommandOutcome::kDone);
   EXPECT_EQ(prompts_.texts(), (std::vector<std::string>{kSavePrompt + "publishing?"}));
   EXPECT_EQ(Launches(), (std::vector<std::vector<std::string>>{{"/r"}}));
   EXPECT_EQ(db_.DatabaseChanged(), 0);
@@ -162,18 +157,16 @@ TEST_F(DatabaseCommandsTest, PublishSavesOnYesBeforeStartingTheCompanion) {
 TEST_F(DatabaseCommandsTest, DumpCommandSavesOnYesAndWritesTheDumpFile) {
   db_.SetDatabaseChanged(1);
   prompts_.QueueAnswer(Answer::kYes);
-  auto ports = Ports();
-  EXPECT_EQ(CMAllPrint(dir_.path(), db_, ports), CommandOutcome::kDone);
+  EXPECT_EQ(CMAllPrint(dir_.path(), db_, ports_), CommandOutcome::kDone);
   EXPECT_EQ(prompts_.texts(), (std::vector<std::string>{kSavePrompt + "dumping?"}));
   EXPECT_EQ(db_.DatabaseChanged(), 0);
   EXPECT_EQ(testing::ReadBytes(dir_ / "SKEDULE.TXT"), "0000-0100" + std::string(9, ' ') +
                                                           "In memory" + std::string(16, ' ') +
                                                           "  7205.0Eu " + "  9580.0Eu " + "\r\n");
-  prompts_ = testing::ScriptedPrompts();
+  Answers({Answer::kCancel});
   db_.SetDatabaseChanged(1);
-  prompts_.QueueAnswer(Answer::kCancel);
   fs::remove(dir_ / "SKEDULE.TXT");
-  EXPECT_EQ(CMAllPrint(dir_.path(), db_, ports), CommandOutcome::kCancelled);
+  EXPECT_EQ(CMAllPrint(dir_.path(), db_, ports_), CommandOutcome::kCancelled);
   EXPECT_FALSE(fs::exists(dir_ / "SKEDULE.TXT"));
 }
 

@@ -19,7 +19,11 @@ namespace fs = std::filesystem;
 using testing::AllDayRec;
 using testing::DistRecord;
 using testing::Rec;
+using testing::SavedScheduleBytes;
+using testing::StationFileBytes;
 using testing::UtilRec;
+using testing::WriteBytes;
+using testing::WriteDatabaseFiles;
 
 std::vector<ScheduleRecord> Records(const StationDatabase& db) {
   return {db.records().begin(), db.records().end()};
@@ -29,7 +33,6 @@ class DatabaseFilesTest : public ::testing::Test {
  protected:
   DatabaseFilesTest() : profile_(dir_ / "TARVELIN.INI") {}
 
-  DatabasePorts Ports() { return DatabasePorts{prompts_, launcher_, profile_, &progress_}; }
   fs::path Folder() const { return dir_.path(); }
   std::string Bytes(const std::string& name) const { return testing::ReadBytes(dir_ / name); }
 
@@ -38,6 +41,7 @@ class DatabaseFilesTest : public ::testing::Test {
   testing::RecordingLauncher launcher_;
   testing::RecordingProgressBox progress_;
   ProfileFile profile_;
+  DatabasePorts ports_{prompts_, launcher_, profile_, &progress_};
   StationDatabase db_;
 };
 
@@ -45,25 +49,28 @@ TEST_F(DatabaseFilesTest, SavedFormLoadsUnchangedAndDistributionFormLoadsChanged
   const std::vector<ScheduleRecord> saved = {Rec(0, 100, 1, 6005.5, 0, "Eu", 'T'),
                                              Rec(1400, 1500, 2, 9580.0, 0x3E, "NA", 'F'),
                                              AllDayRec(2, 15400.0), UtilRec("FAX1", 1, 8040.0)};
-  testing::WriteDatabaseFiles(Folder(), testing::SavedScheduleBytes(saved),
-                              testing::StationFileBytes({"Radio One", "Radio Two"}));
-  auto ports = Ports();
-  LoadResult r = ReadDB(Folder(), db_, ports);
+  WriteDatabaseFiles(Folder(), SavedScheduleBytes(saved),
+                     StationFileBytes({"Radio One", "Radio Two"}));
+  LoadResult r = ReadDB(Folder(), db_, ports_);
   EXPECT_EQ(r.status, LoadStatus::kLoaded);
   EXPECT_EQ(r.layout, DatabaseLayout::kSaved);
   EXPECT_EQ(Records(db_), saved);
   EXPECT_EQ(db_.DatabaseChanged(), 0);
   EXPECT_EQ(db_.StationNameOf(db_.Record(2)), "Radio Two" + std::string(16, ' '));
   EXPECT_TRUE(prompts_.messages.empty());
+  EXPECT_EQ(progress_.events,
+            (std::vector<std::string>{
+                "open Loading Database | Wait....  Reading Database :    4 Records to read.",
+                "message Wait....  Reading Stations :    2 Records to read.",
+                "message Wait....  Indexing Database.", "close"}));
 
   // Beginning with the digits 0000 as text: the distribution form, which leaves the flag at 1.
-  testing::WriteDatabaseFiles(
-      Folder(),
-      testing::DistributionScheduleBytes({{"0000", "0100", 0, 1, 6005, "Eu", 'T'},
-                                          {"24hr", "    ", 0, 2, 15400, "Af", 'F'},
-                                          {"Util", "FAX1", 0, 1, 8040, "  ", 'F'}}),
-      testing::StationFileBytes({"Radio One", "Radio Two"}));
-  r = ReadDB(Folder(), db_, ports);
+  WriteDatabaseFiles(Folder(),
+                     testing::DistributionScheduleBytes({{"0000", "0100", 0, 1, 6005, "Eu", 'T'},
+                                                         {"24hr", "    ", 0, 2, 15400, "Af", 'F'},
+                                                         {"Util", "FAX1", 0, 1, 8040, "  ", 'F'}}),
+                     StationFileBytes({"Radio One", "Radio Two"}));
+  r = ReadDB(Folder(), db_, ports_);
   EXPECT_EQ(r.layout, DatabaseLayout::kDistribution);
   EXPECT_EQ(db_.DatabaseChanged(), 1);
   ASSERT_EQ(db_.count(), 3);
@@ -73,27 +80,11 @@ TEST_F(DatabaseFilesTest, SavedFormLoadsUnchangedAndDistributionFormLoadsChanged
   EXPECT_EQ(db_.BucketRange(kUtilityBucket).first, 3);
 }
 
-TEST_F(DatabaseFilesTest, LoadShowsTheProgressTexts) {
-  testing::WriteDatabaseFiles(
-      Folder(),
-      testing::SavedScheduleBytes({Rec(0, 100, 1, 1), Rec(0, 100, 1, 2), Rec(0, 100, 2, 3)}),
-      testing::StationFileBytes({"A", "B"}));
-  auto ports = Ports();
-  ReadDB(Folder(), db_, ports);
-  EXPECT_EQ(progress_.events,
-            (std::vector<std::string>{
-                "open Loading Database | Wait....  Reading Database :    3 Records to read.",
-                "message Wait....  Reading Stations :    2 Records to read.",
-                "message Wait....  Indexing Database.", "close"}));
-  EXPECT_EQ(progress_.open_depth, 0);
-}
-
 TEST_F(DatabaseFilesTest, AFileSizeNotAMultipleOfSixteenLoadsTheWholeRecordsAndSaysSo) {
-  testing::WriteDatabaseFiles(
-      Folder(), testing::SavedScheduleBytes({Rec(0, 100, 1, 1), Rec(100, 200, 1, 2)}) + "abcde",
-      testing::StationFileBytes({"A"}) + "xyz");
-  auto ports = Ports();
-  const LoadResult r = ReadDB(Folder(), db_, ports);
+  WriteDatabaseFiles(Folder(),
+                     SavedScheduleBytes({Rec(0, 100, 1, 1), Rec(100, 200, 1, 2)}) + "abcde",
+                     StationFileBytes({"A"}) + "xyz");
+  const LoadResult r = ReadDB(Folder(), db_, ports_);
   EXPECT_EQ(r.status, LoadStatus::kLoaded);
   EXPECT_EQ(db_.count(), 2);
   EXPECT_EQ(db_.stations().size(), 1u);
@@ -111,11 +102,10 @@ TEST_F(DatabaseFilesTest, MoreRecordsOrNamesThanTheTablesHoldAreLeftOnDiskUntouc
   for (int i = 0; i < kMaxRecords + 2; ++i) many.push_back(Rec(0, 100, 1, i));
   std::vector<std::string> names;
   for (int i = 0; i < kMaxStations + 1; ++i) names.push_back("Station " + std::to_string(i));
-  const std::string schedule = testing::SavedScheduleBytes(many);
-  const std::string stations = testing::StationFileBytes(names);
-  testing::WriteDatabaseFiles(Folder(), schedule, stations);
-  auto ports = Ports();
-  const LoadResult r = ReadDB(Folder(), db_, ports);
+  const std::string schedule = SavedScheduleBytes(many);
+  const std::string stations = StationFileBytes(names);
+  WriteDatabaseFiles(Folder(), schedule, stations);
+  const LoadResult r = ReadDB(Folder(), db_, ports_);
   EXPECT_EQ(db_.count(), kMaxRecords);
   EXPECT_EQ(db_.Record(kMaxRecords).Freq, kMaxRecords - 1);
   EXPECT_EQ(db_.stations().size(), static_cast<std::size_t>(kMaxStations));
@@ -126,15 +116,14 @@ TEST_F(DatabaseFilesTest, MoreRecordsOrNamesThanTheTablesHoldAreLeftOnDiskUntouc
   EXPECT_TRUE(db_.incomplete());
   // Saving would drop the records left out: it is refused and the files stay as they were.
   db_.SetDatabaseChanged(1);
-  EXPECT_EQ(CMFileSave(Folder(), db_, ports), CommandOutcome::kFailed);
+  EXPECT_EQ(CMFileSave(Folder(), db_, ports_), CommandOutcome::kFailed);
   EXPECT_EQ(Bytes("SWBCGIDE.DAT"), schedule);
   EXPECT_EQ(Bytes("STATIONS.DAT"), stations);
   EXPECT_EQ(db_.DatabaseChanged(), 1);
 }
 
 TEST_F(DatabaseFilesTest, MissingFilesAreReportedAndLeaveConsistentTables) {
-  auto ports = Ports();
-  LoadResult r = ReadDB(Folder(), db_, ports);
+  LoadResult r = ReadDB(Folder(), db_, ports_);
   EXPECT_EQ(r.status, LoadStatus::kFailed);
   EXPECT_EQ(db_.count(), 0);
   ASSERT_EQ(prompts_.messages.size(), 1u);
@@ -142,8 +131,8 @@ TEST_F(DatabaseFilesTest, MissingFilesAreReportedAndLeaveConsistentTables) {
   EXPECT_NE(prompts_.messages[0].text.find(ExpandedPath(Folder() / "SWBCGIDE.DAT")),
             std::string::npos);
 
-  testing::WriteBytes(dir_ / "SWBCGIDE.DAT", testing::SavedScheduleBytes({Rec(0, 100, 1, 9580)}));
-  r = ReadDB(Folder(), db_, ports);
+  WriteBytes(dir_ / "SWBCGIDE.DAT", SavedScheduleBytes({Rec(0, 100, 1, 9580)}));
+  r = ReadDB(Folder(), db_, ports_);
   EXPECT_EQ(r.status, LoadStatus::kFailed);
   EXPECT_EQ(db_.count(), 1);  // the schedule that was read stays
   EXPECT_EQ(db_.stations().size(), 0u);
@@ -152,39 +141,27 @@ TEST_F(DatabaseFilesTest, MissingFilesAreReportedAndLeaveConsistentTables) {
   EXPECT_TRUE(db_.incomplete());
 }
 
-TEST_F(DatabaseFilesTest, StationIndexOutsideTheTableGivesABlankName) {
-  testing::WriteDatabaseFiles(
-      Folder(),
-      testing::SavedScheduleBytes({Rec(0, 100, 0, 1), Rec(0, 100, 2, 2), Rec(0, 100, 60000, 3)}),
-      testing::StationFileBytes({"Only one"}));
-  auto ports = Ports();
-  ReadDB(Folder(), db_, ports);
-  for (int i = 1; i <= 3; ++i) EXPECT_EQ(db_.StationNameOf(db_.Record(i)), std::string(25, ' '));
-}
-
 TEST_F(DatabaseFilesTest, DistributionFormLoadSaveLoadKeepsTheTables) {
-  testing::WriteDatabaseFiles(
-      Folder(),
-      testing::DistributionScheduleBytes({{"0000", "0100", 0x41, 1, 5950, "Eu", 'F'},
-                                          {"0000", "0100", 0x41, 1, 7205, "Eu", 'T'},
-                                          {"1430", "1500", 0, 2, 9580, "NA", 'F'},
-                                          {"24hr", "    ", 0, 3, 15400, "Af", 'F'},
-                                          {"Util", "BCB ", 0, 3, 1010, "  ", 'F'}}),
-      testing::StationFileBytes({"Radio One", "Radio Two", "Radio Three"}));
-  auto ports = Ports();
-  ReadDB(Folder(), db_, ports);
+  WriteDatabaseFiles(Folder(),
+                     testing::DistributionScheduleBytes({{"0000", "0100", 0x41, 1, 5950, "Eu", 'F'},
+                                                         {"0000", "0100", 0x41, 1, 7205, "Eu", 'T'},
+                                                         {"1430", "1500", 0, 2, 9580, "NA", 'F'},
+                                                         {"24hr", "    ", 0, 3, 15400, "Af", 'F'},
+                                                         {"Util", "BCB ", 0, 3, 1010, "  ", 'F'}}),
+                     StationFileBytes({"Radio One", "Radio Two", "Radio Three"}));
+  ReadDB(Folder(), db_, ports_);
   ASSERT_EQ(db_.DatabaseChanged(), 1);
   const std::vector<ScheduleRecord> first = Records(db_);
   const StationTable first_names = db_.stations();
   const HourIndex first_index = db_.hour_index();
 
-  EXPECT_EQ(CMFileSave(Folder(), db_, ports), CommandOutcome::kDone);
+  EXPECT_EQ(CMFileSave(Folder(), db_, ports_), CommandOutcome::kDone);
   EXPECT_EQ(db_.DatabaseChanged(), 0);
   EXPECT_EQ(Bytes("SWBCGIDE.DAT").substr(0, 2), std::string("\0\0", 2));
   EXPECT_EQ(Bytes("SWBCGIDE.DAT").size(), 5u * 16u);
 
   StationDatabase again;
-  const LoadResult r = ReadDB(Folder(), again, ports);
+  const LoadResult r = ReadDB(Folder(), again, ports_);
   EXPECT_EQ(r.layout, DatabaseLayout::kSaved);
   EXPECT_EQ(again.DatabaseChanged(), 0);
   EXPECT_EQ(Records(again), first);
@@ -195,15 +172,14 @@ TEST_F(DatabaseFilesTest, DistributionFormLoadSaveLoadKeepsTheTables) {
 }
 
 TEST_F(DatabaseFilesTest, ASaveThatCannotCompleteLeavesBothOldFilesAsTheyWere) {
-  const std::string schedule = testing::SavedScheduleBytes({Rec(0, 100, 1, 9580)});
-  const std::string stations = testing::StationFileBytes({"Old name"});
-  testing::WriteDatabaseFiles(Folder(), schedule, stations);
+  const std::string schedule = SavedScheduleBytes({Rec(0, 100, 1, 9580)});
+  const std::string stations = StationFileBytes({"Old name"});
+  WriteDatabaseFiles(Folder(), schedule, stations);
   // The station file's temporary cannot be created: the save must stop before replacing anything.
   fs::create_directory(dir_ / "STATIONS.DAT.tmp");
   db_ = testing::MakeDatabase({"New name"}, {Rec(0, 100, 1, 6000), Rec(0, 100, 1, 7000)});
   db_.SetDatabaseChanged(1);
-  auto ports = Ports();
-  EXPECT_EQ(CMFileSave(Folder(), db_, ports), CommandOutcome::kFailed);
+  EXPECT_EQ(CMFileSave(Folder(), db_, ports_), CommandOutcome::kFailed);
   EXPECT_EQ(Bytes("SWBCGIDE.DAT"), schedule);
   EXPECT_EQ(Bytes("STATIONS.DAT"), stations);
   EXPECT_FALSE(fs::exists(dir_ / "SWBCGIDE.DAT.tmp"));
@@ -231,36 +207,33 @@ TEST_F(DatabaseFilesTest, SavedTablesAreAlwaysReadBackAsTheSavedForm) {
 
 TEST_F(DatabaseFilesTest, SaveWritesNothingWithoutChangesAndShowsItsProgressTexts) {
   db_ = testing::MakeDatabase({"A", "B"}, {Rec(0, 100, 1, 6000)});
-  auto ports = Ports();
-  EXPECT_EQ(CMFileSave(Folder(), db_, ports), CommandOutcome::kNothingToDo);
+  EXPECT_EQ(CMFileSave(Folder(), db_, ports_), CommandOutcome::kNothingToDo);
   EXPECT_FALSE(fs::exists(dir_ / "SWBCGIDE.DAT"));
   EXPECT_FALSE(fs::exists(dir_ / "STATIONS.DAT"));
   EXPECT_TRUE(progress_.events.empty());
 
   db_.SetDatabaseChanged(1);
-  EXPECT_EQ(CMFileSave(Folder(), db_, ports), CommandOutcome::kDone);
+  EXPECT_EQ(CMFileSave(Folder(), db_, ports_), CommandOutcome::kDone);
   EXPECT_EQ(progress_.events,
             (std::vector<std::string>{
                 "open Saving Database | Wait....  Saving Frequencies :    1 Records to write.",
                 "message Wait....  Saving Stations :    2 Records to write.", "close"}));
-  EXPECT_EQ(Bytes("STATIONS.DAT"), testing::StationFileBytes({"A", "B"}));
+  EXPECT_EQ(Bytes("STATIONS.DAT"), StationFileBytes({"A", "B"}));
 }
 
 TEST_F(DatabaseFilesTest, AnEditedTextDumpIsHandedToTheCompanionInsteadOfLoading) {
-  testing::WriteDatabaseFiles(Folder(), testing::SavedScheduleBytes({Rec(0, 100, 1, 1)}),
-                              testing::StationFileBytes({"A"}));
-  testing::WriteBytes(dir_ / "QUORNUTE.EXE", "");
-  testing::WriteBytes(dir_ / "SKEDULE.TXT", "edited\r\n");
-  auto ports = Ports();
+  WriteDatabaseFiles(Folder(), SavedScheduleBytes({Rec(0, 100, 1, 1)}), StationFileBytes({"A"}));
+  WriteBytes(dir_ / "QUORNUTE.EXE", "");
+  WriteBytes(dir_ / "SKEDULE.TXT", "edited\r\n");
 
   // No settings file: no conversion check.
-  EXPECT_EQ(ReadDB(Folder(), db_, ports).status, LoadStatus::kLoaded);
+  EXPECT_EQ(ReadDB(Folder(), db_, ports_).status, LoadStatus::kLoaded);
   EXPECT_TRUE(launcher_.calls.empty());
 
   // FD older than the file: the companion converts it, and nothing is loaded.
-  testing::WriteBytes(dir_ / "TARVELIN.INI", "[DATABASE]\r\nFD=12\r\n");
+  WriteBytes(dir_ / "TARVELIN.INI", "[DATABASE]\r\nFD=12\r\n");
   db_.Clear();
-  EXPECT_EQ(ReadDB(Folder(), db_, ports).status, LoadStatus::kHandedToCompanion);
+  EXPECT_EQ(ReadDB(Folder(), db_, ports_).status, LoadStatus::kHandedToCompanion);
   EXPECT_EQ(db_.count(), 0);
   ASSERT_EQ(launcher_.calls.size(), 1u);
   EXPECT_EQ(launcher_.calls[0].arguments, (std::vector<std::string>{"/t"}));
@@ -269,18 +242,16 @@ TEST_F(DatabaseFilesTest, AnEditedTextDumpIsHandedToTheCompanionInsteadOfLoading
 
   // FD equal to the file's date: loads as usual.
   const auto date = static_cast<std::int32_t>(*GetFileDate(dir_ / "SKEDULE.TXT"));
-  testing::WriteBytes(dir_ / "TARVELIN.INI", "[DATABASE]\r\nFD=" + std::to_string(date) + "\r\n");
-  EXPECT_EQ(ReadDB(Folder(), db_, ports).status, LoadStatus::kLoaded);
+  WriteBytes(dir_ / "TARVELIN.INI", "[DATABASE]\r\nFD=" + std::to_string(date) + "\r\n");
+  EXPECT_EQ(ReadDB(Folder(), db_, ports_).status, LoadStatus::kLoaded);
   EXPECT_EQ(launcher_.calls.size(), 1u);
 }
 
 TEST_F(DatabaseFilesTest, AConversionWhoseCompanionIsMissingStillLoadsTheDatabase) {
-  testing::WriteDatabaseFiles(Folder(), testing::SavedScheduleBytes({Rec(0, 100, 1, 1)}),
-                              testing::StationFileBytes({"A"}));
-  testing::WriteBytes(dir_ / "SKEDULE.TXT", "edited\r\n");
-  testing::WriteBytes(dir_ / "TARVELIN.INI", "[DATABASE]\r\nFD=0\r\n");
-  auto ports = Ports();
-  EXPECT_EQ(ReadDB(Folder(), db_, ports).status, LoadStatus::kLoaded);
+  WriteDatabaseFiles(Folder(), SavedScheduleBytes({Rec(0, 100, 1, 1)}), StationFileBytes({"A"}));
+  WriteBytes(dir_ / "SKEDULE.TXT", "edited\r\n");
+  WriteBytes(dir_ / "TARVELIN.INI", "[DATABASE]\r\nFD=0\r\n");
+  EXPECT_EQ(ReadDB(Folder(), db_, ports_).status, LoadStatus::kLoaded);
   EXPECT_EQ(db_.count(), 1);
   EXPECT_TRUE(launcher_.calls.empty());
   ASSERT_EQ(prompts_.messages.size(), 1u);
@@ -289,7 +260,7 @@ TEST_F(DatabaseFilesTest, AConversionWhoseCompanionIsMissingStillLoadsTheDatabas
 }
 
 TEST_F(DatabaseFilesTest, RunCompanionReportsAProgramThatWillNotStart) {
-  testing::WriteBytes(dir_ / "QUORNUTE.EXE", "");
+  WriteBytes(dir_ / "QUORNUTE.EXE", "");
   launcher_.succeed = false;
   EXPECT_FALSE(RunCompanion(Folder(), " /r", prompts_, launcher_));
   ASSERT_EQ(launcher_.calls.size(), 1u);
@@ -316,7 +287,7 @@ TEST_F(DatabaseFilesTest, CaptionNamesTheActiveSet) {
   };
   for (const Case& c : cases) {
     testing::TempDir d;
-    for (const std::string& f : c.files) testing::WriteBytes(d / f, "");
+    for (const std::string& f : c.files) WriteBytes(d / f, "");
     EXPECT_EQ(MainWindowCaption(d.path()), c.caption) << c.files.size();
   }
 }

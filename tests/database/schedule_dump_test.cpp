@@ -39,19 +39,18 @@ StationDatabase CraftedDatabase() {
 class ScheduleDumpTest : public ::testing::Test {
  protected:
   ScheduleDumpTest() : profile_(dir_ / "TARVELIN.INI") {}
-  DatabasePorts Ports() { return DatabasePorts{prompts_, launcher_, profile_, &progress_}; }
 
   testing::TempDir dir_;
   testing::ScriptedPrompts prompts_;
   testing::RecordingLauncher launcher_;
   testing::RecordingProgressBox progress_;
   ProfileFile profile_;
+  DatabasePorts ports_{prompts_, launcher_, profile_, &progress_};
 };
 
 TEST_F(ScheduleDumpTest, TheDumpIsByteExact) {
   const StationDatabase db = CraftedDatabase();
-  auto ports = Ports();
-  ASSERT_EQ(DoPrint(dir_.path(), db, "*", ".\\SKEDULE.TXT", ports).outcome, DumpOutcome::kWritten);
+  ASSERT_EQ(DoPrint(dir_.path(), db, "*", ".\\SKEDULE.TXT", ports_).outcome, DumpOutcome::kWritten);
   const std::string expected =
       "0000-0100         Radio Kestrel Intl         5950.0Eu   6005.0Eu*\r\n"
       "0000-0100 s     a Voice of Valdoria          7325.0NA \r\n"
@@ -67,31 +66,19 @@ TEST_F(ScheduleDumpTest, TheDumpIsByteExact) {
   EXPECT_EQ(progress_.events.front(), "open Searching Database | Searching...");
 }
 
-TEST_F(ScheduleDumpTest, NineFrequenciesGiveThreeLinesAndALastLineNotFullEndsTheFile) {
+TEST_F(ScheduleDumpTest, ALastLineNotFullEndsTheFile) {
   std::vector<ScheduleRecord> records;
-  for (int i = 0; i < 9; ++i) records.push_back(Rec(1400, 1500, 1, 6000 + 5 * i));
-  const StationDatabase db = testing::MakeDatabase({"Radio"}, records);
-  const std::string text = ScheduleFileText(db, "*", nullptr);
-  std::vector<std::string> lines;
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t end = text.find("\r\n", at);
-    ASSERT_NE(end, std::string::npos);
-    lines.push_back(text.substr(at, end - at));
-    at = end + 2;
-  }
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0].size(), 43u + 4 * 11);
-  EXPECT_EQ(lines[1].substr(0, 43), k43);
-  EXPECT_EQ(lines[1].size(), 43u + 4 * 11);
-  EXPECT_EQ(lines[2], k43 + "  6040.0Eu ");
+  for (int i = 0; i < 5; ++i) records.push_back(Rec(1400, 1500, 1, 6000 + 5 * i));
+  EXPECT_EQ(ScheduleFileText(testing::MakeDatabase({"Radio"}, records), "*", nullptr),
+            "1400-1500" + std::string(9, ' ') + "Radio" + std::string(20, ' ') +
+                "  6000.0Eu   6005.0Eu   6010.0Eu   6015.0Eu \r\n" + k43 + "  6020.0Eu \r\n");
 }
 
 TEST_F(ScheduleDumpTest, DumpingToSkeduleNeverAsksAndRecordsItsDate) {
   testing::WriteBytes(dir_ / "SKEDULE.TXT", "an older dump\r\n");
   testing::WriteBytes(dir_ / "TARVELIN.INI", "[DATABASE]\r\nFD=0\r\n");
   const StationDatabase db = CraftedDatabase();
-  auto ports = Ports();
-  EXPECT_EQ(DoPrint(dir_.path(), db, "*", "SKEDULE.TXT", ports).outcome, DumpOutcome::kWritten);
+  EXPECT_EQ(DoPrint(dir_.path(), db, "*", "SKEDULE.TXT", ports_).outcome, DumpOutcome::kWritten);
   EXPECT_TRUE(prompts_.messages.empty());
   const auto date = GetFileDate(dir_ / "SKEDULE.TXT");
   ASSERT_TRUE(date.has_value());
@@ -103,12 +90,12 @@ TEST_F(ScheduleDumpTest, DumpingToSkeduleNeverAsksAndRecordsItsDate) {
 TEST_F(ScheduleDumpTest, AnotherExistingFileIsReplacedOnlyOnYes) {
   const StationDatabase db = CraftedDatabase();
   const fs::path target = dir_ / "KESTREL.TXT";
-  auto ports = Ports();
   for (Answer a : {Answer::kNo, Answer::kYes}) {
     testing::WriteBytes(target, "keep me");
     prompts_ = testing::ScriptedPrompts();
     prompts_.QueueAnswer(a);
-    const DumpOutcome outcome = DoPrint(dir_.path(), db, "kestrel", target.string(), ports).outcome;
+    const DumpOutcome outcome =
+        DoPrint(dir_.path(), db, "kestrel", target.string(), ports_).outcome;
     ASSERT_EQ(prompts_.messages.size(), 1u);
     EXPECT_EQ(prompts_.messages[0].text,
               ExpandedPath(target) + "\rThis file already exists.\r\rReplace existing file?");
@@ -129,20 +116,18 @@ TEST_F(ScheduleDumpTest, AnotherExistingFileIsReplacedOnlyOnYes) {
 TEST_F(ScheduleDumpTest, DumpingEverythingElsewhereDoesNotHideEditsToSkedule) {
   testing::WriteBytes(dir_ / "SKEDULE.TXT", "edited by hand\r\n");
   testing::WriteBytes(dir_ / "TARVELIN.INI", "[DATABASE]\r\nFD=0\r\n");
-  auto ports = Ports();
-  DoPrint(dir_.path(), CraftedDatabase(), "*", (dir_ / "ALL.TXT").string(), ports);
+  DoPrint(dir_.path(), CraftedDatabase(), "*", (dir_ / "ALL.TXT").string(), ports_);
   EXPECT_EQ(profile_.ReadInt("DATABASE", "FD", -1), 0);
   EXPECT_TRUE(DumpNeedsConversion(dir_.path(), profile_));
 }
 
 TEST_F(ScheduleDumpTest, ThePrinterGetsCourierTenAndNothingForTheWholeDatabase) {
   const StationDatabase db = CraftedDatabase();
-  auto ports = Ports();
-  DoPrintResult all = DoPrint(dir_.path(), db, "*", "PRN", ports);
+  DoPrintResult all = DoPrint(dir_.path(), db, "*", "PRN", ports_);
   ASSERT_TRUE(all.print_job.has_value());
   EXPECT_TRUE(all.print_job->lines.empty());
 
-  DoPrintResult one = DoPrint(dir_.path(), db, "Valdoria", "PRN", ports);
+  DoPrintResult one = DoPrint(dir_.path(), db, "Valdoria", "PRN", ports_);
   ASSERT_TRUE(one.print_job.has_value());
   EXPECT_EQ(one.print_job->title, "Valdoria");
   EXPECT_EQ(one.print_job->font_name, "Courier");
@@ -155,10 +140,9 @@ TEST_F(ScheduleDumpTest, ThePrinterGetsCourierTenAndNothingForTheWholeDatabase) 
 }
 
 TEST_F(ScheduleDumpTest, NoMatchOrEmptyDatabaseGivesAnEmptyFile) {
-  auto ports = Ports();
-  DoPrint(dir_.path(), CraftedDatabase(), "nobody", "NONE.TXT", ports);
+  DoPrint(dir_.path(), CraftedDatabase(), "nobody", "NONE.TXT", ports_);
   EXPECT_EQ(testing::ReadBytes(dir_ / "NONE.TXT"), "");
-  DoPrint(dir_.path(), StationDatabase(), "*", "SKEDULE.TXT", ports);
+  DoPrint(dir_.path(), StationDatabase(), "*", "SKEDULE.TXT", ports_);
   EXPECT_EQ(testing::ReadBytes(dir_ / "SKEDULE.TXT"), "");
 }
 

@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "common/format.h"
+
 #include "support/database_builder.h"
 #include "support/recording_progress.h"
 
@@ -120,16 +127,54 @@ TEST(StationDatabase, InsertAndDeleteKeepNumberingAndRefuseBadPositions) {
   EXPECT_EQ(db.MutableRecord(4), nullptr);
 }
 
-TEST(StationTable, FindAndRenameCompareAllTwentyFiveCharacters) {
+TEST(StationTable, NamesAreTwentyFiveCharactersAndNeverComeFromOutsideTheTable) {
   StationTable t;
   EXPECT_EQ(t.Add("Radio A"), 1);
   EXPECT_EQ(t.Add("Radio AB"), 2);
+  EXPECT_EQ(t.Add("A station name that is far too long"), 3);
   EXPECT_EQ(t.Find("Radio AB"), 2);
   EXPECT_EQ(t.Find("Radio A" + std::string(18, ' ')), 1);
   EXPECT_EQ(t.Find("radio a"), 0);
   EXPECT_TRUE(t.Rename(1, "Radio C"));
   EXPECT_EQ(t.Name(1), "Radio C" + std::string(18, ' '));
-  EXPECT_FALSE(t.Rename(3, "X"));
+  EXPECT_FALSE(t.Rename(4, "X"));
+  EXPECT_EQ(StationNameOf(t, Rec(0, 100, 1, 0)), "Radio C" + std::string(18, ' '));
+  EXPECT_EQ(StationNameOf(t, Rec(0, 100, 3, 0)), "A station name that is fa");
+  for (std::uint16_t bad : {0, 4, 65535}) {
+    EXPECT_EQ(StationNameOf(t, Rec(0, 100, bad, 0)), std::string(25, ' ')) << bad;
+  }
+}
+
+TEST(TimeRangeText, AllThreeKindsWithAndWithoutDash) {
+  const ScheduleRecord fax1 = Rec('F' | 'A' << 8, 'X' | '1' << 8, 1, 0);  // "Util" "FAX1"
+  EXPECT_EQ(TimeRangeText(Rec(1430, 1600, 1, 0), false), "14301600");
+  EXPECT_EQ(TimeRangeText(Rec(1430, 1600, 1, 0), true), "1430-1600");
+  EXPECT_EQ(TimeRangeText(Rec(5, 100, 1, 0), true), "0005-0100");
+  EXPECT_EQ(TimeRangeText(Rec(2400, 0, 1, 0), false), "24hr    ");
+  EXPECT_EQ(TimeRangeText(Rec(2400, 0, 1, 0), true), "24hr-    ");
+  EXPECT_EQ(TimeRangeText(fax1, false), "UtilFAX1");
+  EXPECT_EQ(TimeRangeText(fax1, true), "Util-FAX1");
+  // A damaged time keeps the column width.
+  EXPECT_EQ(TimeRangeText(Rec(-5, 12345, 1, 0), false).size(), 8u);
+}
+
+TEST(FreqText7, AgreesWithTheGeneralFormatterOnTiesNearTiesAndRandomValues) {
+  std::vector<double> values = {0.0,      -0.0,    9580.0, 9580.25,  9580.05,  -9580.25, 0.05,
+                                0.04,     -0.04,   -0.05,  99999.95, 1e13,     -1e13,    1e20,
+                                29999.95, 5950.15, 0.25,   2.5e-7,   123456.75};
+  std::mt19937_64 rng(42);
+  for (int i = 0; i < 20000; ++i) {
+    const double base = static_cast<double>(rng() % 3000000) / 100.0 + 0.05;  // on a tie
+    values.push_back(base);
+    values.push_back(std::nextafter(base, 0.0));
+    values.push_back(std::nextafter(base, 1e9));
+    std::uint64_t bits = rng();
+    double any;
+    std::memcpy(&any, &bits, sizeof any);
+    if (std::isfinite(any)) values.push_back(any);
+  }
+  for (double v : values) ASSERT_EQ(FreqText7(v), FormatFixedWidth(v, 7, 1)) << v;
+  EXPECT_EQ(FreqText7(9580.0), " 9580.0");
 }
 
 }  // namespace

@@ -18,24 +18,18 @@ extern char** environ;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
 constexpr auto kLimit = std::chrono::milliseconds(2000);
 
-int MsLeft(Clock::time_point deadline) {
-  const auto left =
-      std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-  return left > 0 ? static_cast<int>(left) : 0;
-}
-
-// Reads from fd until stop says the text is complete or the deadline passes.
-template <typename Stop>
-std::string ReadUntil(int fd, Clock::time_point deadline, Stop stop) {
+// Reads from fd until the text holds `bytes` bytes or a line feed (bytes == 0), or time is up.
+std::string ReadUntil(int fd, std::size_t bytes) {
+  const auto deadline = Clock::now() + kLimit;
   std::string text;
   char buf[256];
-  while (!stop(text)) {
+  while (bytes ? text.size() < bytes : text.find('\n') == std::string::npos) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     pollfd p{fd, POLLIN, 0};
-    const int ms = MsLeft(deadline);
-    if (ms == 0 || poll(&p, 1, ms) <= 0) break;
+    if (left.count() <= 0 || poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
     const ssize_t n = read(fd, buf, sizeof buf);
     if (n <= 0) break;
     text.append(buf, static_cast<std::size_t>(n));
@@ -43,9 +37,10 @@ std::string ReadUntil(int fd, Clock::time_point deadline, Stop stop) {
   return text;
 }
 
+// r8emu with its standard input and output on pipes; closing the input asks it to stop.
 class R8emuProcess {
  public:
-  explicit R8emuProcess(const char* model) {
+  explicit R8emuProcess(std::string model) {
     int in[2];
     int out[2];
     if (pipe(in) != 0 || pipe(out) != 0) return;
@@ -57,8 +52,7 @@ class R8emuProcess {
     posix_spawn_file_actions_addclose(&actions, out[0]);
     char arg0[] = "r8emu";
     char arg1[] = "--model";
-    std::string m = model;
-    char* argv[] = {arg0, arg1, m.data(), nullptr};
+    char* argv[] = {arg0, arg1, model.data(), nullptr};
     if (posix_spawn(&pid_, R8EMU_PATH, &actions, nullptr, argv, environ) != 0) pid_ = -1;
     posix_spawn_file_actions_destroy(&actions);
     close(in[0]);
@@ -67,9 +61,9 @@ class R8emuProcess {
     stdout_ = out[0];
   }
   ~R8emuProcess() {
-    if (stdin_ >= 0) close(stdin_);
+    CloseInput();
     if (stdout_ >= 0) close(stdout_);
-    if (pid_ > 0 && !Reap(Clock::now() + kLimit)) {
+    if (pid_ > 0 && !Reap()) {
       kill(pid_, SIGKILL);
       waitpid(pid_, nullptr, 0);
     }
@@ -77,22 +71,19 @@ class R8emuProcess {
 
   bool started() const { return pid_ > 0; }
   int stdout_fd() const { return stdout_; }
-  // Closing its standard input asks it to stop.
   void CloseInput() {
-    close(stdin_);
+    if (stdin_ >= 0) close(stdin_);
     stdin_ = -1;
   }
   // Waits (bounded) for the program to end; true when it has.
-  bool Reap(Clock::time_point deadline) {
-    while (pid_ > 0) {
+  bool Reap() {
+    for (const auto deadline = Clock::now() + kLimit; pid_ > 0; usleep(5000)) {
       int status = 0;
       if (waitpid(pid_, &status, WNOHANG) == pid_) {
         pid_ = -1;
         exit_status_ = status;
-        return true;
       }
-      if (Clock::now() >= deadline) return false;
-      usleep(5000);
+      if (pid_ > 0 && Clock::now() >= deadline) return false;
     }
     return true;
   }
@@ -108,10 +99,7 @@ class R8emuProcess {
 TEST(R8emu, AnswersTheStatusQueryOnItsPseudoTerminal) {
   R8emuProcess emu("R8A");
   ASSERT_TRUE(emu.started());
-  const auto deadline = Clock::now() + kLimit;
-  std::string first = ReadUntil(emu.stdout_fd(), deadline, [](const std::string& t) {
-    return t.find('\n') != std::string::npos;
-  });
+  const std::string first = ReadUntil(emu.stdout_fd(), 0);
   ASSERT_NE(first.find('\n'), std::string::npos) << "no device path printed";
   const std::string path = first.substr(0, first.find('\n'));
   ASSERT_EQ(path.rfind("/dev/", 0), 0u) << path;
@@ -126,22 +114,18 @@ TEST(R8emu, AnswersTheStatusQueryOnItsPseudoTerminal) {
   ASSERT_EQ(tcsetattr(fd, TCSANOW, &t), 0);
 
   ASSERT_EQ(write(fd, "RA\r", 3), 3);
-  const std::string reply =
-      ReadUntil(fd, Clock::now() + kLimit, [](const std::string& r) { return r.size() >= 37; });
+  const std::string reply = ReadUntil(fd, 37);
   ASSERT_EQ(reply.size(), 37u) << reply;
   EXPECT_EQ(reply.substr(35), "\r\n");
   EXPECT_EQ(reply.substr(11, 9), "  5975.00");
   EXPECT_EQ(reply.substr(21, 3), "KHz");
-
   // A second exchange on the same line, to show the first left nothing behind.
   ASSERT_EQ(write(fd, "ID\r", 3), 3);
-  const std::string id =
-      ReadUntil(fd, Clock::now() + kLimit, [](const std::string& r) { return r.size() >= 5; });
-  EXPECT_EQ(id, "R8A\r\n");
+  EXPECT_EQ(ReadUntil(fd, 5), "R8A\r\n");
   close(fd);
 
   emu.CloseInput();
-  ASSERT_TRUE(emu.Reap(Clock::now() + kLimit)) << "r8emu did not stop when its input closed";
+  ASSERT_TRUE(emu.Reap()) << "r8emu did not stop when its input closed";
   EXPECT_TRUE(WIFEXITED(emu.exit_status()));
   EXPECT_EQ(WEXITSTATUS(emu.exit_status()), 0);
 }

@@ -105,11 +105,7 @@ TEST(HelpWindow, Picture) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
   w.ShowContext(kHelpOptions);
   QApplication::processEvents();
-  const QString path = testing::SaveShot(&w, QStringLiteral("help_window"));
-  EXPECT_FALSE(QImage(path).isNull());
-  w.ShowContext(kHelpFaceplate);
-  QApplication::processEvents();
-  testing::SaveShot(&w, QStringLiteral("help_window_faceplate"));
+  EXPECT_FALSE(QImage(testing::SaveShot(&w, QStringLiteral("help_window"))).isNull());
 }
 
 TEST(HelpDesk, TheHelpMenuHasItsItemsAndF1OpensTheFocusedWindowsTopic) {
@@ -192,7 +188,6 @@ TEST(AboutBox, ShowsTheSystemTheMemoryAndNoDatabase) {
   box.show();
   EXPECT_EQ(box.windowTitle(), QStringLiteral("About Veltrix R8 Control"));
   EXPECT_EQ(box.SystemLbl->text(), QStringLiteral("Example Linux 12 v6.1.0-18-amd64, i486"));
-  EXPECT_TRUE(box.SystemLbl->text().endsWith(QStringLiteral("i486")));
   EXPECT_EQ(box.MemoryLbl->text(), QStringLiteral("16000000 kB Physical Memory, 25% Free"));
   EXPECT_EQ(box.DatabaseLbl->text(), QStringLiteral("Database not loaded"));
   EXPECT_EQ(box.OKBtn->text(), QStringLiteral("&OK"));
@@ -207,25 +202,20 @@ TEST(AboutBox, ShowsTheSystemTheMemoryAndNoDatabase) {
   EXPECT_EQ(box.result(), QDialog::Accepted);
 }
 
-TEST(AboutBox, TheSystemsOwnFactsFillEveryLabel) {
-  TAboutBox box;
-  box.show();
-  EXPECT_FALSE(box.SystemLbl->text().isEmpty());
-  EXPECT_TRUE(box.MemoryLbl->text().endsWith(QStringLiteral("% Free")))
-      << box.MemoryLbl->text().toStdString();
-  EXPECT_EQ(box.DatabaseLbl->text(), QStringLiteral("Database not loaded"));
-}
-
-TEST(AboutBox, ShowAboutBoxRunsModallyWithTheCountsGiven) {
-  QString label;
+TEST(AboutBox, ShowAboutBoxRunsModallyWithTheSystemsOwnFacts) {
+  QString system, memory, database;
   testing::OnNextModal([&](QWidget* w) {
     auto* box = dynamic_cast<TAboutBox*>(w);
     ASSERT_NE(box, nullptr);
-    label = box->DatabaseLbl->text();
+    system = box->SystemLbl->text();
+    memory = box->MemoryLbl->text();
+    database = box->DatabaseLbl->text();
     box->OKBtn->click();
   });
   ShowAboutBox(nullptr, std::nullopt, {});
-  EXPECT_EQ(label, QStringLiteral("Database not loaded"));
+  EXPECT_FALSE(system.isEmpty());
+  EXPECT_TRUE(memory.endsWith(QStringLiteral("% Free"))) << memory.toStdString();
+  EXPECT_EQ(database, QStringLiteral("Database not loaded"));
 }
 
 }  // namespace

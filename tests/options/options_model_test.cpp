@@ -1,9 +1,16 @@
+// The options without their windows: the form's checks, filling and committing, the port
+// assignments, the desktop's clock settings and the scan bank list.
 #include "options/options_model.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
+#include "options/clock_settings.h"
+#include "options/port_setup.h"
+#include "options/scan_settings.h"
+#include "radio/port_names.h"
 #include "radio/radio_model.h"
 #include "support/test_context.h"
 
@@ -11,6 +18,7 @@ namespace r8 {
 namespace {
 
 using testing::ReadBytes;
+using testing::TempDir;
 using testing::TestContext;
 using testing::WriteBytes;
 
@@ -30,6 +38,8 @@ OptionsForm GoodForm() {
   f.to_freq = "7000.00";
   return f;
 }
+
+using F = OptionsForm&;  // what a case changes
 
 std::string MessageOf(const OptionsForm& f) {
   const auto e = CheckErrors(f);
@@ -56,53 +66,35 @@ TEST(OptionsChecks, ReportEveryFaultInTheDialogsOrderWithItsPage) {
     const char* message;
     int page;
     bool default_position;
-    std::function<void(OptionsForm&)> mend;
+    std::function<void(F)> mend;
   };
   const Step steps[] = {
-      {"Valid serial ports are only 1 through 8.", kPageComms, false,
-       [](OptionsForm& g) { g.port_item = 7; }},
-      {"TX Pace must range within 0 to 100.", kPageComms, true,
-       [](OptionsForm& g) { g.char_pacing = "100"; }},
+      {"Valid serial ports are only 1 through 8.", kPageComms, false, [](F g) { g.port_item = 7; }},
+      {"TX Pace must range within 0 to 100.", kPageComms, true, [](F g) { g.char_pacing = "100"; }},
       {"RX Pace must range within 0 to 1000.", kPageComms, false,
-       [](OptionsForm& g) { g.line_pacing = "1000"; }},
+       [](F g) { g.line_pacing = "1000"; }},
       {"Must set a UT time offset.", kPageTime, false,
-       [](OptionsForm& g) {
-         g.hour_item = 12;
-         g.minute_item = 1;
-       }},
+       [](F g) { g.hour_item = 12, g.minute_item = 1; }},
       {"UT Offset must be within +/- 1200 hours.", kPageTime, false,
-       [](OptionsForm& g) { g.minute_item = 0; }},
-      {"Must define the proper receiver.", kPageRadio, false,
-       [](OptionsForm& g) { g.model_item = 0; }},
-      {"Must set a default antenna port.", kPageRadio, false,
-       [](OptionsForm& g) { g.antenna_item = 1; }},
+       [](F g) { g.minute_item = 0; }},
+      {"Must define the proper receiver.", kPageRadio, false, [](F g) { g.model_item = 0; }},
+      {"Must set a default antenna port.", kPageRadio, false, [](F g) { g.antenna_item = 1; }},
       {"Small HF stepsize must range between 0.01 and 1.00 kHz.", kPageRadio, false,
-       [](OptionsForm& g) { g.hf_step = "1.00"; }},
+       [](F g) { g.hf_step = "1.00"; }},
       {"Small VHF stepsize must range between 0.1 and 10.0 kHz.", kPageRadio, false,
-       [](OptionsForm& g) { g.vhf_step = "10.0"; }},
+       [](F g) { g.vhf_step = "10.0"; }},
       {"From frequency must range between 100 and 30000 kHz.", kPageRadio, false,
-       [](OptionsForm& g) { g.from_freq = "30000"; }},
+       [](F g) { g.from_freq = "30000"; }},
       {"To frequency must range between 100 and 30000 kHz.", kPageRadio, false,
-       [](OptionsForm& g) { g.to_freq = "100"; }},
+       [](F g) { g.to_freq = "100"; }},
       {"The 'From' frequency must be less the 'To' frequency.", kPageRadio, false,
-       [](OptionsForm& g) {
-         g.from_freq = "100";
-         g.to_freq = "30000";
-       }},
+       [](F g) { g.from_freq = "100", g.to_freq = "30000"; }},
       {"Must set default scanning mode.", kPageScan, false,
-       [](OptionsForm& g) {
-         g.type_item = -1;
-         g.mode_item = 1;
-       }},
+       [](F g) { g.type_item = -1, g.mode_item = 1; }},
       {"Must set default scanning type.", kPageScan, false,
-       [](OptionsForm& g) {
-         g.type_item = 1;
-         g.delay_item = -1;
-       }},
-      {"Must set a default scanning time delay.", kPageScan, false,
-       [](OptionsForm& g) { g.delay_item = 9; }},
-      {"Must set default scanning memory banks.", kPageScan, false,
-       [](OptionsForm& g) { g.banks[0] = true; }},
+       [](F g) { g.type_item = 1, g.delay_item = -1; }},
+      {"Must set a default scanning time delay.", kPageScan, false, [](F g) { g.delay_item = 9; }},
+      {"Must set default scanning memory banks.", kPageScan, false, [](F g) { g.banks[0] = true; }},
   };
   for (const Step& s : steps) {
     const auto e = CheckErrors(f);
@@ -118,7 +110,7 @@ TEST(OptionsChecks, ReportEveryFaultInTheDialogsOrderWithItsPage) {
 TEST(OptionsChecks, BoundsAndTypedTextThatIsNotANumber) {
   struct Case {
     const char* what;
-    std::function<void(OptionsForm&)> change;
+    std::function<void(F)> change;
     const char* message;  // "" when the form passes
   };
   const char* kTx = "TX Pace must range within 0 to 100.";
@@ -128,84 +120,38 @@ TEST(OptionsChecks, BoundsAndTypedTextThatIsNotANumber) {
   const char* kFrom = "From frequency must range between 100 and 30000 kHz.";
   const char* kOffset = "UT Offset must be within +/- 1200 hours.";
   const Case cases[] = {
-      {"tx 0", [](OptionsForm& f) { f.char_pacing = "0"; }, ""},
-      {"tx padded", [](OptionsForm& f) { f.char_pacing = " 7 "; }, ""},
-      {"tx -1", [](OptionsForm& f) { f.char_pacing = "-1"; }, kTx},
-      {"tx word", [](OptionsForm& f) { f.char_pacing = "five"; }, kTx},
-      {"tx empty", [](OptionsForm& f) { f.char_pacing = ""; }, kTx},
-      {"tx fraction", [](OptionsForm& f) { f.char_pacing = "5.5"; }, kTx},
-      {"tx huge", [](OptionsForm& f) { f.char_pacing = "99999999999999999999"; }, kTx},
-      {"rx 1000", [](OptionsForm& f) { f.line_pacing = "1000"; }, ""},
-      {"rx 12ms", [](OptionsForm& f) { f.line_pacing = "12ms"; }, kRx},
-      {"hf 0.01", [](OptionsForm& f) { f.hf_step = "0.01"; }, ""},
-      {"hf 0.009", [](OptionsForm& f) { f.hf_step = "0.009"; }, kHf},
-      {"hf comma", [](OptionsForm& f) { f.hf_step = "0,05"; }, kHf},
-      {"hf empty", [](OptionsForm& f) { f.hf_step = "  "; }, kHf},
-      {"vhf 0.1", [](OptionsForm& f) { f.vhf_step = "0.1"; }, ""},
-      {"vhf 0.09", [](OptionsForm& f) { f.vhf_step = "0.09"; }, kVhf},
-      {"vhf huge", [](OptionsForm& f) { f.vhf_step = "1e999"; }, kVhf},
-      {"band off ignores edges",
-       [](OptionsForm& f) {
-         f.from_freq = "x";
-         f.to_freq = "";
-       },
-       ""},
-      {"band on, edge words",
-       [](OptionsForm& f) {
-         f.except_enabled = true;
-         f.from_freq = "low";
-       },
-       kFrom},
+      {"tx 0", [](F f) { f.char_pacing = "0"; }, ""},
+      {"tx padded", [](F f) { f.char_pacing = " 7 "; }, ""},
+      {"tx -1", [](F f) { f.char_pacing = "-1"; }, kTx},
+      {"tx word", [](F f) { f.char_pacing = "five"; }, kTx},
+      {"tx empty", [](F f) { f.char_pacing = ""; }, kTx},
+      {"tx fraction", [](F f) { f.char_pacing = "5.5"; }, kTx},
+      {"tx huge", [](F f) { f.char_pacing = "99999999999999999999"; }, kTx},
+      {"rx 1000", [](F f) { f.line_pacing = "1000"; }, ""},
+      {"rx 12ms", [](F f) { f.line_pacing = "12ms"; }, kRx},
+      {"hf 0.01", [](F f) { f.hf_step = "0.01"; }, ""},
+      {"hf 0.009", [](F f) { f.hf_step = "0.009"; }, kHf},
+      {"hf comma", [](F f) { f.hf_step = "0,05"; }, kHf},
+      {"hf empty", [](F f) { f.hf_step = "  "; }, kHf},
+      {"vhf 0.1", [](F f) { f.vhf_step = "0.1"; }, ""},
+      {"vhf 0.09", [](F f) { f.vhf_step = "0.09"; }, kVhf},
+      {"vhf huge", [](F f) { f.vhf_step = "1e999"; }, kVhf},
+      {"band off ignores edges", [](F f) { f.from_freq = "x", f.to_freq = ""; }, ""},
+      {"band on, edge words", [](F f) { f.except_enabled = true, f.from_freq = "low"; }, kFrom},
+      {"band on, from = to",
+       [](F f) { f.except_enabled = true, f.from_freq = "6000", f.to_freq = "6000.00"; },
+       "The 'From' frequency must be less the 'To' frequency."},
       {"band on, 100 to 30000",
-       [](OptionsForm& f) {
-         f.except_enabled = true;
-         f.from_freq = " 100 ";
-         f.to_freq = "30000.00";
-       },
-       ""},
-      {"-12 h 00",
-       [](OptionsForm& f) {
-         f.sign_item = 1;
-         f.hour_item = 12;
-         f.minute_item = 0;
-       },
-       ""},
-      {"-12 h 15",
-       [](OptionsForm& f) {
-         f.sign_item = 1;
-         f.hour_item = 12;
-         f.minute_item = 1;
-       },
-       kOffset},
-      {"+12 h 45",
-       [](OptionsForm& f) {
-         f.hour_item = 12;
-         f.minute_item = 3;
-       },
-       kOffset},
-      {"hours without minutes", [](OptionsForm& f) { f.minute_item = -1; },
-       "Must set a UT time offset."},
-      {"seek without delay",
-       [](OptionsForm& f) {
-         f.mode_item = 0;
-         f.type_item = 0;
-         f.delay_item = -1;
-       },
-       ""},
-      {"time without delay",
-       [](OptionsForm& f) {
-         f.mode_item = 0;
-         f.type_item = 1;
-         f.delay_item = -1;
-       },
+       [](F f) { f.except_enabled = true, f.from_freq = " 100 ", f.to_freq = "30000.00"; }, ""},
+      {"-12 h 00", [](F f) { f.sign_item = 1, f.hour_item = 12, f.minute_item = 0; }, ""},
+      {"-12 h 15", [](F f) { f.sign_item = 1, f.hour_item = 12, f.minute_item = 1; }, kOffset},
+      {"+12 h 45", [](F f) { f.hour_item = 12, f.minute_item = 3; }, kOffset},
+      {"hours without minutes", [](F f) { f.minute_item = -1; }, "Must set a UT time offset."},
+      {"seek without delay", [](F f) { f.mode_item = 0, f.type_item = 0, f.delay_item = -1; }, ""},
+      {"time without delay", [](F f) { f.mode_item = 0, f.type_item = 1, f.delay_item = -1; },
        "Must set a default scanning time delay."},
       {"list on an R8 with only bank 12",
-       [](OptionsForm& f) {
-         f.model_item = 0;
-         f.mode_item = 1;
-         f.type_item = 0;
-         f.banks[12] = true;
-       },
+       [](F f) { f.model_item = 0, f.mode_item = 1, f.type_item = 0, f.banks[12] = true; },
        "Must set default scanning memory banks."},
   };
   for (const Case& c : cases) {
@@ -213,14 +159,6 @@ TEST(OptionsChecks, BoundsAndTypedTextThatIsNotANumber) {
     c.change(f);
     EXPECT_EQ(MessageOf(f), c.message) << c.what;
   }
-}
-
-TEST(OptionsChecks, AlternateBandFromEqualToToFailsWithTheFromMessage) {
-  OptionsForm f = GoodForm();
-  f.except_enabled = true;
-  f.from_freq = "6000";
-  f.to_freq = "6000.00";
-  EXPECT_EQ(MessageOf(f), "The 'From' frequency must be less the 'To' frequency.");
 }
 
 TEST(OptionsForm, FillsFromTheSettingsAndTheReceiverState) {
@@ -278,39 +216,6 @@ TEST(OptionsForm, FillsFromTheSettingsAndTheReceiverState) {
   EXPECT_EQ(f.vhf_step, "2.50");
 }
 
-TEST(OptionsForm, EnablingFollowsModelModeAndType) {
-  OptionsForm f = GoodForm();
-  f.model_item = 0;  // R8
-  f.mode_item = 1;   // List
-  f.type_item = 1;   // Time
-  OptionsEnabling e = ComputeOptionsEnabling(f);
-  EXPECT_TRUE(e.char_edit);
-  EXPECT_FALSE(e.receiver_display);
-  EXPECT_TRUE(e.delay_list);
-  EXPECT_TRUE(e.banks[9]);
-  EXPECT_FALSE(e.banks[10]);
-
-  f.model_item = 1;  // R8A
-  e = ComputeOptionsEnabling(f);
-  EXPECT_FALSE(e.char_edit);
-  EXPECT_TRUE(e.receiver_display);
-  EXPECT_TRUE(e.banks[43]);
-  EXPECT_FALSE(e.banks[44]);
-
-  f.model_item = 2;  // R8B
-  f.type_item = 0;   // Seek
-  e = ComputeOptionsEnabling(f);
-  EXPECT_TRUE(e.banks[99]);
-  EXPECT_FALSE(e.delay_list);
-
-  f.mode_item = 0;  // Mem
-  e = ComputeOptionsEnabling(f);
-  for (bool b : e.banks) EXPECT_FALSE(b);
-  EXPECT_FALSE(e.band_edits);
-  f.except_enabled = true;
-  EXPECT_TRUE(ComputeOptionsEnabling(f).band_edits);
-}
-
 TEST(OptionsForm, CommitSetsEveryKeyAndTheFileReadsBackTheSame) {
   TestContext t(kModelR8A);
   OptionsForm f = GoodForm();
@@ -360,25 +265,16 @@ TEST(OptionsForm, CommitSetsEveryKeyAndTheFileReadsBackTheSame) {
   EXPECT_EQ(back.high_color, 0x00FF00);
   EXPECT_EQ(back.hints, 0);
   EXPECT_EQ(ReadLogDetails(t.ctx().profile()), f.log);
-}
 
-TEST(OptionsForm, NoOffsetWithTheMinusSignIsWrittenWithoutOne) {
-  TestContext t;
-  OptionsForm f = GoodForm();
+  // No offset with the minus sign is written without one; a band edge that is not a usable
+  // number is stored as zero.
   f.sign_item = 1;
-  f.hour_item = 0;
-  f.minute_item = 0;
-  CommitOptionsForm(f, t.ctx().settings());
-  ASSERT_TRUE(WriteOptionsFile(t.ctx().profile(), t.ctx().settings()));
-  EXPECT_EQ(t.ctx().profile().ReadString("OPTIONS", "TIME", ""), "0.00");
-}
-
-TEST(OptionsForm, ABandEdgeThatIsNotAUsableNumberIsStoredAsZero) {
-  Settings s;
-  OptionsForm f = GoodForm();
+  f.hour_item = f.minute_item = 0;
   f.from_freq = "abc";
   f.to_freq = "1e300";
   CommitOptionsForm(f, s);
+  ASSERT_TRUE(WriteOptionsFile(t.ctx().profile(), s));
+  EXPECT_EQ(t.ctx().profile().ReadString("OPTIONS", "TIME", ""), "0.00");
   EXPECT_EQ(s.ex_freq1, 0.0);
   EXPECT_EQ(s.ex_freq2, 0.0);
 }
@@ -404,69 +300,52 @@ TEST(OptionsPlacement, WarningBoxesGoBelowTheDialogAndStayOnTheScreen) {
 
 class OptionsCoreTest : public ::testing::Test {
  protected:
-  void Start(int model) {
-    t = std::make_unique<TestContext>(model);
-    core = std::make_unique<OptionsCore>(t->ctx());
-    t->ctx().settings().TimeOffset = 1.0;
-    t->ctx().settings().primary_antenna = 1;
-    form = core->FormShow();
+  OptionsCoreTest() {
+    t.ctx().settings().TimeOffset = 1.0;
+    t.ctx().settings().primary_antenna = 1;
+    form = core.FormShow();
   }
-  std::unique_ptr<TestContext> t;
-  std::unique_ptr<OptionsCore> core;
+  TestContext t{kModelR8A};
+  OptionsCore core{t.ctx()};
   OptionsForm form;
 };
 
-TEST_F(OptionsCoreTest, OkWritesTheFileAndReopensThePort) {
-  Start(kModelR8A);
-  t->Connect();
-  const int opens = t->port().open_count();
-  form = core->FormShow();
-  const auto out = core->OKBtnClick(form, ScreenPoint{10, 500});
-  EXPECT_TRUE(out.close);
-  EXPECT_TRUE(t->prompts().messages.empty());
-  EXPECT_TRUE(std::filesystem::exists(t->settings_path()));
-  EXPECT_EQ(t->port().open_count(), opens + 1);
-  EXPECT_EQ(t->ctx().link().PortError(), 0);
-}
-
 TEST_F(OptionsCoreTest, AFailedCheckShowsAWarningBelowTheDialogAndWritesNothing) {
-  Start(kModelR8A);
   form.antenna_item = -1;
-  const auto out = core->OKBtnClick(form, ScreenPoint{10, 500});
+  const auto out = core.OKBtnClick(form, ScreenPoint{10, 500});
   EXPECT_FALSE(out.close);
   EXPECT_EQ(out.page, kPageRadio);
-  ASSERT_EQ(t->prompts().messages.size(), 1u);
-  const MessageRequest& m = t->prompts().messages[0];
+  ASSERT_EQ(t.prompts().messages.size(), 1u);
+  const MessageRequest& m = t.prompts().messages[0];
   EXPECT_EQ(m.kind, MessageKind::kWarning);
   EXPECT_EQ(m.buttons, MessageButtons::kOk);
   EXPECT_EQ(m.text, "Must set a default antenna port.");
   ASSERT_TRUE(m.top_left);
   EXPECT_EQ(m.top_left->y, 500);
-  EXPECT_FALSE(std::filesystem::exists(t->settings_path()));
+  EXPECT_FALSE(std::filesystem::exists(t.settings_path()));
 
   // The character pacing message is the one shown where the system puts boxes.
-  form = core->FormShow();
+  form = core.FormShow();
   form.char_pacing = "x";
-  core->CancelBtnClick(form, ScreenPoint{10, 500});
-  ASSERT_EQ(t->prompts().messages.size(), 2u);
-  EXPECT_FALSE(t->prompts().messages[1].top_left);
+  core.CancelBtnClick(form, ScreenPoint{10, 500});
+  ASSERT_EQ(t.prompts().messages.size(), 2u);
+  EXPECT_FALSE(t.prompts().messages[1].top_left);
 }
 
 TEST_F(OptionsCoreTest, CancelWritesNothingButKeepsWhatTheImmediateHandlersChanged) {
-  Start(kModelR8A);
-  core->HintsBoxClick(false);
-  core->ExceptBoxClick(true, " 5900 ", "6200.5");
-  core->RadioGrpClick(2);
+  core.HintsBoxClick(false);
+  core.ExceptBoxClick(true, " 5900 ", "6200.5");
+  core.RadioGrpClick(2);
   form.hints = false;
   form.except_enabled = true;
   form.from_freq = "5900";
   form.to_freq = "6200.5";
   form.model_item = 2;
   form.port_item = 5;  // not immediate: Cancel forgets it
-  const auto out = core->CancelBtnClick(form, std::nullopt);
+  const auto out = core.CancelBtnClick(form, std::nullopt);
   EXPECT_TRUE(out.close);
-  EXPECT_FALSE(std::filesystem::exists(t->settings_path()));
-  const Settings& s = t->ctx().settings();
+  EXPECT_FALSE(std::filesystem::exists(t.settings_path()));
+  const Settings& s = t.ctx().settings();
   EXPECT_EQ(s.hints, 0);
   EXPECT_TRUE(s.ex_freq_enabled);
   EXPECT_DOUBLE_EQ(s.ex_freq1, 5900.0);
@@ -475,89 +354,243 @@ TEST_F(OptionsCoreTest, CancelWritesNothingButKeepsWhatTheImmediateHandlersChang
   EXPECT_EQ(s.CommPort, 1);
 }
 
-TEST_F(OptionsCoreTest, CancelRefusesToCloseWhileAPageHoldsAFault) {
-  Start(kModelR8A);
-  form.line_pacing = "2000";
-  const auto out = core->CancelBtnClick(form, std::nullopt);
-  EXPECT_FALSE(out.close);
-  EXPECT_EQ(out.page, kPageComms);
-  EXPECT_EQ(t->prompts().texts(), std::vector<std::string>{"RX Pace must range within 0 to 1000."});
-}
-
-TEST_F(OptionsCoreTest, CancelAfterAModelChangeReopensAnOpenPortForTheNewModel) {
-  Start(kModelR8A);
-  t->Connect();
-  const int opens = t->port().open_count();
-  core->RadioGrpClick(0);
-  form.model_item = 0;
-  core->CancelBtnClick(form, std::nullopt);
-  EXPECT_EQ(t->port().open_count(), opens + 1);
-
-  // No change of model, no reopening.
-  form = core->FormShow();
-  core->CancelBtnClick(form, std::nullopt);
-  EXPECT_EQ(t->port().open_count(), opens + 1);
-}
-
-TEST_F(OptionsCoreTest, OkRebuildsTheScanBankFlagsFromTheNewList) {
-  Start(kModelR8A);
-  form.mode_item = 1;
-  form.type_item = 0;
-  form.banks[0] = form.banks[3] = form.banks[12] = true;
-  form.banks[60] = true;  // an R8B bank: not on an R8A
-  const auto out = core->OKBtnClick(form, std::nullopt);
-  ASSERT_TRUE(out.close);
-  EXPECT_EQ(t->ctx().profile().ReadString("OPTIONS", "SCANLIST", ""), "000312");
-  BankFlags expected{};
-  expected[0] = expected[3] = expected[12] = true;
-  EXPECT_EQ(out.scan_banks, expected);
-}
-
 TEST_F(OptionsCoreTest, DisplayHandlersSendNothingWhileFilling) {
-  Start(kModelR8A);
-  t->Connect();
-  t->port().ClearLog();
-  core->set_filling(true);
-  core->RadioTimeBtnClick();
-  core->RadioTimeDispClick(0);
-  core->RadioDispClick(1);
-  core->ChangeRadioBright();
-  core->ChangeRadioStep();
-  core->RadioNameDispClick(1);
-  core->RadioBandDispClick(1);
-  EXPECT_TRUE(t->port().commands().empty());
-  EXPECT_EQ(t->ctx().settings().ClockDisplay, 2);
-  EXPECT_EQ(t->radio().BandUnits, 1);
-
-  core->set_filling(false);
-  int refreshes = 0;
-  t->ctx().control().on_update_display = [&] { ++refreshes; };
-  core->RadioTimeDispClick(0);
-  core->RadioBandDispClick(1);
-  EXPECT_EQ(t->port().commands(), (std::vector<std::string>{"TL\r", "SM\r"}));
-  EXPECT_EQ(t->ctx().settings().ClockDisplay, 1);
-  EXPECT_EQ(t->radio().BandUnits, 2);
-  EXPECT_EQ(refreshes, 1);
-}
-
-TEST_F(OptionsCoreTest, TheLogDetailsComeFromTheFileWhenTheDialogOpens) {
-  Start(kModelR8A);
-  WriteBytes(t->settings_path(), "[LOG]\nDXER=Bea\nRCVR=My set\n");
-  const OptionsForm f = core->FormShow();
-  EXPECT_EQ(f.log.dxer, "Bea");
-  EXPECT_EQ(f.log.rcvr, "My set");
-  EXPECT_EQ(f.log.antenna, "");
+  t.Connect();
+  t.port().ClearLog();
+  core.set_filling(true);
+  core.RadioTimeBtnClick();
+  core.RadioTimeDispClick(0);
+  core.RadioDispClick(1);
+  core.ChangeRadioBright();
+  core.ChangeRadioStep();
+  core.RadioNameDispClick(1);
+  core.RadioBandDispClick(1);
+  EXPECT_TRUE(t.port().commands().empty());
+  EXPECT_EQ(t.ctx().settings().ClockDisplay, 2);
+  EXPECT_EQ(t.radio().BandUnits, 1);
 }
 
 TEST_F(OptionsCoreTest, ASettingsFileThatCannotBeWrittenIsReportedNotPassedOver) {
-  Start(kModelR8A);
   // A folder where the file should be: nothing can replace it.
-  std::filesystem::create_directory(t->settings_path());
-  const auto out = core->OKBtnClick(form, std::nullopt);
+  std::filesystem::create_directory(t.settings_path());
+  const auto out = core.OKBtnClick(form, std::nullopt);
   EXPECT_TRUE(out.close);  // the choices are in force for this run
-  ASSERT_EQ(t->prompts().messages.size(), 1u);
-  EXPECT_EQ(t->prompts().messages[0].kind, MessageKind::kError);
-  EXPECT_EQ(t->prompts().messages[0].text.rfind("The options could not be saved in", 0), 0u);
+  ASSERT_EQ(t.prompts().messages.size(), 1u);
+  EXPECT_EQ(t.prompts().messages[0].kind, MessageKind::kError);
+  EXPECT_EQ(t.prompts().messages[0].text.rfind("The options could not be saved in", 0), 0u);
+}
+
+TEST(PortSetup, AssignmentsRoundTripThroughThePortsSection) {
+  TempDir dir;
+  ProfileFile f(dir / "TARVELIN.INI");
+  struct Case {
+    PortAssignment a;
+    const char* text;
+    bool emulator;
+    const char* device;  // what the link then opens
+  };
+  const Case cases[] = {
+      {{PortAssignmentKind::kDevice, "/dev/ttyUSB0"},
+       "COM3: is /dev/ttyUSB0",
+       false,
+       "/dev/ttyUSB0"},
+      {{PortAssignmentKind::kEmulator, ""}, "COM3: is the built-in emulated receiver", true, ""},
+      {{PortAssignmentKind::kSystemDefault, ""},
+       "COM3: is /dev/ttyS2 (the system's default)",
+       false,
+       "/dev/ttyS2"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(ApplyPortAssignment(f, 3, c.a));
+    EXPECT_EQ(CurrentAssignment(f, 3), c.a);
+    EXPECT_EQ(AssignmentText(CurrentAssignment(f, 3), 3), c.text);
+    const PortTarget target = ResolvePort(f, "COM3");
+    EXPECT_EQ(target.emulator, c.emulator) << c.text;
+    EXPECT_EQ(target.device, c.device) << c.text;
+  }
+  // The default removes the key rather than leaving an empty value behind.
+  EXPECT_FALSE(f.Find(kPortsSection, "COM3"));
+}
+
+TEST(PortSetup, RefusesPortsOutsideOneToEightAndPathsThatCannotBeDevices) {
+  TempDir dir;
+  ProfileFile f(dir / "TARVELIN.INI");
+  EXPECT_FALSE(ApplyPortAssignment(f, 0, {PortAssignmentKind::kEmulator, ""}));
+  EXPECT_FALSE(ApplyPortAssignment(f, 9, {PortAssignmentKind::kEmulator, ""}));
+  EXPECT_FALSE(ApplyPortAssignment(f, 1, {PortAssignmentKind::kDevice, "  "}));
+  EXPECT_FALSE(f.Exists());
+
+  struct Case {
+    const char* path;
+    bool ok;
+  };
+  const Case cases[] = {{"/dev/ttyUSB0", true},
+                        {"  /dev/serial/by-id/usb-Adapter-if00-port0 ", true},
+                        {"", false},
+                        {"   ", false},
+                        {"/dev/tty\nS0", false},
+                        {"emulator", false}};
+  for (const Case& c : cases) EXPECT_EQ(!CheckDevicePath(c.path), c.ok) << c.path;
+}
+
+TEST(PortSetup, ReadsAMappingSomeoneWroteByHand) {
+  TempDir dir;
+  WriteBytes(dir / "TARVELIN.INI", "[Ports]\ncom2 =  emulator \nCOM4=/dev/ttyACM0\n");
+  ProfileFile f(dir / "TARVELIN.INI");
+  EXPECT_EQ(CurrentAssignment(f, 2).kind, PortAssignmentKind::kEmulator);
+  EXPECT_EQ(CurrentAssignment(f, 4), (PortAssignment{PortAssignmentKind::kDevice, "/dev/ttyACM0"}));
+  EXPECT_EQ(CurrentAssignment(f, 5).kind, PortAssignmentKind::kSystemDefault);
+}
+
+TEST(PortSetup, UsbIdsAreFourHexDigitsEach) {
+  SerialDeviceInfo d;
+  EXPECT_EQ(UsbIdsText(d), "");
+  d.vendor_id = 0x0403;
+  EXPECT_EQ(UsbIdsText(d), "");
+  d.product_id = 0x6001;
+  EXPECT_EQ(UsbIdsText(d), "0403:6001");
+  d.vendor_id = 0x1A86;
+  d.product_id = 0x7523;
+  EXPECT_EQ(UsbIdsText(d), "1a86:7523");
+}
+
+TEST(ClockSettings, OpensTheDesktopsOwnDateAndTimeSettings) {
+  struct Case {
+    const char* desktops;
+    std::vector<std::string> installed;
+    std::optional<LaunchCommand> expected;
+  };
+  const Case cases[] = {
+      {"GNOME",
+       {"gnome-control-center"},
+       LaunchCommand{"/usr/bin/gnome-control-center", {"datetime"}}},
+      {"ubuntu:GNOME",
+       {"gnome-control-center", "kcmshell5"},
+       LaunchCommand{"/usr/bin/gnome-control-center", {"datetime"}}},
+      {"KDE",
+       {"gnome-control-center", "kcmshell5"},
+       LaunchCommand{"/usr/bin/kcmshell5", {"clock"}}},
+      {"kde", {"kcmshell6", "kcmshell5"}, LaunchCommand{"/usr/bin/kcmshell6", {"kcm_clock"}}},
+      // A desktop without one of its own: another desktop's settings set the same clock.
+      {"Sway", {"cinnamon-settings"}, LaunchCommand{"/usr/bin/cinnamon-settings", {"calendar"}}},
+      {"", {"time-admin"}, LaunchCommand{"/usr/bin/time-admin", {}}},
+      {"GNOME", {}, std::nullopt},
+      {"Windows", {"control.exe"}, LaunchCommand{"/usr/bin/control.exe", {"timedate.cpl"}}},
+      // control.exe is no use away from its own system.
+      {"LXQt", {"control.exe"}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const ProgramFinder find = [&](const std::string& name) {
+      for (const std::string& i : c.installed) {
+        if (i == name) return "/usr/bin/" + name;
+      }
+      return std::string();
+    };
+    EXPECT_EQ(DateTimeSettingsCommand(c.desktops, find), c.expected) << c.desktops;
+  }
+  EXPECT_EQ(DateTimeSettingsCommand("GNOME", nullptr), std::nullopt);
+}
+
+std::set<int> Selected(const BankFlags& banks) {
+  std::set<int> out;
+  for (int b = 0; b < kBankCount; ++b) {
+    if (banks[static_cast<std::size_t>(b)]) out.insert(b);
+  }
+  return out;
+}
+
+BankFlags Flags(std::initializer_list<int> banks) {
+  BankFlags f{};
+  for (int b : banks) f[static_cast<std::size_t>(b)] = true;
+  return f;
+}
+
+TEST(ScanList, ParsesOneDigitPerBankOnTheR8AndTwoOnTheOthers) {
+  struct Case {
+    const char* list;
+    int model;
+    std::set<int> banks;
+  };
+  const Case cases[] = {
+      {"empty", kModelR8, {}},
+      {"empty", kModelR8B, {}},
+      {"", kModelR8A, {}},
+      {"0359", kModelR8, {0, 3, 5, 9}},
+      {"000312", kModelR8A, {0, 3, 12}},
+      {"9950", kModelR8B, {50, 99}},
+      // Before a model is chosen the list is read in pairs, as for the R8A/R8B.
+      {"0312", kModelNone, {3, 12}},
+      // Characters that are not bank numbers select nothing and do not shift the pairs.
+      {"0x1243", kModelR8A, {12, 43}},
+      {"a3-", kModelR8, {3}},
+      {"00031", kModelR8B, {0, 3}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Selected(ParseScanList(c.list, c.model)), c.banks)
+        << c.list << " on model " << c.model;
+  }
+}
+
+TEST(ScanList, BuildsFromTheBanksTheModelHasInBankOrder) {
+  struct Case {
+    BankFlags banks;
+    int model;
+    const char* list;
+  };
+  const Case cases[] = {
+      {Flags({0, 3, 12}), kModelR8A, "000312"},
+      {Flags({9, 5, 3, 0}), kModelR8, "0359"},
+      {Flags({}), kModelR8B, "empty"},
+      // Banks the model does not have are not scanned on it.
+      {Flags({3, 12}), kModelR8, "3"},
+      {Flags({12}), kModelR8, "empty"},
+      {Flags({43, 44, 99}), kModelR8A, "43"},
+      {Flags({43, 44, 99}), kModelR8B, "434499"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(BuildScanList(c.banks, c.model), c.list) << "model " << c.model;
+  }
+}
+
+TEST(ScanList, KeepsAtMost88CharactersSoTheFirst44Banks) {
+  BankFlags all{};
+  all.fill(true);
+  const std::string list = BuildScanList(all, kModelR8B);
+  ASSERT_EQ(list.size(), 88u);
+  EXPECT_EQ(list.substr(0, 4), "0001");
+  EXPECT_EQ(list.substr(84), "4243");
+  const std::set<int> kept = Selected(ParseScanList(list, kModelR8B));
+  EXPECT_EQ(kept.size(), 44u);
+  EXPECT_EQ(*kept.rbegin(), 43);
+}
+
+TEST(ScanList, EveryChoiceOfBanksSurvivesTheSettingsFile) {
+  const int models[] = {kModelR8, kModelR8A, kModelR8B};
+  for (int model : models) {
+    const int highest = HighestBank(model);
+    // A few spread choices, each within what SCANLIST can hold.
+    for (int stride = 1; stride <= 7; stride += 3) {
+      BankFlags banks{};
+      int count = 0;
+      for (int b = stride - 1; b <= highest && count < 44; b += stride, ++count) {
+        banks[static_cast<std::size_t>(b)] = true;
+      }
+      EXPECT_EQ(ParseScanList(BuildScanList(banks, model), model), banks)
+          << "model " << model << " stride " << stride;
+      EXPECT_TRUE(AnyBankOf(banks, model));
+    }
+  }
+}
+
+TEST(ScanList, HighestBankAndAnyBankFollowTheModel) {
+  EXPECT_EQ(HighestBank(kModelNone), 9);
+  EXPECT_EQ(HighestBank(kModelR8), 9);
+  EXPECT_EQ(HighestBank(kModelR8A), 43);
+  EXPECT_EQ(HighestBank(kModelR8B), 99);
+  EXPECT_FALSE(AnyBankOf(Flags({10}), kModelR8));
+  EXPECT_TRUE(AnyBankOf(Flags({10}), kModelR8A));
+  EXPECT_FALSE(AnyBankOf(Flags({44}), kModelR8A));
+  EXPECT_TRUE(AnyBankOf(Flags({99}), kModelR8B));
 }
 
 }  // namespace
