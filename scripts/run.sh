@@ -8,6 +8,8 @@ scripts/build.sh -DR8_BUILD_TESTS=OFF -DR8_BUILD_BENCH=OFF
 demo=build/demo
 mkdir -p "$demo"
 cp -rn data/demo/. "$demo"/
+# The program starts its companion as QUORNUTE.EXE in its working folder.
+build/quornute --text --install "$demo" >/dev/null
 cd "$demo"
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "No graphical session found: running on a virtual display (Xvfb)." >&2

@@ -17,6 +17,7 @@
 #include "common/prog_bar_dialog.h"
 #include "common/qt_text_canvas.h"
 #include "common/qt_user_prompts.h"
+#include "companion/eibi_import_dialog.h"
 #include "database/database_commands.h"
 #include "faceplate/face_plate_window.h"
 
@@ -72,6 +73,8 @@ void TFacePlate::BuildDatabaseMenu(QMenu* file) {
   ImportDatabase1 =
       file->addAction(QStringLiteral("&Import database"), this, &TFacePlate::CMFileImport);
   ImportDatabase1->setShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_F9));
+  ImportEibi1 =
+      file->addAction(QString::fromLatin1(kEibiImportCaption), this, &TFacePlate::CMImportEibi);
   SwapDatabase1 =
       file->addAction(QStringLiteral("S&wap database..."), this, &TFacePlate::CMSwapDatabase);
   SwapDatabase1->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F9));
@@ -168,6 +171,13 @@ void TFacePlate::CMSwapDatabase() {
 void TFacePlate::CMFilePublish() {
   DatabasePorts ports = ctx_.database_ports();
   r8::CMFilePublish(ctx_.data_folder(), ctx_.database(), ports);
+  ApplyView(core_.View());
+}
+
+void TFacePlate::CMImportEibi() {
+  DatabasePorts ports = ctx_.database_ports();
+  if (ImportEibiSchedule(this, ctx_.data_folder(), ctx_.database(), ports) == CommandOutcome::kDone)
+    UpdateAll();
   ApplyView(core_.View());
 }
 

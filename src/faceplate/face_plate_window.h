@@ -98,6 +98,8 @@ class TFacePlate : public QMainWindow {
   void CMFileImport();
   void CMSwapDatabase();
   void CMFilePublish();
+  // Imports a real season of schedules (EiBi) through the companion's importer.
+  void CMImportEibi();
   void Printersetup1Click();
   // The shared save prompt for the database; false when the user cancelled.
   bool AskToSaveDatabase(const char* action);
@@ -163,6 +165,7 @@ class TFacePlate : public QMainWindow {
   QAction* SaveDatabase1 = nullptr;
   QAction* DumpDatabase1 = nullptr;
   QAction* ImportDatabase1 = nullptr;
+  QAction* ImportEibi1 = nullptr;
   QAction* SwapDatabase1 = nullptr;
   QAction* PublishDatabase1 = nullptr;
   QAction* PrinterSetup1 = nullptr;

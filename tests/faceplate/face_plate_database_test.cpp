@@ -123,6 +123,7 @@ TEST_F(FacePlateDatabaseTest, MenuCaptionsAndShortcuts) {
   EXPECT_EQ(face->OpenDatabase1->text(), QStringLiteral("&Open database"));
   EXPECT_EQ(face->SwapDatabase1->text(), QStringLiteral("S&wap database..."));
   EXPECT_EQ(face->PrinterSetup1->text(), QStringLiteral("P&rinter setup..."));
+  EXPECT_EQ(face->ImportEibi1->text(), QStringLiteral("Import &EiBi schedule..."));
 }
 
 TEST_F(FacePlateDatabaseTest, DumpWritesTheScheduleTextAndSwapStartsTheCompanion) {
