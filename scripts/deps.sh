@@ -6,10 +6,11 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
 )
 if [ "${1:-}" = "--run" ]; then
   # Qt's platform plugins for a desktop session.
-  packages+=(qt6-wayland fonts-dejavu-core xvfb xauth)
+  packages+=(qt6-wayland xvfb xauth)
 fi
 
 missing=()
