@@ -135,7 +135,7 @@ void TFacePlate::BuildPanel() {
   TimePnl = new QFrame(lcd);
   TimePnl->setObjectName(QStringLiteral("TimePnl"));
   TimeLbl = LcdLabel(TimePnl, "TimeLbl", "UTC");
-  ClockLbl = LcdLabel(TimePnl, "ClockLbl", "00:00");
+  ClockLbl = LcdLabel(TimePnl, "ClockLbl", "00:00 s");
   auto* time_box = new QHBoxLayout(TimePnl);
   time_box->setContentsMargins(0, 0, 0, 0);
   time_box->addWidget(TimeLbl, 0, Qt::AlignBottom);
