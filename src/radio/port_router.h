@@ -36,7 +36,6 @@ class PortRouter : public SerialPort {
   bool using_emulator() const { return active_ != nullptr && active_ == emulator_.get(); }
   // What the last open went to: a device path or "EMULATOR".
   const std::string& target() const { return target_; }
-  SerialPort* emulator() { return emulator_.get(); }
 
  private:
   std::function<PortTarget(const std::string&)> resolve_;

@@ -1,5 +1,10 @@
 #include "radio/port_names.h"
 
+#include <memory>
+
+#include "radio/port_router.h"
+#include "support/scripted_serial_port.h"
+
 #include <gtest/gtest.h>
 
 #include "support/temp_dir.h"
@@ -32,6 +37,35 @@ TEST(PortNames, TheSettingsFileMapsPortsToDevicesOrTheEmulator) {
   ASSERT_TRUE(WritePortMapping(f, 5, "EMULATOR"));
   EXPECT_TRUE(ResolvePort(f, "COM5").emulator);
   EXPECT_FALSE(WritePortMapping(f, 9, "/dev/null"));
+}
+
+TEST(PortRouter, EachOpenGoesWhereTheSettingsSayAtThatMoment) {
+  TempDir dir;
+  ProfileFile f(dir / "T.INI");
+  testing::ScriptedSerialPort device;
+  int emulators_made = 0;
+  PortRouter router([&](const std::string& name) { return ResolvePort(f, name); }, device,
+                    [&] {
+                      ++emulators_made;
+                      return std::make_unique<testing::ScriptedSerialPort>();
+                    });
+
+  ASSERT_TRUE(router.Open("COM2"));
+  EXPECT_EQ(device.opened.back(), "/dev/ttyS1");
+  EXPECT_FALSE(router.using_emulator());
+
+  ASSERT_TRUE(WritePortMapping(f, 2, "EMULATOR"));
+  ASSERT_TRUE(router.Open("COM2"));
+  EXPECT_TRUE(router.using_emulator());
+  EXPECT_EQ(router.target(), "EMULATOR");
+  EXPECT_EQ(device.closes, 1);  // the device was let go before the emulator took over
+  router.Write("RA\r");
+  EXPECT_TRUE(device.writes.empty());
+
+  ASSERT_TRUE(router.Open("COM2"));  // the emulated receiver is made once and kept
+  EXPECT_EQ(emulators_made, 1);
+  router.Close();
+  EXPECT_FALSE(router.IsOpen());
 }
 
 }  // namespace
