@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "app/profile_file.h"
+#include "settings/profile_file.h"
 #include "common/clock.h"
 #include "common/format.h"
 #include "common/program_launcher.h"

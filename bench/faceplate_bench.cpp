@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "faceplate/face_plate_window.h"
+#include "faceplate/ui/face_plate_window.h"
 #include "radio/radio_model.h"
 #include "support/test_context.h"
 

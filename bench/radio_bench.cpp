@@ -3,7 +3,7 @@
 // not the 115 ms the line pacing would cost on a real line.
 #include <benchmark/benchmark.h>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "common/user_prompts.h"
 #include "emulator/emulated_serial_port.h"
 #include "radio/radio_link.h"

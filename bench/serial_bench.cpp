@@ -6,10 +6,10 @@
 #include <QCoreApplication>
 #include <QProcess>
 
-#include "app/settings.h"
-#include "common/qt_clock.h"
+#include "settings/settings.h"
+#include "common/ui/qt_clock.h"
 #include "common/user_prompts.h"
-#include "radio/qt_serial_port.h"
+#include "radio/ui/qt_serial_port.h"
 #include "radio/radio_link.h"
 #include "radio/radio_model.h"
 #include "radio/radio_protocol.h"

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <random>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 namespace {
 

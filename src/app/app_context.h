@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "app/profile_file.h"
-#include "app/settings.h"
+#include "settings/profile_file.h"
+#include "settings/settings.h"
 #include "common/clock.h"
 #include "common/program_launcher.h"
 #include "common/progress_box.h"

@@ -5,8 +5,8 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "app/profile_file.h"
-#include "app/settings.h"
+#include "settings/profile_file.h"
+#include "settings/settings.h"
 #include "common/file_date.h"
 #include "common/format.h"
 #include "common/program_launcher.h"

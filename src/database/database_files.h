@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/profile_file.h"
+#include "settings/profile_file.h"
 #include "common/program_launcher.h"
 #include "common/progress_box.h"
 #include "common/user_prompts.h"

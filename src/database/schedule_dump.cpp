@@ -4,7 +4,7 @@
 #include <memory>
 #include <system_error>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "common/file_date.h"
 #include "common/file_names.h"
 #include "common/format.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "common/progress.h"
 #include "common/user_prompts.h"
 #include "options/scan_settings.h"

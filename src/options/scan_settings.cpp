@@ -1,6 +1,6 @@
 #include "options/scan_settings.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "radio/radio_model.h"
 
 namespace r8 {

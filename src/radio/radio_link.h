@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "common/clock.h"
 #include "common/user_prompts.h"
 #include "radio/radio_state.h"

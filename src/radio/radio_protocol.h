@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "common/clock.h"
 #include "radio/radio_link.h"
 #include "radio/radio_state.h"

@@ -1,0 +1,78 @@
+#include <QApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QMessageBox>
+
+#include "app/app_context.h"
+#include "app/command_line.h"
+#include "common/ui/qt_clock.h"
+#include "common/ui/qt_program_launcher.h"
+#include "common/ui/qt_user_prompts.h"
+#include "emulator/emulated_serial_port.h"
+#include "faceplate/ui/face_plate_window.h"
+#include "radio/port_names.h"
+#include "radio/port_router.h"
+#include "radio/ui/qt_serial_port.h"
+#include "radio/radio_model.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Veltrix R8 Control"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Veltrix R8 Control 32"));
+
+  // One program per user drives the receiver: a second would fight the first for the port.
+  QLockFile instance(
+      QDir::temp().filePath(QStringLiteral("veltrix-r8-control-%1.lock")
+                                .arg(qEnvironmentVariable("USER", QStringLiteral("user")))));
+  if (!instance.tryLock(0)) {
+    QMessageBox::information(nullptr, QApplication::applicationDisplayName(),
+                             QStringLiteral("Veltrix R8 Control is already running."));
+    return 0;
+  }
+
+  std::vector<std::string> args;
+  for (const QString& a : QApplication::arguments().mid(1)) args.push_back(a.toStdString());
+  const r8::CommandLine cl = r8::ParseCommandLine(args);
+
+  r8::TFacePlate* main_window = nullptr;
+  r8::AppContext* context = nullptr;
+  r8::QtClock clock;
+  r8::QtUserPrompts prompts([&]() -> QWidget* { return main_window; },
+                            [&] {
+                              return context && context->startup_finished && main_window &&
+                                     !main_window->isMinimized();
+                            });
+  r8::QtSerialPort device(nullptr);
+  r8::PortRouter port(
+      [&](const std::string& name) {
+        if (cl.emulate) return r8::PortTarget{true, {}};
+        return r8::ResolvePort(context->profile(), name);
+      },
+      device,
+      [&]() -> std::unique_ptr<r8::SerialPort> {
+        int model = context->settings().RadioModel;
+        if (model == r8::kModelNone) model = r8::kModelR8B;
+        return std::make_unique<r8::emulator::EmulatedSerialPort>(clock, model);
+      });
+
+  r8::QtProgramLauncher launcher;
+  r8::AppContext ctx(clock, prompts, port, launcher);
+  context = &ctx;
+  ctx.LoadSettings();
+  if (cl.emulate_model) ctx.settings().RadioModel = *cl.emulate_model;
+  if (cl.emulate && ctx.settings().RadioModel == r8::kModelNone)
+    ctx.settings().RadioModel = r8::kModelR8B;
+  if (ctx.settings().CommPort == 0) ctx.settings().CommPort = 1;
+  if (!cl.unknown.empty()) {
+    QMessageBox::warning(
+        nullptr, QApplication::applicationDisplayName(),
+        QStringLiteral("Unknown option: %1").arg(QString::fromStdString(cl.unknown.front())));
+  }
+
+  r8::TFacePlate face(ctx);
+  main_window = &face;
+  face.show();
+  face.FormShow();
+  ctx.startup_finished = true;
+  return app.exec();
+}

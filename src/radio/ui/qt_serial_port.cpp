@@ -1,0 +1,123 @@
+#include "radio/ui/qt_serial_port.h"
+
+#include <QDeadlineTimer>
+#include <QSerialPort>
+
+#include "common/ui/qt_user_prompts.h"
+
+namespace r8 {
+
+QtSerialPort::QtSerialPort(std::function<std::string(const std::string&)> device_for)
+    : device_for_(std::move(device_for)), port_(std::make_unique<QSerialPort>()) {}
+
+QtSerialPort::~QtSerialPort() = default;
+
+bool QtSerialPort::Open(const std::string& name) {
+  Close();
+  device_ = device_for_ ? device_for_(name) : name;
+  port_->setPortName(FileNameToQt(device_));
+  return port_->open(QIODevice::ReadWrite);
+}
+
+void QtSerialPort::Close() {
+  if (port_->isOpen()) port_->close();
+}
+
+bool QtSerialPort::IsOpen() const { return port_->isOpen(); }
+
+bool QtSerialPort::SetQueueSizes(std::size_t input, std::size_t) {
+  // Qt keeps no output queue limit; the input limit makes it stop reading past the receiver's
+  // queue size, as the line's own buffer would.
+  port_->setReadBufferSize(static_cast<qint64>(input));
+  return true;
+}
+
+bool QtSerialPort::Configure(const LineSettings& s) {
+  bool ok = port_->setBaudRate(s.baud);
+  ok = port_->setDataBits(s.data_bits == 7 ? QSerialPort::Data7 : QSerialPort::Data8) && ok;
+  ok = port_->setParity(s.parity == Parity::kEven ? QSerialPort::EvenParity
+                                                  : QSerialPort::NoParity) &&
+       ok;
+  ok = port_->setStopBits(s.stop_bits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) && ok;
+  // QSerialPort offers RTS/CTS flow control only; DSR flow control and DTR handshaking have no
+  // equivalent, so DTR is simply held on.
+  ok = port_->setFlowControl(s.cts_output_flow ? QSerialPort::HardwareControl
+                                               : QSerialPort::NoFlowControl) &&
+       ok;
+  if (s.dtr_on || s.dtr_handshake) port_->setDataTerminalReady(true);
+  return ok;
+}
+
+bool QtSerialPort::SetTimeouts(const PortTimeouts& timeouts) {
+  timeouts_ = timeouts;
+  return true;
+}
+
+int QtSerialPort::Write(std::string_view bytes) {
+  if (!port_->isOpen()) return kLineErrorIo;
+  const qint64 n = port_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+  const int wait =
+      static_cast<int>(timeouts_.write_constant_ms + timeouts_.write_multiplier_ms * bytes.size()) +
+      100;
+  while (port_->bytesToWrite() > 0) {
+    if (!port_->waitForBytesWritten(wait)) break;
+  }
+  return n == static_cast<qint64>(bytes.size()) ? kLineErrorNone : kLineErrorIo;
+}
+
+ReadResult QtSerialPort::Read(std::size_t count) {
+  ReadResult r;
+  if (!port_->isOpen()) {
+    r.ok = false;
+    r.errors = kLineErrorIo;
+    return r;
+  }
+  QDeadlineTimer deadline(static_cast<qint64>(timeouts_.read_total_ms));
+  while (static_cast<std::size_t>(port_->bytesAvailable()) < count && !deadline.hasExpired()) {
+    if (!port_->waitForReadyRead(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)))) {
+      if (port_->error() != QSerialPort::NoError && port_->error() != QSerialPort::TimeoutError)
+        break;
+    }
+  }
+  const QByteArray data = port_->read(static_cast<qint64>(count));
+  r.bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
+  switch (port_->error()) {
+    case QSerialPort::NoError:
+    case QSerialPort::TimeoutError:
+      break;
+    default:
+      r.errors = kLineErrorIo;
+      break;
+  }
+  port_->clearError();
+  return r;
+}
+
+void QtSerialPort::Purge() {
+  if (!port_->isOpen()) return;
+  port_->waitForReadyRead(0);  // take in what the system has buffered, so it is dropped too
+  port_->clear(QSerialPort::AllDirections);
+  port_->readAll();
+}
+
+std::size_t QtSerialPort::InputQueueCount() {
+  if (!port_->isOpen()) return 0;
+  port_->waitForReadyRead(0);
+  return static_cast<std::size_t>(port_->bytesAvailable());
+}
+
+ModemLines QtSerialPort::Modem() {
+  ModemLines m;
+  if (!port_->isOpen()) return m;
+  const QSerialPort::PinoutSignals pins = port_->pinoutSignals();
+  if (port_->error() == QSerialPort::UnsupportedOperationError) port_->clearError();
+  m.dsr = pins.testFlag(QSerialPort::DataSetReadySignal);
+  m.carrier = pins.testFlag(QSerialPort::DataCarrierDetectSignal);
+  return m;
+}
+
+void QtSerialPort::FlushOutput() {
+  if (port_->isOpen()) port_->flush();
+}
+
+}  // namespace r8

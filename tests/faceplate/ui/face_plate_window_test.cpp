@@ -1,0 +1,384 @@
+#include "faceplate/ui/face_plate_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "faceplate/ui/zel_meter_widget.h"
+#include "faceplate/ui/zel_switch_button.h"
+#include "options/ui/options_dialog.h"
+#include "radio/radio_model.h"
+#include "support/test_context.h"
+#include "support/ui_support.h"
+
+namespace r8 {
+namespace {
+
+using testing::TestContext;
+
+class FacePlateWindowTest : public ::testing::Test {
+ protected:
+  void StartWith(int model) {
+    face.reset();  // the window refers to the context: it goes first
+    t = std::make_unique<TestContext>(model);
+    t->ctx().settings().TimeOffset = 0;
+    t->WriteSettingsFile();
+    face = std::make_unique<TFacePlate>(t->ctx());
+    face->show();
+    face->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(face.get()));
+    face->FormShow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(face.get()));
+    face->UpdateDisplay();
+    t->port().ClearLog();
+  }
+  std::vector<std::string> Sent() {
+    std::vector<std::string> c = t->port().commands();
+    t->port().ClearLog();
+    return c;
+  }
+  // The first command since the last look ("" when none), safe on an empty log.
+  std::string First() {
+    const std::vector<std::string> c = Sent();
+    return c.empty() ? std::string() : c.front();
+  }
+  std::string Last() {
+    const std::vector<std::string> c = Sent();
+    return c.empty() ? std::string() : c.back();
+  }
+  std::string Freq() const { return face->FreqLbl->text().toStdString(); }
+  void Keys(const char* keys) {
+    for (const char* k = keys; *k; ++k) {
+      if (*k == '\r') {
+        QTest::keyClick(face.get(), Qt::Key_Return);
+      } else if (*k == '\b') {
+        QTest::keyClick(face.get(), Qt::Key_Backspace);
+      } else {
+        QTest::keyClick(face.get(), *k);
+      }
+    }
+  }
+
+  void TearDown() override { face.reset(); }
+
+  std::unique_ptr<TestContext> t;
+  std::unique_ptr<TFacePlate> face;
+};
+
+TEST_F(FacePlateWindowTest, KeypadEntryTunesTheReceiver) {
+  StartWith(kModelR8A);
+  Keys("9580");
+  EXPECT_EQ(Freq(), "9580");
+  Keys("\r");
+  EXPECT_EQ(First(), "F0958000\r");
+  EXPECT_EQ(Freq(), " 9580.00");
+
+  Keys("9.58\r");
+  EXPECT_EQ(Freq(), " 9580.00");
+  Keys("45\r");
+  EXPECT_EQ(Freq(), "45000.00");  // a kHz display: 45000 kHz in its eight characters
+  Keys("70\r");                   // not covered: refused, the old frequency tuned again
+  EXPECT_EQ(Last(), "RA\r");
+  EXPECT_DOUBLE_EQ(t->radio().RadioFreq, 45000.0);
+}
+
+TEST_F(FacePlateWindowTest, EveryKindOfKeypadEntry) {
+  struct Case {
+    const char* keys;
+    bool mhz_display;
+    double tuned;  // 0: refused, the frequency stays
+  };
+  const Case cases[] = {{"9.58\r", false, 9580},
+                        {"9580\r", false, 9580},
+                        {"0.5\r", false, 500},
+                        {"150\r", false, 150},
+                        {"150\r", true, 150000},
+                        {"105\r", false, 105},
+                        {"105\r", true, 105},
+                        {"45\r", false, 45000},
+                        {"70\r", false, 0},
+                        {"123456\r", false, 12345},
+                        // Eight characters are kept; the receiver tunes in 10 Hz steps.
+                        {"1.2345678\r", false, 1234.57}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.keys);
+    StartWith(kModelR8A);
+    if (c.mhz_display) QTest::mouseClick(face->FreqLbl2, Qt::LeftButton);
+    Keys(c.keys);
+    EXPECT_NEAR(t->radio().RadioFreq, c.tuned == 0 ? 5975.0 : c.tuned, 1e-6);
+  }
+}
+
+TEST_F(FacePlateWindowTest, StepsAcrossEveryBandEdge) {
+  struct Case {
+    const char* start;
+    int command;
+    double result;
+  };
+  // Step list item 2 is 0.10 kHz.
+  const Case cases[] = {{"29.99999\r", 1216, 35000}, {"35\r", 1217, 30000},
+                        {"55\r", 1216, 108000},      {"108\r", 1217, 55000},
+                        {"174\r", 1216, 100},        {"0.1\r", 1217, 174000}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.start);
+    StartWith(kModelR8B);
+    face->StepLst->setCurrentIndex(2);
+    emit face->StepLst->activated(2);
+    QTest::mouseClick(face->FreqLbl2, Qt::LeftButton);  // MHz display: 108 and 174 are MHz
+    Keys(c.start);
+    face->Command(c.command);
+    EXPECT_NEAR(t->radio().RadioFreq, c.result, 1e-6);
+  }
+}
+
+TEST_F(FacePlateWindowTest, TheMinutePollsTheReceiverOnce) {
+  StartWith(kModelR8A);
+  t->clock().Set({2026, 12, 5, 14, 30, 0});
+  face->TimerTick();
+  Sent();
+  face->TimerTick();
+  EXPECT_TRUE(Sent().empty());
+  t->clock().Set({2026, 12, 5, 14, 31, 0});
+  face->TimerTick();
+  EXPECT_EQ(Sent(), (std::vector<std::string>{"RA\r"}));
+  EXPECT_EQ(face->ClockLbl->text(), QStringLiteral("14:31 a"));
+}
+
+TEST_F(FacePlateWindowTest, OnScreenKeypadAndBackspace) {
+  StartWith(kModelR8B);
+  QTest::mouseClick(face->Btn[7], Qt::LeftButton);
+  QTest::mouseClick(face->BtnDec, Qt::LeftButton);
+  QTest::mouseClick(face->Btn[1], Qt::LeftButton);
+  QTest::mouseClick(face->Btn[9], Qt::LeftButton);
+  EXPECT_EQ(Freq(), "7.19");
+  QTest::mouseClick(face->BtnBS, Qt::LeftButton);
+  EXPECT_EQ(Freq(), "7.1");
+  QTest::mouseClick(face->BtnEnter, Qt::LeftButton);
+  EXPECT_EQ(Freq(), " 7100.00");
+}
+
+TEST_F(FacePlateWindowTest, EnterBelongsToTheKeypadOnlyDuringEntry) {
+  StartWith(kModelR8A);
+  QTest::keyClick(face.get(), Qt::Key_Return);
+  EXPECT_TRUE(Sent().empty());
+  Keys("6");
+  QTest::keyClick(face.get(), Qt::Key_Return);
+  EXPECT_EQ(First(), "F0600000\r");
+}
+
+TEST_F(FacePlateWindowTest, ArrowKeysAndButtonsStep) {
+  StartWith(kModelR8A);
+  QTest::keyClick(face.get(), Qt::Key_Right);
+  EXPECT_EQ(Freq(), " 5980.00");
+  QTest::keyClick(face.get(), Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_EQ(Freq(), " 5979.99");
+  QTest::mouseClick(face->DownBtn, Qt::LeftButton);
+  EXPECT_EQ(Freq(), " 5974.99");
+  face->Command(1219);
+  EXPECT_EQ(Freq(), " 5975.00");
+}
+
+TEST_F(FacePlateWindowTest, CombosSendTheirCommandsAndRefuseBlankItems) {
+  StartWith(kModelR8A);
+  face->ModeLst->setCurrentIndex(5);
+  emit face->ModeLst->activated(5);
+  EXPECT_EQ(First(), "M1\r");
+  EXPECT_EQ(face->ModeLst->currentText(), QStringLiteral("USB"));
+  face->BWLst->setCurrentIndex(0);
+  emit face->BWLst->activated(0);  // 12 kHz: refused
+  EXPECT_TRUE(Sent().empty());
+  EXPECT_EQ(face->BWLst->currentIndex(), t->radio().Bandwidth);
+}
+
+TEST_F(FacePlateWindowTest, FocusOnACombTakesTheKeysAway) {
+  StartWith(kModelR8A);
+  face->StepLst->setFocus();
+  QApplication::processEvents();
+  EXPECT_FALSE(face->KeysActive());
+  face->StepLst->lineEdit()->setText(QStringLiteral("2.5"));
+  QTest::keyClick(face->StepLst->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(face->StepLst->currentText(), QStringLiteral("   2.50"));
+  EXPECT_TRUE(Sent().empty());  // digits went to the list, not the keypad
+  face->FreqLbl->setFocus();
+  face->setFocus();
+  QApplication::processEvents();
+  EXPECT_TRUE(face->KeysActive());
+}
+
+TEST_F(FacePlateWindowTest, ControlsFollowFmAndAntennaC) {
+  StartWith(kModelR8B);
+  Keys("45\r");  // 45 MHz: antenna C
+  t->radio().Mode = kModeFm;
+  t->ctx().control().RadioCommand(kCmdMode, true);
+  EXPECT_FALSE(face->AGCLst->isEnabled());
+  EXPECT_FALSE(face->BWLst->isEnabled());
+  EXPECT_FALSE(face->NoiseBtn->isEnabled());
+  EXPECT_FALSE(face->NotchBtn->isEnabled());
+  EXPECT_FALSE(face->RFLst->isEnabled());
+  EXPECT_EQ(face->RFLst->currentText(), QString());
+  EXPECT_EQ(face->AntLst->currentText(), QStringLiteral("C"));
+}
+
+TEST_F(FacePlateWindowTest, NoiseBlankerGroupRemembersItsWidth) {
+  StartWith(kModelR8A);
+  QTest::mouseClick(face->NoiseBtn, Qt::LeftButton);
+  EXPECT_EQ(First(), "BN\r");
+  EXPECT_TRUE(face->NoiseGrp->isVisible());
+  QTest::mouseClick(face->NoiseWCB, Qt::LeftButton);
+  EXPECT_EQ(First(), "BW\r");
+  EXPECT_FALSE(face->NoiseNCB->isChecked());
+  QTest::mouseClick(face->NoiseBtn, Qt::LeftButton);
+  EXPECT_EQ(First(), "BF\r");
+  EXPECT_FALSE(face->NoiseGrp->isVisible());
+  QTest::mouseClick(face->NoiseBtn, Qt::LeftButton);
+  EXPECT_EQ(First(), "BW\r");  // back on with the width used last
+}
+
+TEST_F(FacePlateWindowTest, PowerOffAndOnAndPictures) {
+  StartWith(kModelR8B);
+  Keys("9580\r");
+  Sent();
+  face->resize(face->sizeHint());
+  testing::SaveShot(face.get(), QStringLiteral("faceplate_on"));
+  QTest::mouseClick(face->PowerBtn, Qt::LeftButton);
+  EXPECT_EQ(First(), "PF\r");
+  EXPECT_EQ(Freq(), "O  F  F ");
+  EXPECT_FALSE(face->PowerBtn->IsOn());
+  EXPECT_EQ(face->ZelMeter1->Level(), -1);
+  EXPECT_FALSE(face->Btn[5]->isEnabled());
+  EXPECT_TRUE(face->PowerBtn->isEnabled());
+  testing::SaveShot(face.get(), QStringLiteral("faceplate_off"));
+  QTest::mouseClick(face->PowerBtn, Qt::LeftButton);
+  EXPECT_EQ(Freq(), " 9580.00");
+  EXPECT_GT(face->ZelMeter1->Level(), 5);
+}
+
+TEST_F(FacePlateWindowTest, MeterTableOnTheR8AAndCarrierOnTheR8) {
+  StartWith(kModelR8);
+  Keys("9580\r");
+  EXPECT_EQ(face->ZelMeter1->Level(), 8);  // the R8 reports no level: carrier means segment 8
+  Keys("1234\r");
+  EXPECT_EQ(face->ZelMeter1->Level(), 0);
+}
+
+TEST_F(FacePlateWindowTest, DroppingDsrClosesThePortWithinOneTick) {
+  StartWith(kModelR8A);
+  face->TimerTick();
+  t->port().SetPlugged(false);
+  face->TimerTick();
+  EXPECT_EQ(t->ctx().link().PortError(), 1);
+  EXPECT_EQ(face->Disconnect1->text(), QStringLiteral("C&onnect"));
+  EXPECT_TRUE(face->CommsBtn->isChecked());
+  EXPECT_TRUE(face->CommsLbl->isEnabled());
+  t->port().SetPlugged(true);
+  face->Disconnect1->trigger();
+  EXPECT_EQ(t->ctx().link().PortError(), 0);
+  EXPECT_EQ(face->Disconnect1->text(), QStringLiteral("Disc&onnect"));
+}
+
+TEST_F(FacePlateWindowTest, AReceiverThatStopsAnsweringLeavesThePanelUsable) {
+  StartWith(kModelR8A);
+  t->port().SetSilent(true);
+  face->UpdateDisplay();
+  EXPECT_EQ(Freq(), " 5975.00");  // the failed poll leaves the text
+  EXPECT_EQ(t->prompts().beeps.size(), 1u);
+  EXPECT_TRUE(face->Btn[1]->isEnabled());
+  Keys("9580\r");  // still accepted, and retried three times each
+  EXPECT_EQ(t->prompts().beeps.size(), 3u);
+  t->port().SetSilent(false);
+  face->UpdateDisplay();
+  EXPECT_EQ(Freq(), " 9580.00");
+  EXPECT_DOUBLE_EQ(t->radio().RadioFreq, 9580.0);
+}
+
+TEST_F(FacePlateWindowTest, CloseIsRefusedWhileTheReceiverScansAndSettingsAreWrittenAtExit) {
+  StartWith(kModelR8A);
+  t->radio().ScanState = 2;
+  EXPECT_FALSE(face->close());
+  t->radio().ScanState = 1;
+  face->move(40, 30);
+  EXPECT_TRUE(face->close());
+  ProfileFile& f = t->ctx().profile();
+  EXPECT_EQ(f.ReadInt("STEPSIZE", "COUNT", 0), 9);
+  EXPECT_EQ(f.ReadInt("OPTIONS", "CLOCK", 0), 2);
+  EXPECT_TRUE(f.Find("OPTIONS", "XPOS").has_value());
+  EXPECT_EQ(t->ctx().link().PortError(), 1);
+}
+
+TEST_F(FacePlateWindowTest, FirstStartOpensTheOptionsBeforeThePort) {
+  face.reset();
+  t = std::make_unique<TestContext>(kModelR8A);
+  face = std::make_unique<TFacePlate>(t->ctx());
+  face->show();
+  bool port_open_then = true;
+  QString title;
+  testing::OnNextModal([&](QWidget* w) {
+    title = w->windowTitle();
+    port_open_then = t->ctx().link().port_open();
+    static_cast<QDialog*>(w)->done(QDialog::Rejected);
+  });
+  face->FormShow();
+  EXPECT_EQ(title, QStringLiteral("Default Options"));
+  EXPECT_FALSE(port_open_then);
+  EXPECT_TRUE(t->ctx().link().port_open());
+}
+
+TEST_F(FacePlateWindowTest, SettingsEntriesOpenTheirOptionsPages) {
+  StartWith(kModelR8A);
+  struct Case {
+    std::function<void()> open;
+    int page;
+  };
+  EXPECT_TRUE(face->SmallStepsize1->isEnabled());
+  EXPECT_TRUE(face->Other1->isEnabled());
+  EXPECT_TRUE(face->Options1->isEnabled());
+  const Case cases[] = {{[&] { face->SmallStepsize1->trigger(); }, 2},
+                        {[&] { face->Other1->trigger(); }, 5},
+                        {[&] { QTest::mouseClick(face->ScanTypeLbl, Qt::LeftButton); }, 3}};
+  for (const Case& c : cases) {
+    int page = -1;
+    bool keys_withdrawn = false;
+    testing::OnNextModal([&](QWidget* w) {
+      if (auto* options = dynamic_cast<TOptions*>(w)) page = options->OptionPage->currentIndex();
+      keys_withdrawn = !face->actions().empty() && !face->actions().front()->isEnabled();
+      if (auto* dialog = qobject_cast<QDialog*>(w)) dialog->done(QDialog::Rejected);
+    });
+    c.open();
+    EXPECT_EQ(page, c.page);
+    EXPECT_TRUE(keys_withdrawn);
+    EXPECT_TRUE(face->actions().front()->isEnabled());  // given back afterwards
+  }
+}
+
+TEST_F(FacePlateWindowTest, TimePanelTogglesWithoutPolling) {
+  StartWith(kModelR8A);
+  t->clock().Set({2026, 12, 5, 14, 30, 0});
+  face->TimerTick();
+  Sent();
+  QTest::mouseClick(face->TimePnl, Qt::LeftButton);
+  EXPECT_EQ(face->TimeLbl->text(), QStringLiteral("LOCAL"));
+  EXPECT_EQ(face->ClockLbl->text(), QStringLiteral("14:30 a"));
+  EXPECT_TRUE(Sent().empty());
+}
+
+TEST_F(FacePlateWindowTest, UnitsLabelSwitchesTheR8AToMegahertz) {
+  StartWith(kModelR8A);
+  QTest::mouseClick(face->FreqLbl2, Qt::LeftButton);
+  EXPECT_EQ(First(), "SM\r");
+  EXPECT_EQ(face->FreqLbl2->text(), QStringLiteral("MHz"));
+  EXPECT_EQ(Freq(), " 5.97500");
+}
+
+}  // namespace
+}  // namespace r8
