@@ -89,44 +89,31 @@ void DatabaseMenu::UpdateAll() {
   ctx_.commands().Post(AppCommand::kRefresh);
 }
 
+CommandOutcome DatabaseMenu::Run(DatabaseCommand command) {
+  DatabasePorts ports = ctx_.database_ports(&progress_);
+  const CommandOutcome outcome = command(ctx_.data_folder(), ctx_.database(), ports);
+  ctx_.events().database_changed.Emit(DatabaseChange::kChanged);
+  return outcome;
+}
+
 void DatabaseMenu::CMFileSave() {
-  DatabasePorts ports = ctx_.database_ports(&progress_);
-  if (r8::CMFileSave(ctx_.data_folder(), ctx_.database(), ports) == CommandOutcome::kDone)
-    ctx_.commands().Post(AppCommand::kRefresh);
-  ctx_.events().database_changed.Emit(DatabaseChange::kChanged);
+  if (Run(r8::CMFileSave) == CommandOutcome::kDone) ctx_.commands().Post(AppCommand::kRefresh);
 }
 
-void DatabaseMenu::CMAllPrint() {
-  DatabasePorts ports = ctx_.database_ports(&progress_);
-  r8::CMAllPrint(ctx_.data_folder(), ctx_.database(), ports);
-  ctx_.events().database_changed.Emit(DatabaseChange::kChanged);
-}
+void DatabaseMenu::CMAllPrint() { Run(r8::CMAllPrint); }
 
-void DatabaseMenu::CMFileImport() {
-  DatabasePorts ports = ctx_.database_ports(&progress_);
-  r8::CMFileImport(ctx_.data_folder(), ctx_.database(), ports);
-  ctx_.events().database_changed.Emit(DatabaseChange::kChanged);
-}
+void DatabaseMenu::CMFileImport() { Run(r8::CMFileImport); }
 
-void DatabaseMenu::CMSwapDatabase() {
-  DatabasePorts ports = ctx_.database_ports(&progress_);
-  r8::CMSwapDatabase(ctx_.data_folder(), ctx_.database(), ports);
-  ctx_.events().database_changed.Emit(DatabaseChange::kChanged);
-}
+void DatabaseMenu::CMSwapDatabase() { Run(r8::CMSwapDatabase); }
 
-void DatabaseMenu::CMFilePublish() {
-  DatabasePorts ports = ctx_.database_ports(&progress_);
-  r8::CMFilePublish(ctx_.data_folder(), ctx_.database(), ports);
-  ctx_.events().database_changed.Emit(DatabaseChange::kChanged);
-}
+void DatabaseMenu::CMFilePublish() { Run(r8::CMFilePublish); }
 
 void DatabaseMenu::CMImportEibi() {
-  DatabasePorts ports = ctx_.database_ports(&progress_);
-  if (ImportEibiSchedule(&window_, ctx_.data_folder(), ctx_.database(), ports) ==
-      CommandOutcome::kDone) {
-    UpdateAll();
-  }
-  ctx_.events().database_changed.Emit(DatabaseChange::kChanged);
+  const auto import = [this](const std::filesystem::path& folder, StationDatabase& db,
+                             DatabasePorts& ports) {
+    return ImportEibiSchedule(&window_, folder, db, ports);
+  };
+  if (Run(import) == CommandOutcome::kDone) UpdateAll();
 }
 
 void DatabaseMenu::Printersetup1Click() {

@@ -3,9 +3,12 @@
 // shared save prompt. It carries out command 2005 (reload) whichever window posts it.
 #pragma once
 
+#include <filesystem>
+#include <functional>
 #include <string>
 
 #include "common/events.h"
+#include "database/database_commands.h"
 
 class QAction;
 class QMainWindow;
@@ -40,6 +43,11 @@ class DatabaseMenu {
   void ShowChanged(bool changed);
 
  private:
+  using DatabaseCommand =
+      std::function<CommandOutcome(const std::filesystem::path&, StationDatabase&, DatabasePorts&)>;
+  // Runs one of the database's commands with this window's ports; the windows that show the
+  // database follow it afterwards.
+  CommandOutcome Run(DatabaseCommand command);
   void SetCaption(const std::string& caption);
 
   AppContext& ctx_;
