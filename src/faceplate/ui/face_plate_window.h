@@ -45,10 +45,6 @@ class TFacePlate : public QMainWindow {
   void ScanTypeBtnClick();
 
   FacePlatePanel& panel() { return *panel_; }
-  DatabaseMenu& database_menu() { return *database_menu_; }
-  HelpDesk* help() { return help_; }
-  TProgBar* prog_bar() { return prog_bar_; }
-  QPrinter* printer() { return printer_.get(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
