@@ -100,26 +100,28 @@ void ProfileFile::Refresh() {
 
 void ProfileFile::Load() {
   lines_.clear();
+  bom_.clear();
   loaded_ = true;
   if (!stamp_.exists) return;
   std::ifstream in(path_, std::ios::binary);
   if (!in) return;
   const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::size_t start = 0;
+  // A file saved by an editor as UTF-8 may start with a byte-order mark; it is kept for the
+  // write-back but is no part of the first line, or the first section would go unseen.
+  static constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  std::size_t start = std::string_view(data).starts_with(kBom) ? kBom.size() : 0;
+  bom_ = data.substr(0, start);
+  // Lines end in CR LF, LF or a lone CR (older editors); each keeps its own ending.
   while (start < data.size()) {
-    const std::size_t nl = data.find('\n', start);
-    if (nl == std::string::npos) {
+    const std::size_t brk = data.find_first_of("\r\n", start);
+    if (brk == std::string::npos) {
       lines_.push_back({data.substr(start), ""});
       break;
     }
-    std::size_t end = nl;
-    std::string eol = "\n";
-    if (end > start && data[end - 1] == '\r') {
-      --end;
-      eol = "\r\n";
-    }
-    lines_.push_back({data.substr(start, end - start), eol});
-    start = nl + 1;
+    std::size_t next = brk + 1;
+    if (data[brk] == '\r' && next < data.size() && data[next] == '\n') ++next;
+    lines_.push_back({data.substr(start, brk - start), data.substr(brk, next - brk)});
+    start = next;
   }
 }
 
@@ -257,6 +259,7 @@ bool ProfileFile::Flush() {
       last_error_ = "Cannot create " + tmp.string();
       return false;
     }
+    out.write(bom_.data(), static_cast<std::streamsize>(bom_.size()));
     for (const Line& l : lines_) {
       out.write(l.text.data(), static_cast<std::streamsize>(l.text.size()));
       out.write(l.eol.data(), static_cast<std::streamsize>(l.eol.size()));

@@ -60,7 +60,7 @@ class ProfileFile {
  private:
   struct Line {
     std::string text;  // without its line break
-    std::string eol;   // "\r\n", "\n" or "" for a last line without one
+    std::string eol;   // "\r\n", "\n", "\r" or "" for a last line without one
   };
   struct Stamp {
     bool exists = false;
@@ -82,6 +82,7 @@ class ProfileFile {
   std::string NewLineStyle() const;
 
   std::filesystem::path path_;
+  std::string bom_;  // a UTF-8 byte-order mark the file started with, written back as found
   std::vector<Line> lines_;
   Stamp stamp_;
   bool loaded_ = false;

@@ -89,6 +89,34 @@ TEST(ProfileFile, UnixLineEndsAndAMissingFinalNewlineArePreserved) {
   EXPECT_EQ(f.ReadString("A", "X", ""), "line  break");
 }
 
+// Files from other editors: a UTF-8 byte-order mark, old Mac line ends, mixed ends. The first
+// section is found, a write changes one line in the file's own style, and the rest stays as it was.
+TEST(ProfileFile, ByteOrderMarkAndEveryLineEndReadAsTheFileMeansThem) {
+  struct Case {
+    const char* name;
+    std::string before;
+    std::string after;  // once RADIO is set to 3 and a new key added
+  };
+  const std::string bom = "\xEF\xBB\xBF";
+  const Case cases[] = {
+      {"bom", bom + "[OPTIONS]\r\nRADIO=2\r\n", bom + "[OPTIONS]\r\nRADIO=3\r\nNEW=1\r\n"},
+      {"cr only", "[OPTIONS]\rRADIO=2\r[LOG]\rDXER=Me\r",
+       "[OPTIONS]\rRADIO=3\rNEW=1\r[LOG]\rDXER=Me\r"},
+      {"mixed", "[OPTIONS]\rRADIO=2\n\r\n[LOG]\r\nDXER=Me",
+       "[OPTIONS]\rRADIO=3\nNEW=1\r\r\n[LOG]\r\nDXER=Me"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    WriteBytes(dir / "T.INI", c.before);
+    ProfileFile f(dir / "T.INI");
+    EXPECT_EQ(f.ReadInt("OPTIONS", "RADIO", 0), 2);
+    ASSERT_TRUE(f.WriteString("OPTIONS", "RADIO", "3"));
+    ASSERT_TRUE(f.WriteString("OPTIONS", "NEW", "1"));
+    EXPECT_EQ(ReadBytes(dir / "T.INI"), c.after);
+  }
+}
+
 TEST(ProfileFile, DamagedFilesReadWithoutHarm) {
   struct Case {
     const char* name;
