@@ -123,6 +123,9 @@ bool TFacePlate::FormCloseQuery() {
   if (ctx_.radio().ScanState == 2) return false;
   if (!database_menu_->AskToSaveDatabase("exiting")) return false;
   tick_->stop();
+  // The tape relay is released while the port can still carry the command.
+  RadioState& r = ctx_.radio();
+  if (r.TapeVOX == 2 && r.Tape) ctx_.control().RadioCommand(kCmdTape, false);
   ctx_.link().CommClose();
   return true;
 }
@@ -130,8 +133,6 @@ bool TFacePlate::FormCloseQuery() {
 void TFacePlate::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
-  RadioState& r = ctx_.radio();
-  if (r.TapeVOX == 2 && r.Tape) ctx_.control().RadioCommand(kCmdTape, false);
   Settings& s = ctx_.settings();
   s.x_pos = std::max(0, x());
   s.y_pos = std::max(0, y());

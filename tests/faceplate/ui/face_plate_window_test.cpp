@@ -308,13 +308,19 @@ TEST_F(FacePlateWindowTest, AReceiverThatStopsAnsweringLeavesThePanelUsable) {
   EXPECT_DOUBLE_EQ(t->radio().RadioFreq, 9580.0);
 }
 
-TEST_F(FacePlateWindowTest, CloseIsRefusedWhileTheReceiverScansAndSettingsAreWrittenAtExit) {
+TEST_F(FacePlateWindowTest,
+       CloseIsRefusedWhileTheReceiverScansTheRelayIsFreedAndSettingsAreWrittenAtExit) {
   StartWith(kModelR8A);
   t->radio().ScanState = 2;
   EXPECT_FALSE(face->close());
   t->radio().ScanState = 1;
   face->move(40, 30);
+  // Tape VOX left the relay on: it is released while the port is still open.
+  t->radio().TapeVOX = 2;
+  t->radio().Tape = true;
+  t->port().ClearLog();
   EXPECT_TRUE(face->close());
+  EXPECT_EQ(Sent(), (std::vector<std::string>{"TF\r"}));
   ProfileFile& f = t->ctx().profile();
   EXPECT_EQ(f.ReadInt("STEPSIZE", "COUNT", 0), 9);
   EXPECT_EQ(f.ReadInt("OPTIONS", "CLOCK", 0), 2);
