@@ -1,0 +1,34 @@
+#include "database/ui/database_printing.h"
+
+#include <QPrinter>
+
+#include "common/ui/print_status_dialog.h"
+#include "common/ui/text_printer.h"
+#include "common/user_prompts.h"
+
+namespace r8 {
+
+DumpOutcome PrintScheduleJob(QWidget* parent, QPrinter& printer, const PrintJob& job,
+                             UserPrompts& prompts, bool& aborted) {
+  TextPrintout printout;
+  printout.title = job.title;
+  printout.font = {job.font_name, job.font_size, false, job.fixed_pitch};
+  printout.lines = job.lines;
+  TPrintStatusDlg status(aborted, parent);
+  const TextPagesResult printed = PrintTextLines(printer, printout, &status, aborted);
+  if (!printed.error.empty()) {
+    ShowMessage(prompts, MessageKind::kError, printed.error);
+    return DumpOutcome::kFailed;
+  }
+  return DumpOutcome::kWritten;
+}
+
+DumpOutcome PrintSchedule(QWidget* parent, QPrinter& printer, const std::filesystem::path& folder,
+                          const StationDatabase& db, std::string_view key,
+                          std::string_view destination, DatabasePorts& ports, bool& aborted) {
+  const DoPrintResult result = DoPrint(folder, db, key, destination, ports);
+  if (!result.print_job) return result.outcome;
+  return PrintScheduleJob(parent, printer, *result.print_job, ports.prompts, aborted);
+}
+
+}  // namespace r8
