@@ -5,7 +5,7 @@
 namespace r8 {
 
 int LinesPerPage(int page_height, int line_height) {
-  if (page_height <= 0 || line_height <= 0) return 0;
+  if (line_height <= 0 || page_height < line_height) return 0;
   return page_height / line_height;
 }
 
