@@ -3,111 +3,51 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "support/recording_page_canvas.h"
 
 namespace r8 {
 namespace {
 
-using testing::RecordingPageCanvas;
-
-TextPrintout Numbered(int n) {
-  TextPrintout p;
-  p.title = "Valdoria";
-  p.font = {"Courier", 10, false, true};
-  for (int i = 0; i < n; ++i) p.lines.push_back("L" + std::to_string(i));
-  return p;
-}
-
-TEST(PrintTextPages, LinesFillPagesTopToBottom) {
-  struct Case {
-    int page_height;
-    int line_height;
-    int lines;
-    int pages;     // expected
-    int per_page;  // expected
-  };
-  const Case cases[] = {
-      {100, 10, 25, 3, 10},  // last page partial
-      {100, 10, 10, 1, 10},  // exactly one full page
-      {100, 10, 11, 2, 10},  // one line over
-      {109, 10, 20, 2, 10},  // a part line left at the foot is not used
-      {10, 10, 3, 3, 1},     // room for one line only
-      {100, 10, 0, 0, 10},   // nothing to print
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.page_height) + "/" + std::to_string(c.line_height) + " " +
-                 std::to_string(c.lines));
-    RecordingPageCanvas canvas(500, c.page_height);
-    canvas.text_height = c.line_height;
-    const TextPrintout printout = Numbered(c.lines);
-    const bool aborted = false;
-    const TextPagesResult r = PrintTextPages(canvas, printout, {}, aborted);
-    EXPECT_TRUE(r.error.empty());
-    EXPECT_EQ(r.pages, c.pages);
-    EXPECT_EQ(r.printed, c.pages);
-    ASSERT_EQ(canvas.pages.size(), static_cast<std::size_t>(std::max(1, c.pages)));
-    for (int p = 0; p < c.pages; ++p) {
-      const auto& texts = canvas.pages[static_cast<std::size_t>(p)].texts;
-      for (std::size_t k = 0; k < texts.size(); ++k) {
-        const int index = p * c.per_page + static_cast<int>(k);
-        EXPECT_EQ(texts[k].text, "L" + std::to_string(index));
-        EXPECT_EQ(texts[k].x, 0);
-        EXPECT_EQ(texts[k].y, static_cast<int>(k) * c.line_height);
-      }
-      const int want = std::min(c.per_page, c.lines - p * c.per_page);
-      EXPECT_EQ(texts.size(), static_cast<std::size_t>(want)) << "page " << p + 1;
-    }
-  }
-}
-
-TEST(PrintTextPages, TheFontIsSetBeforeMeasuring) {
-  RecordingPageCanvas canvas(500, 100);
-  TextPrintout printout = Numbered(1);
-  printout.font = {"Helvetica", 12, true, false};
-  const bool aborted = false;
-  PrintTextPages(canvas, printout, {}, aborted);
-  ASSERT_EQ(canvas.fonts.size(), 1u);
-  EXPECT_EQ(canvas.fonts[0].name, "Helvetica");
-  EXPECT_EQ(canvas.fonts[0].size, 12);
-  EXPECT_TRUE(canvas.fonts[0].bold);
-  EXPECT_FALSE(canvas.fonts[0].fixed_pitch);
-}
-
-TEST(PrintTextPages, APageWithoutRoomForALineIsAnErrorNotALoop) {
+TEST(PrintTextPages, LinesFillPagesTopToBottomUntilAborted) {
   const struct {
-    int page_height;
-    int line_height;
-  } cases[] = {{0, 10}, {-50, 10}, {9, 10}, {100, 0}, {100, -1}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::to_string(c.page_height) + "/" + std::to_string(c.line_height));
-    RecordingPageCanvas canvas(500, c.page_height);
-    canvas.text_height = c.line_height;
-    const bool aborted = false;
-    const TextPagesResult r = PrintTextPages(canvas, Numbered(5), {}, aborted);
-    EXPECT_EQ(r.error, "The page has no room for a line of Courier 10.");
-    EXPECT_EQ(r.printed, 0);
-    EXPECT_EQ(canvas.pages.size(), 1u);
-    EXPECT_TRUE(canvas.pages[0].texts.empty());
-  }
-}
-
-TEST(PrintTextPages, AbortStopsAfterThePageBeingDrawn) {
-  RecordingPageCanvas canvas(500, 100);
-  bool aborted = false;
-  std::vector<std::string> status;
-  PageHooks hooks;
-  hooks.starting_page = [&](int page, int pages) {
-    status.push_back(std::to_string(page) + "/" + std::to_string(pages));
-    aborted = true;  // pressed while page 1 prints
+    int page_height, font_size, lines, abort_on;
+    int pages, printed, per_page;  // expected; pages -1: the page has no room for a line
+  } cases[] = {
+      {100, 10, 25, 0, 3, 3, 10}, {100, 10, 10, 0, 1, 1, 10}, {109, 10, 11, 0, 2, 2, 10},
+      {10, 10, 3, 0, 3, 3, 1},    {100, 10, 0, 0, 0, 0, 10},  {100, 10, 25, 1, 3, 1, 10},
+      {9, 10, 5, 0, -1, 0, 0},    {-50, 10, 5, 0, -1, 0, 0},  {100, 0, 5, 0, -1, 0, 0},
+      {100, -1, 5, 0, -1, 0, 0},
   };
-  const TextPagesResult r = PrintTextPages(canvas, Numbered(25), hooks, aborted);
-  EXPECT_EQ(r.pages, 3);
-  EXPECT_EQ(r.printed, 1);
-  EXPECT_EQ(status, (std::vector<std::string>{"1/3"}));
-  ASSERT_EQ(canvas.pages.size(), 1u);
-  EXPECT_EQ(canvas.pages[0].texts.size(), 10u);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.page_height) + "/" + std::to_string(c.font_size));
+    TextPrintout printout{"Valdoria", {"Courier", c.font_size}, {}};
+    for (int i = 0; i < c.lines; ++i) printout.lines.push_back("L" + std::to_string(i));
+    testing::RecordingPageCanvas canvas(500, c.page_height);
+    bool aborted = false;
+    std::pair<int, int> status;  // what the status window last showed
+    PageHooks hooks;
+    hooks.starting_page = [&](int page, int pages) {
+      status = {page, pages};
+      aborted = page == c.abort_on;
+    };
+    const TextPagesResult r = PrintTextPages(canvas, printout, hooks, aborted);
+    EXPECT_EQ(r.error.empty(), c.pages >= 0);
+    EXPECT_EQ(r.printed, c.printed);
+    EXPECT_EQ(status, std::make_pair(c.printed, std::max(0, c.pages)));
+    ASSERT_EQ(canvas.pages.size(), static_cast<std::size_t>(std::max(1, c.printed)));
+    int next = 0;  // each page goes on from the line the last one stopped at, from its top
+    for (int p = 0; p < c.printed; ++p) {
+      const auto& texts = canvas.pages[static_cast<std::size_t>(p)].texts;
+      EXPECT_EQ(static_cast<int>(texts.size()), std::min(c.per_page, c.lines - p * c.per_page));
+      for (std::size_t k = 0; k < texts.size(); ++k) {
+        EXPECT_EQ(texts[k].text, "L" + std::to_string(next++));
+        EXPECT_EQ(texts[k].y1, static_cast<int>(k) * c.font_size);
+      }
+    }
+    EXPECT_TRUE(c.printed > 0 || canvas.pages[0].texts.empty());
+  }
 }
 
 }  // namespace

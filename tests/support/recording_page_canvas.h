@@ -1,5 +1,5 @@
-// PageCanvas for tests: a page of a given size, text of a fixed cell size, and every primitive
-// recorded page by page.
+// PageCanvas for tests: a page of a given size, a font as high as its size, characters 6 wide,
+// and every primitive recorded page by page.
 #pragma once
 
 #include <string>
@@ -12,53 +12,36 @@ namespace r8::testing {
 
 class RecordingPageCanvas : public PageCanvas {
  public:
-  struct Text {
-    int x = 0;
-    int y = 0;
+  // A text at (x1, y1), or a line to (x2, y2) drawn with pen.
+  struct Mark {
+    int x1, y1, x2, y2, pen;
     std::string text;
   };
-  struct Line {
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    int pen = 1;
-  };
   struct Page {
-    std::vector<Text> texts;
-    std::vector<Line> lines;
+    std::vector<Mark> texts, lines;
   };
 
   RecordingPageCanvas(int width, int height) : width_(width), height_(height) {}
 
   int PageWidth() const override { return width_; }
   int PageHeight() const override { return height_; }
-  void SetFont(const PageFont& font) override { fonts.push_back(font); }
-  int TextHeight() override { return text_height; }
-  int TextWidth(std::string_view text) override {
-    return static_cast<int>(text.size()) * char_width;
-  }
+  void SetFont(const PageFont& font) override { font_ = font; }
+  int TextHeight() override { return font_.size; }
+  int TextWidth(std::string_view text) override { return static_cast<int>(text.size()) * 6; }
   void DrawText(int x, int y, std::string_view text) override {
-    pages.back().texts.push_back({x, y, std::string(text)});
+    pages.back().texts.push_back({x, y, x, y, pen_, std::string(text)});
   }
   void DrawLine(int x1, int y1, int x2, int y2) override {
-    pages.back().lines.push_back({x1, y1, x2, y2, pen_});
+    pages.back().lines.push_back({x1, y1, x2, y2, pen_, {}});
   }
   void SetPenWidth(int width) override { pen_ = width; }
   void NewPage() override { pages.emplace_back(); }
 
-  // The texts of page p (0-based) in the order drawn.
-  std::vector<std::string> TextsOf(std::size_t p) const {
-    std::vector<std::string> out;
-    for (const Text& t : pages.at(p).texts) out.push_back(t.text);
-    return out;
-  }
-
-  int text_height = 10;
-  int char_width = 6;
-  std::vector<PageFont> fonts;
   std::vector<Page> pages = std::vector<Page>(1);  // the first page is open from the start
 
  private:
-  int width_;
-  int height_;
+  int width_, height_;
+  PageFont font_{"", 0};  // no font set: no line fits
   int pen_ = 1;
 };
 

@@ -23,12 +23,4 @@ DumpOutcome PrintScheduleJob(QWidget* parent, QPrinter& printer, const PrintJob&
   return DumpOutcome::kWritten;
 }
 
-DumpOutcome PrintSchedule(QWidget* parent, QPrinter& printer, const std::filesystem::path& folder,
-                          const StationDatabase& db, std::string_view key,
-                          std::string_view destination, DatabasePorts& ports, bool& aborted) {
-  const DoPrintResult result = DoPrint(folder, db, key, destination, ports);
-  if (!result.print_job) return result.outcome;
-  return PrintScheduleJob(parent, printer, *result.print_job, ports.prompts, aborted);
-}
-
 }  // namespace r8
