@@ -5,11 +5,6 @@
 #include <QPen>
 
 namespace r8 {
-namespace {
-QString Latin1(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-}  // namespace
 
 QtPageCanvas::QtPageCanvas(QPaintDevice& device) : device_(device) {
   if (painter_.begin(&device_)) painter_.setPen(QPen(Qt::black, 1, Qt::SolidLine));
@@ -26,7 +21,7 @@ int QtPageCanvas::PageWidth() const { return device_.width(); }
 int QtPageCanvas::PageHeight() const { return device_.height(); }
 
 void QtPageCanvas::SetFont(const PageFont& font) {
-  QFont f(Latin1(font.name), font.size);
+  QFont f(QString::fromLatin1(font.name.c_str()), font.size);
   f.setBold(font.bold);
   f.setFixedPitch(font.fixed_pitch);
   if (font.fixed_pitch) f.setStyleHint(QFont::TypeWriter);
@@ -35,13 +30,9 @@ void QtPageCanvas::SetFont(const PageFont& font) {
 
 int QtPageCanvas::TextHeight() { return painter_.fontMetrics().lineSpacing(); }
 
-int QtPageCanvas::TextWidth(std::string_view text) {
-  return painter_.fontMetrics().horizontalAdvance(Latin1(text));
-}
+int QtPageCanvas::TextWidth(std::string_view text) { return text_.TextWidth(text); }
 
-void QtPageCanvas::DrawText(int x, int y, std::string_view text) {
-  painter_.drawText(x, y + painter_.fontMetrics().ascent(), Latin1(text));
-}
+void QtPageCanvas::DrawText(int x, int y, std::string_view text) { text_.DrawText(x, y, text); }
 
 void QtPageCanvas::DrawLine(int x1, int y1, int x2, int y2) { painter_.drawLine(x1, y1, x2, y2); }
 

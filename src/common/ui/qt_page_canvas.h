@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "common/page_canvas.h"
+#include "common/ui/qt_text_canvas.h"
 
 class QPaintDevice;
 
@@ -35,6 +36,7 @@ class QtPageCanvas : public PageCanvas {
  private:
   QPaintDevice& device_;
   QPainter painter_;
+  QPainterTextCanvas text_{painter_};
 };
 
 }  // namespace r8
