@@ -12,8 +12,8 @@
 #include "faceplate/ui/face_plate_window.h"
 #include "radio/port_names.h"
 #include "radio/port_router.h"
-#include "radio/ui/qt_serial_port.h"
 #include "radio/radio_model.h"
+#include "radio/ui/qt_serial_port.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -36,12 +36,12 @@ int main(int argc, char** argv) {
 
   r8::TFacePlate* main_window = nullptr;
   r8::AppContext* context = nullptr;
+  // The busy cursor waits until the main window is up.
+  bool startup_finished = false;
   r8::QtClock clock;
-  r8::QtUserPrompts prompts([&]() -> QWidget* { return main_window; },
-                            [&] {
-                              return context && context->startup_finished && main_window &&
-                                     !main_window->isMinimized();
-                            });
+  r8::QtUserPrompts prompts(
+      [&]() -> QWidget* { return main_window; },
+      [&] { return startup_finished && main_window && !main_window->isMinimized(); });
   r8::QtSerialPort device(nullptr);
   r8::PortRouter port(
       [&](const std::string& name) {
@@ -73,6 +73,6 @@ int main(int argc, char** argv) {
   main_window = &face;
   face.show();
   face.FormShow();
-  ctx.startup_finished = true;
+  startup_finished = true;
   return app.exec();
 }

@@ -13,13 +13,18 @@ AppContext::AppContext(Clock& clock, UserPrompts& prompts, SerialPort& port,
       control_(link_, radio_, settings_, clock),
       launcher_(launcher),
       data_folder_(settings_file.has_parent_path() ? settings_file.parent_path()
-                                                   : std::filesystem::path(".")) {}
+                                                   : std::filesystem::path(".")) {
+  // A receiver command that asks for it refreshes whichever window carries out command 1964.
+  control_.on_update_display = [this] { commands_.Post(AppCommand::kRefresh); };
+  control_.on_tuned = [this](double khz) { events_.tuned.Emit(khz); };
+  link_.on_port_changed = [this](bool usable) { events_.port_changed.Emit(usable); };
+}
 
 bool AppContext::LoadSettings() {
   settings_ = Settings{};
   settings_file_existed_ = profile_.Exists();
   if (settings_file_existed_) ReadSettings(profile_, settings_);
-  scan_banks = ParseScanList(settings_.scan_list, settings_.RadioModel);
+  scan_.banks = ParseScanList(settings_.scan_list, settings_.RadioModel);
   return settings_file_existed_;
 }
 

@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "settings/profile_file.h"
-#include "settings/settings.h"
+#include "app/app_commands.h"
+#include "app/app_events.h"
 #include "common/clock.h"
 #include "common/program_launcher.h"
 #include "common/progress_box.h"
@@ -14,11 +14,13 @@
 #include "database/database_files.h"
 #include "database/query_results.h"
 #include "database/station_database.h"
-#include "options/scan_settings.h"
 #include "radio/radio_link.h"
 #include "radio/radio_protocol.h"
 #include "radio/radio_state.h"
 #include "radio/serial_port.h"
+#include "scan/scan_status.h"
+#include "settings/profile_file.h"
+#include "settings/settings.h"
 
 namespace r8 {
 
@@ -48,23 +50,23 @@ class AppContext {
   const StationDatabase& database() const { return database_; }
   QueryResults& query_results() { return query_results_; }
   const std::filesystem::path& data_folder() const { return data_folder_; }
-  // The ports the database commands use; progress is the progress window once there is one.
-  DatabasePorts database_ports() { return DatabasePorts{prompts_, launcher_, profile_, progress}; }
-  ProgressBox* progress = nullptr;
+  // The ports the database commands use, with the progress window of the window that runs them.
+  DatabasePorts database_ports(ProgressBox* progress) {
+    return DatabasePorts{prompts_, launcher_, profile_, progress};
+  }
+
+  // What many windows follow, and the main window's numbered commands.
+  AppEvents& events() { return events_; }
+  CommandTable& commands() { return commands_; }
+
+  // The faceplate scan's state (the scanning controller will own the rest of it).
+  ScanStatus& scan() { return scan_; }
+  const ScanStatus& scan() const { return scan_; }
 
   // Built-in defaults, then section "OPTIONS" when the settings file exists. Returns whether it
   // existed (a first start otherwise).
   bool LoadSettings();
   bool settings_file_existed() const { return settings_file_existed_; }
-
-  // Set once the main window is up; the busy cursor waits for it.
-  bool startup_finished = false;
-  // Set by the printing-status window's Abort button, read by the page loops.
-  bool print_aborted = false;
-  // A running faceplate or list scan is paused.
-  bool scan_paused = false;
-  // The memory banks a memory-list scan visits (from "SCANLIST").
-  BankFlags scan_banks{};
 
  private:
   Clock& clock_;
@@ -79,6 +81,9 @@ class AppContext {
   std::filesystem::path data_folder_;
   StationDatabase database_;
   QueryResults query_results_;
+  ScanStatus scan_;
+  AppEvents events_;
+  CommandTable commands_;
 };
 
 }  // namespace r8

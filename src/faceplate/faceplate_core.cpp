@@ -29,9 +29,18 @@ class StationLines : public QueryTargets, public ResultList {
 
 }  // namespace
 
-FacePlateCore::FacePlateCore(AppContext& ctx) : ctx_(ctx) {}
+FacePlateCore::FacePlateCore(AppContext& ctx)
+    : ctx_(ctx),
+      refresh_command_(
+          ctx.commands().Register(AppCommand::kRefresh, [this](int) { UpdateDisplay(); })),
+      vfo_command_(ctx.commands().Register(
+          AppCommand::kVfoSwitch, [this](int) { ctx_.control().RadioCommand(kCmdVfo, true); })) {}
 
-FacePlateView FacePlateCore::View() const { return ComputeFacePlateView(ctx_, ui_); }
+FacePlateView FacePlateCore::View() const {
+  FacePlateView v = ComputeFacePlateView(ctx_, ui_);
+  v.stations = stations_;
+  return v;
+}
 
 FacePlateView FacePlateCore::UpdateDisplay() {
   RadioState& r = ctx_.radio();
@@ -41,10 +50,14 @@ FacePlateView FacePlateCore::UpdateDisplay() {
   ApplyDisplayRules(r, ctx_.settings().RadioModel);
   if (r.PowerOn) r.Carrier = ctx_.link().CommCarrier();
   ui_.entry_idle = entry_.EntryIdle;
-  FacePlateView view = View();
   const bool free = r.ScanState != 2 || poll.scan_ended;
-  if (r.PowerOn && free && r.RadioFreq <= kHfHigh) view.stations = StationsOnAirNow();
-  if (on_refreshed) on_refreshed(view);
+  if (r.PowerOn && free && r.RadioFreq <= kHfHigh) {
+    stations_ = StationsOnAirNow();
+  } else {
+    stations_.clear();
+  }
+  const FacePlateView view = View();
+  ctx_.events().display_refreshed.Emit(r);
   if (busy) ctx_.prompts().BusyCursor(false);
   ctx_.control().SendFollowUps(poll);
   return view;
@@ -281,7 +294,7 @@ ClockView FacePlateCore::UpdateClock() {
   if (now.time4 != last_clock_text_) {
     last_clock_text_ = now.time4;
     v.minute_changed = true;
-    if (on_minute) on_minute();
+    ctx_.events().minute_tick.Emit(now);
     if (display_poll_enabled_ && r.ScanState != 2) UpdateDisplay();
     display_poll_enabled_ = true;
   }

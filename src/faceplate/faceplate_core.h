@@ -3,13 +3,13 @@
 // window (face_plate_window.h) reads its controls, calls one of these and applies the view.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
-#include "settings/settings.h"
+#include "common/events.h"
 #include "faceplate/faceplate_view.h"
 #include "faceplate/tuning.h"
+#include "settings/settings.h"
 
 namespace r8 {
 
@@ -44,13 +44,10 @@ class FacePlateCore {
   ComboList& offsets() { return offsets_; }
   bool scan_direction_up() const { return scan_direction_up_; }
 
-  // Runs whenever the faceplate refreshes (so list windows and later subsystems can follow).
-  std::function<void(const FacePlateView&)> on_refreshed;
-  // The timer events' minute check.
-  std::function<void()> on_minute;
-
-  // Polls the receiver and computes what the faceplate shows.
+  // Polls the receiver, computes what the faceplate shows and tells every window that follows
+  // the display (the context's display_refreshed event).
   FacePlateView UpdateDisplay();
+  // What the faceplate shows now, with the station list of the last refresh.
   FacePlateView View() const;
   // The stations scheduled on the tuned frequency now (the front panel's list).
   std::vector<StationLine> StationsOnAirNow();
@@ -101,6 +98,10 @@ class FacePlateCore {
   bool display_poll_enabled_ = true;
   bool dsr_state_ = true;
   bool carrier_ = false;
+  std::vector<StationLine> stations_;
+  // The faceplate carries out the refresh and VFO commands whichever window posts them.
+  Subscription refresh_command_;
+  Subscription vfo_command_;
 };
 
 }  // namespace r8

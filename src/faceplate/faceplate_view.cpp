@@ -80,7 +80,7 @@ FacePlateView ComputeFacePlateView(const AppContext& ctx, const FacePlateUiState
   v.scan_btn.down = v.scan_lbl_visible = v.scan_item.checked = scanning;
   v.scan_item.enabled = true;
   v.scan_pause_item.enabled = scan_active;
-  v.scan_pause_item.checked = scan_active && ctx.scan_paused;
+  v.scan_pause_item.checked = scan_active && ctx.scan().paused;
   v.timer_btn.down = v.timer_lbl_visible = v.timer_item.checked = s.timer_enabled == 1;
 
   if (!r.PowerOn) {

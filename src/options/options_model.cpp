@@ -255,7 +255,7 @@ void OptionsCore::RadioBandDispClick(int item) {
   if (filling_ || !Item(item, 2)) return;
   ctx_.radio().BandUnits = item + 1;
   ctx_.control().SetRadioBandDisplay();
-  if (ctx_.control().on_update_display) ctx_.control().on_update_display();
+  ctx_.commands().Post(AppCommand::kRefresh);
 }
 
 bool OptionsCore::ShowError(const std::optional<OptionsError>& e,

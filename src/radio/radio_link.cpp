@@ -13,6 +13,11 @@ std::string RadioLink::CommPortName() const {
 }
 
 void RadioLink::CommOpen() {
+  OpenPort();
+  if (on_port_changed) on_port_changed(port_error_ == 0);
+}
+
+void RadioLink::OpenPort() {
   const std::string name = CommPortName();
   if (port_.IsOpen()) CommClose();
   if (!port_.Open(name)) {
@@ -65,6 +70,7 @@ void RadioLink::CommClose() {
   CommConfigure(true);
   port_.Close();
   port_error_ = 1;
+  if (on_port_changed) on_port_changed(false);
 }
 
 int RadioLink::CommWrite(std::string_view text) {

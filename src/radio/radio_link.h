@@ -3,14 +3,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
-#include "settings/settings.h"
 #include "common/clock.h"
 #include "common/user_prompts.h"
 #include "radio/radio_state.h"
 #include "radio/serial_port.h"
+#include "settings/settings.h"
 
 namespace r8 {
 
@@ -59,7 +60,12 @@ class RadioLink {
   // Set while a faceplate or list scan runs: transactions then leave the cursor alone.
   bool scan_active = false;
 
+  // Told after every open or close whether the port is now usable.
+  std::function<void(bool usable)> on_port_changed;
+
  private:
+  void OpenPort();
+
   SerialPort& port_;
   Clock& clock_;
   UserPrompts& prompts_;

@@ -136,6 +136,7 @@ void RadioControl::TuneRadio() {
   std::string digits = std::to_string(std::llround(units));
   digits.insert(0, 7 - digits.size(), '0');
   Send("F" + digits + (IsR8() ? "" : "\r"), 2);
+  if (on_tuned) on_tuned(radio_.RadioFreq);
 }
 
 PollResult RadioControl::PollStatus() {

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "settings/settings.h"
 #include "common/clock.h"
 #include "radio/radio_link.h"
 #include "radio/radio_state.h"
+#include "settings/settings.h"
 
 namespace r8 {
 
@@ -47,7 +47,10 @@ class RadioControl {
   RadioControl(RadioLink& link, RadioState& radio, const Settings& settings, Clock& clock);
 
   // Called when a command asks for the faceplate to re-read the receiver (command 1964).
+  // Both set once by the context, which passes them on to every window that follows them.
   std::function<void()> on_update_display;
+  // After a frequency was sent: the frequency (kHz) the receiver now has.
+  std::function<void(double)> on_tuned;
 
   // Toggles the field where the command does, sends the command and, with notify, asks for a
   // display update. Returns whether anything was sent.

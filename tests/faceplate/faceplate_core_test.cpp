@@ -17,11 +17,11 @@ class FacePlateCoreTest : public ::testing::Test {
     core.reset();
     t = std::make_unique<TestContext>(model);
     core = std::make_unique<FacePlateCore>(t->ctx());
-    t->ctx().control().on_update_display = [this] { core->UpdateDisplay(); };
-    core->on_refreshed = [this](const FacePlateView& v) {
-      view = v;
+    // A window that follows the display, as the faceplate panel does.
+    refreshed = t->ctx().events().display_refreshed.Subscribe([this](const RadioState&) {
+      view = core->View();
       ++refreshes;
-    };
+    });
     t->Connect();
     core->UpdateDisplay();
     t->port().ClearLog();
@@ -38,6 +38,7 @@ class FacePlateCoreTest : public ::testing::Test {
   std::unique_ptr<FacePlateCore> core;
   FacePlateView view;
   int refreshes = 0;
+  Subscription refreshed;
 };
 
 TEST_F(FacePlateCoreTest, FirstRefreshShowsTheReceiverAndSendsRS) {

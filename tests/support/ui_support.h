@@ -2,7 +2,10 @@
 #pragma once
 
 #include <functional>
+#include <stdexcept>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +20,18 @@ inline QString SaveShot(QWidget* w, const QString& name) {
   const QString path = QStringLiteral(R8_TEST_OUTPUT_DIR "/") + name + QStringLiteral(".png");
   w->grab().save(path);
   return path;
+}
+
+// The control or menu item with this object name under root (the names the program knows them
+// by); a missing one fails the test at once rather than crashing it later.
+template <typename T>
+T* Named(const QObject* root, const char* name) {
+  T* found = root->findChild<T*>(QString::fromLatin1(name));
+  if (!found) {
+    ADD_FAILURE() << "no " << name << " in " << root->objectName().toStdString();
+    throw std::runtime_error(name);
+  }
+  return found;
 }
 
 // Runs action on the next modal widget that appears (a message box or dialog started by exec()).

@@ -10,7 +10,7 @@ namespace r8 {
 
 class TPrintStatusDlg : public QDialog {
  public:
-  // aborted is the flag the page loops read (AppContext::print_aborted).
+  // aborted is the flag the page loop reads after each page.
   TPrintStatusDlg(bool& aborted, QWidget* parent = nullptr);
 
   void SetPage(int page, int pages);

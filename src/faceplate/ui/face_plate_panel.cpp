@@ -1,5 +1,5 @@
-// The faceplate's look: the panel's controls, their layout and colours, the menus and the hidden
-// keyboard items, and applying a computed view to all of them.
+// The faceplate's look: the panel's controls, their layout and colours, the hidden keyboard items,
+// and applying a computed view to all of them.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,15 +10,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
-#include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
+#include "common/ui/qt_text_canvas.h"
 #include "common/ui/qt_user_prompts.h"
-#include "faceplate/ui/face_plate_window.h"
+#include "faceplate/ui/face_plate_panel.h"
 #include "faceplate/ui/zel_meter_widget.h"
 #include "faceplate/ui/zel_switch_button.h"
 #include "radio/radio_model.h"
@@ -97,25 +98,56 @@ void SetControl(QWidget* w, const ControlState& s) {
   if (auto* b = qobject_cast<QToolButton*>(w)) b->setChecked(s.down);
 }
 
-void SetMenu(QAction* a, const MenuView& m) {
-  if (!a) return;
-  a->setEnabled(m.enabled);
-  if (a->isCheckable()) a->setChecked(m.checked);
-}
+// Colours in the settings are stored with red in the low byte.
+QColor SettingColor(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+// Draws a station line's TAB-separated fields at the list's tab stops; marked entries in the
+// marking colours.
+class StationLineDelegate : public QStyledItemDelegate {
+ public:
+  StationLineDelegate(const Settings& settings, QObject* parent)
+      : QStyledItemDelegate(parent), settings_(settings) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    const bool flagged = index.data(Qt::UserRole).toBool();
+    painter->save();
+    if (selected) painter->fillRect(option.rect, option.palette.highlight());
+    QColor text =
+        selected ? option.palette.highlightedText().color() : option.palette.text().color();
+    if (flagged) text = SettingColor(selected ? settings_.high_color : settings_.mark_color);
+    painter->setPen(text);
+    painter->setFont(option.font);
+    // The stops are laid out for a 96 dpi screen and follow the screen's scale.
+    const double scale = option.widget ? option.widget->logicalDpiX() / 96.0 : 1.0;
+    const std::vector<int> stops = {option.rect.left() + static_cast<int>(86 * scale + 0.5),
+                                    option.rect.left() + static_cast<int>(115 * scale + 0.5),
+                                    option.rect.left() + static_cast<int>(294 * scale + 0.5)};
+    QPainterTextCanvas canvas(*painter);
+    const int top = option.rect.top() + (option.rect.height() - option.fontMetrics.height()) / 2;
+    TextOutTabbed(canvas, {option.rect.left() + 2, top, option.rect.right(), option.rect.bottom()},
+                  index.data(Qt::UserRole + 1).toByteArray().toStdString(), "CLL", stops);
+    painter->restore();
+  }
+
+ private:
+  const Settings& settings_;
+};
 
 }  // namespace
 
-void TFacePlate::FillCombo(QComboBox* combo, const std::vector<std::string>& items) {
+void FacePlatePanel::FillCombo(QComboBox* combo, const std::vector<std::string>& items) {
   const QSignalBlocker block(combo);
   combo->clear();
   for (const std::string& item : items) combo->addItem(ToQt(item));
 }
 
-void TFacePlate::BuildPanel() {
-  auto* panel = new QWidget(this);
-  panel->setObjectName(QStringLiteral("Panel"));
-  panel->setStyleSheet(QString::fromLatin1(kPanelStyle));
-  setCentralWidget(panel);
+void FacePlatePanel::BuildPanel() {
+  QWidget* panel = this;
+  setObjectName(QStringLiteral("Panel"));
+  setAttribute(Qt::WA_StyledBackground);
+  setStyleSheet(QString::fromLatin1(kPanelStyle));
 
   // The display: annunciators over the frequency, band and clock beneath.
   auto* lcd = new QFrame(panel);
@@ -166,7 +198,7 @@ void TFacePlate::BuildPanel() {
   ZelMeter1 = new TZelMeter(panel);
   ZelMeter1->setObjectName(QStringLiteral("ZelMeter1"));
   ZelMeter1->SetScale(2);
-  connect(ZelMeter1, &TZelMeter::clicked, this, &TFacePlate::UpdateDisplay);
+  connect(ZelMeter1, &TZelMeter::clicked, this, &FacePlatePanel::UpdateDisplay);
   SyncLite = new TZelSwitchButton(panel);
   SyncLite->setObjectName(QStringLiteral("SyncLite"));
   SyncLite->SetCaption(QStringLiteral("SYNCH"));
@@ -179,7 +211,7 @@ void TFacePlate::BuildPanel() {
   PowerBtn->SetIsButton(true);
   PowerBtn->SetOnColor(QColor(0xff, 0x40, 0x30));
   PowerBtn->SetOffColor(QColor(0x50, 0x10, 0x10));
-  connect(PowerBtn, &TZelSwitchButton::clicked, this, &TFacePlate::PowerBtnClick);
+  connect(PowerBtn, &TZelSwitchButton::clicked, this, &FacePlatePanel::PowerBtnClick);
   auto* lamps = new QHBoxLayout;
   lamps->addWidget(SyncLite);
   lamps->addWidget(VFOEqLite);
@@ -214,10 +246,10 @@ void TFacePlate::BuildPanel() {
   DownLBtn = PanelButton(panel, "DownLBtn", QStringLiteral("\u25c0"));
   UpLBtn = PanelButton(panel, "UpLBtn", QStringLiteral("\u25b6"));
   UpBtn = PanelButton(panel, "UpBtn", QStringLiteral("\u25b6\u25b6"));
-  connect(DownBtn, &QPushButton::clicked, this, &TFacePlate::CMLeftCursor);
-  connect(UpBtn, &QPushButton::clicked, this, &TFacePlate::CMRightCursor);
-  connect(DownLBtn, &QPushButton::clicked, this, &TFacePlate::CMCLeftCursor);
-  connect(UpLBtn, &QPushButton::clicked, this, &TFacePlate::CMCRightCursor);
+  connect(DownBtn, &QPushButton::clicked, this, &FacePlatePanel::CMLeftCursor);
+  connect(UpBtn, &QPushButton::clicked, this, &FacePlatePanel::CMRightCursor);
+  connect(DownLBtn, &QPushButton::clicked, this, &FacePlatePanel::CMCLeftCursor);
+  connect(UpLBtn, &QPushButton::clicked, this, &FacePlatePanel::CMCRightCursor);
   keypad->addWidget(DownBtn, 4, 0);
   keypad->addWidget(DownLBtn, 4, 1);
   keypad->addWidget(UpLBtn, 4, 2);
@@ -226,20 +258,20 @@ void TFacePlate::BuildPanel() {
   VFOBtn = PanelButton(panel, "VFOBtn", QStringLiteral("VFO"));
   VFOEqBtn = PanelButton(panel, "VFOEqBtn", QStringLiteral("A=B"));
   SyncBtn = PanelButton(panel, "SyncBtn", QStringLiteral("SYNC"));
-  connect(VFOBtn, &QPushButton::clicked, this, &TFacePlate::VFOBtnClick);
-  connect(VFOEqBtn, &QPushButton::clicked, this, &TFacePlate::VFOEqBtnClick);
-  connect(SyncBtn, &QPushButton::clicked, this, &TFacePlate::SyncBtnClick);
+  connect(VFOBtn, &QPushButton::clicked, this, &FacePlatePanel::VFOBtnClick);
+  connect(VFOEqBtn, &QPushButton::clicked, this, &FacePlatePanel::VFOEqBtnClick);
+  connect(SyncBtn, &QPushButton::clicked, this, &FacePlatePanel::SyncBtnClick);
 
   NoiseBtn = PanelToolButton(panel, "NoiseBtn", "NB");
   NotchBtn = PanelToolButton(panel, "NotchBtn", "NOTCH");
   TapeBtn = PanelToolButton(panel, "TapeBtn", "TAPE");
   MemBtn = PanelToolButton(panel, "MemBtn", "MEM");
   CommsBtn = PanelToolButton(panel, "CommsBtn", "COMMS");
-  connect(NoiseBtn, &QToolButton::clicked, this, &TFacePlate::NoiseBtnClick);
-  connect(NotchBtn, &QToolButton::clicked, this, &TFacePlate::NotchBtnClick);
-  connect(TapeBtn, &QToolButton::clicked, this, &TFacePlate::TapeBtnClick);
-  connect(MemBtn, &QToolButton::clicked, this, &TFacePlate::MemBtnClick);
-  connect(CommsBtn, &QToolButton::clicked, this, &TFacePlate::Disconnect1Click);
+  connect(NoiseBtn, &QToolButton::clicked, this, &FacePlatePanel::NoiseBtnClick);
+  connect(NotchBtn, &QToolButton::clicked, this, &FacePlatePanel::NotchBtnClick);
+  connect(TapeBtn, &QToolButton::clicked, this, &FacePlatePanel::TapeBtnClick);
+  connect(MemBtn, &QToolButton::clicked, this, &FacePlatePanel::MemBtnClick);
+  connect(CommsBtn, &QToolButton::clicked, this, &FacePlatePanel::Disconnect1Click);
   NoiseGrp = new QGroupBox(panel);
   NoiseGrp->setObjectName(QStringLiteral("NoiseGrp"));
   NoiseNCB = new QCheckBox(QStringLiteral("&N"), NoiseGrp);
@@ -321,16 +353,11 @@ void TFacePlate::BuildPanel() {
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(3, 1);
 
-  SaveLbl = new QLabel(QStringLiteral("Save"), this);
-  SaveLbl->setObjectName(QStringLiteral("SaveLbl"));
-  SaveLbl->setEnabled(false);
-  statusBar()->addPermanentWidget(SaveLbl);
-  CommsLbl = new QLabel(QStringLiteral("Comms"), this);
-  CommsLbl->setObjectName(QStringLiteral("CommsLbl"));
-  statusBar()->addPermanentWidget(CommsLbl);
+  StationLst->setItemDelegate(new StationLineDelegate(ctx_.settings(), StationLst));
+  StationLst->setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-QAction* TFacePlate::AddKey(int tag, const QKeySequence& key, std::function<void()> run,
+void FacePlatePanel::AddKey(int tag, const QKeySequence& key, std::function<void()> run,
                             int group) {
   auto* a = new QAction(this);
   a->setShortcut(key);
@@ -340,10 +367,9 @@ QAction* TFacePlate::AddKey(int tag, const QKeySequence& key, std::function<void
   addAction(a);
   if (group == 1) keys1_.push_back(a);
   if (group == 2) keys2_.push_back(a);
-  return a;
 }
 
-void TFacePlate::BuildHiddenKeys() {
+void FacePlatePanel::BuildHiddenKeys() {
   for (int d = 0; d <= 9; ++d) {
     AddKey(
         500 + d, QKeySequence(Qt::Key_0 + d), [this, d] { NumpadClick(500 + d); }, 2);
@@ -372,70 +398,7 @@ void TFacePlate::BuildHiddenKeys() {
   SetKeys3(false);
 }
 
-void TFacePlate::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  BuildDatabaseMenu(file);
-  Exit1 = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-
-  QMenu* radio = menuBar()->addMenu(QStringLiteral("&Radio"));
-  Power1 = radio->addAction(QStringLiteral("&Power"), this, &TFacePlate::PowerBtnClick);
-  Power1->setCheckable(true);
-  UpdateDisplay1 =
-      radio->addAction(QStringLiteral("&Update display"), this, &TFacePlate::UpdateDisplay);
-  UpdateDisplay1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_U));
-  Disconnect1 = radio->addAction(QStringLiteral("C&onnect"), this, &TFacePlate::Disconnect1Click);
-  radio->addSeparator();
-  VFO1 = radio->addAction(QStringLiteral("&VFO B"), this, &TFacePlate::VFOBtnClick);
-  VFOEq1 = radio->addAction(QStringLiteral("A&=B"), this, &TFacePlate::VFOEqBtnClick);
-  VFOEq1->setCheckable(true);
-  Synchro1 = radio->addAction(QStringLiteral("S&ynchro"), this, &TFacePlate::SyncBtnClick);
-  Synchro1->setCheckable(true);
-  NoiseBlanker1 = radio->addAction(QStringLiteral("Noise blan&ker"), this, [this] {
-    if (!NoiseBtn->isEnabled()) return;
-    NoiseBtn->setChecked(!NoiseBtn->isChecked());
-    NoiseBtnClick();
-  });
-  NoiseBlanker1->setCheckable(true);
-  Notch1 = radio->addAction(QStringLiteral("No&tch"), this, &TFacePlate::NotchBtnClick);
-  Notch1->setCheckable(true);
-  TapeVOX1 = radio->addAction(QStringLiteral("&Tape VOX"), this, &TFacePlate::TapeBtnClick);
-  TapeVOX1->setCheckable(true);
-  MemoryMode1 = radio->addAction(QStringLiteral("M&emory mode"), this, &TFacePlate::MemBtnClick);
-  MemoryMode1->setCheckable(true);
-  MemoryMode1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  MemTune1 = radio->addAction(QStringLiteral("Mem Tu&ne mode"), this, &TFacePlate::MemTuneBtnClick);
-  MemTune1->setCheckable(true);
-  MemTune1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-
-  QMenu* controls = menuBar()->addMenu(QStringLiteral("&Controls"));
-  struct Item {
-    QAction** field;
-    const char* caption;
-    int tag;
-  };
-  const Item items[] = {{&Antenna1, "&Antenna", kCmdAntenna},
-                        {&RF1, "&RF", kCmdRf},
-                        {&AGC1, "A&GC", kCmdAgc},
-                        {&Bandwidth1, "&Bandwidth", kCmdBandwidth},
-                        {&Mode1, "&Mode", kCmdMode},
-                        {&Stepsize1, "Stepsi&ze...", kTagStepList},
-                        {&Offset1, "&Offset...", kTagOffsetList}};
-  for (const Item& i : items) {
-    const int tag = i.tag;
-    *i.field = controls->addAction(QString::fromLatin1(i.caption), this,
-                                   [this, tag] { CBNShowDropdown(tag); });
-    (*i.field)->setData(tag);
-  }
-  controls->addSeparator();
-  SmallStepsize1 =
-      controls->addAction(QStringLiteral("S&mall Step..."), this, &TFacePlate::SmallStepsize1Click);
-  Other1 = controls->addAction(QStringLiteral("&Other..."), this, &TFacePlate::Other1Click);
-  controls->addSeparator();
-  Options1 = controls->addAction(QStringLiteral("O&ptions..."), this,
-                                 [this] { RunOptions(last_options_page_); });
-}
-
-void TFacePlate::ApplyView(const FacePlateView& v) {
+void FacePlatePanel::ApplyView(const FacePlateView& v) {
   applying_ = true;
   view_ = v;
   if (v.show_freq_text) FreqLbl->setText(ToQt(v.freq_text));
@@ -492,32 +455,22 @@ void TFacePlate::ApplyView(const FacePlateView& v) {
   ZelMeter1->SetLevel(v.meter_level);
   ShowStations(v);
 
-  VFO1->setText(ToQt(v.vfo_menu_caption));
-  VFO1->setEnabled(v.vfo_btn.enabled);
-  SetMenu(Exit1, v.exit_item);
-  SetMenu(Power1, v.power_item);
-  SetMenu(VFOEq1, v.vfo_eq_item);
-  SetMenu(Synchro1, v.sync_item);
-  SetMenu(NoiseBlanker1, v.noise_item);
-  SetMenu(Notch1, v.notch_item);
-  SetMenu(TapeVOX1, v.tape_item);
-  SetMenu(MemoryMode1, v.mem_item);
-  SetMenu(MemTune1, v.mem_tune_item);
-  SetMenu(Antenna1, v.ant_item);
-  SetMenu(RF1, v.rf_item);
-  SetMenu(AGC1, v.agc_item);
-  SetMenu(Bandwidth1, v.bw_item);
-  SetMenu(Mode1, v.mode_item);
-  SetMenu(Stepsize1, v.step_item);
-  SetMenu(Offset1, v.offset_item);
-  SetMenu(SmallStepsize1, v.small_step_item);
-  SetMenu(Other1, v.other_item);
-  SetMenu(Options1, v.options_item);
-  Disconnect1->setEnabled(v.connect_item.enabled);
   applying_ = false;
+  view_applied_.Emit(v);
 }
 
-void TFacePlate::SetHints(bool on) {
+void FacePlatePanel::ShowStations(const FacePlateView& v) {
+  StationLst->clear();
+  for (const StationLine& line : v.stations) {
+    auto* item = new QListWidgetItem(StationLst);
+    item->setText(ToQt(line.text).replace(QLatin1Char('\t'), QLatin1Char(' ')));
+    item->setData(Qt::UserRole, line.flagged);
+    item->setData(Qt::UserRole + 1,
+                  QByteArray(line.text.data(), static_cast<qsizetype>(line.text.size())));
+  }
+}
+
+void FacePlatePanel::SetHints(bool on) {
   const std::pair<QWidget*, const char*> hints[] = {{FreqLbl, "Who else..."},
                                                     {ZelMeter1, "Update display"},
                                                     {PowerBtn, "Power"},

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "database/database_files.h"
+#include "faceplate/ui/face_plate_panel.h"
 #include "faceplate/ui/face_plate_window.h"
 #include "radio/radio_model.h"
 #include "support/database_builder.h"
@@ -45,33 +46,37 @@ class FacePlateDatabaseTest : public ::testing::Test {
 
   std::unique_ptr<TestContext> t;
   std::unique_ptr<TFacePlate> face;
+  template <typename T>
+  T* C(const char* name) {
+    return testing::Named<T>(face.get(), name);
+  }
 };
 
 TEST_F(FacePlateDatabaseTest, TheStationListShowsWhoIsOnTheFrequencyNow) {
   Show();
   EXPECT_EQ(t->ctx().database().count(), 5);
   Tune("9580\r");
-  ASSERT_EQ(face->StationLst->count(), 3);
+  ASSERT_EQ(C<QListWidget>("StationLst")->count(), 3);
   std::vector<bool> flags;
   QString all;
-  for (int i = 0; i < face->StationLst->count(); ++i) {
-    flags.push_back(face->StationLst->item(i)->data(Qt::UserRole).toBool());
-    all += face->StationLst->item(i)->text() + QLatin1Char('\n');
+  for (int i = 0; i < C<QListWidget>("StationLst")->count(); ++i) {
+    flags.push_back(C<QListWidget>("StationLst")->item(i)->data(Qt::UserRole).toBool());
+    all += C<QListWidget>("StationLst")->item(i)->text() + QLatin1Char('\n');
   }
   EXPECT_TRUE(all.contains(QStringLiteral("BBC")));
   EXPECT_TRUE(all.contains(QStringLiteral("Radio Alpha")));
   EXPECT_TRUE(all.contains(QStringLiteral("Voice Beta")));     // all day
   EXPECT_EQ(std::count(flags.begin(), flags.end(), true), 1);  // Radio Alpha is marked heard
-  face->StationLst->setCurrentRow(1);
+  C<QListWidget>("StationLst")->setCurrentRow(1);
   face->resize(face->sizeHint());
   testing::SaveShot(face.get(), QStringLiteral("faceplate_stations"));
 
   Tune("6195\r");
-  EXPECT_EQ(face->StationLst->count(), 1);
+  EXPECT_EQ(C<QListWidget>("StationLst")->count(), 1);
   Tune("7000\r");
-  EXPECT_EQ(face->StationLst->count(), 0);
-  face->PowerBtnClick();  // off: nothing listed
-  EXPECT_EQ(face->StationLst->count(), 0);
+  EXPECT_EQ(C<QListWidget>("StationLst")->count(), 0);
+  face->panel().PowerBtnClick();  // off: nothing listed
+  EXPECT_EQ(C<QListWidget>("StationLst")->count(), 0);
 }
 
 TEST_F(FacePlateDatabaseTest, TheCaptionNamesTheActiveScheduleSet) {
@@ -84,9 +89,9 @@ TEST_F(FacePlateDatabaseTest, ClosingAsksAboutAChangedDatabase) {
   Show();
   t->ctx().database().SetDatabaseChanged(1);
   face->UpdateDisplay();
-  EXPECT_TRUE(face->SaveLbl->isEnabled());
-  EXPECT_TRUE(face->SaveDBBtn->isEnabled());
-  EXPECT_TRUE(face->SaveDatabase1->isEnabled());
+  EXPECT_TRUE(C<QLabel>("SaveLbl")->isEnabled());
+  EXPECT_TRUE(C<QAction>("SaveDBBtn")->isEnabled());
+  EXPECT_TRUE(C<QAction>("SaveDatabase1")->isEnabled());
 
   t->prompts().QueueAnswer(Answer::kCancel);
   EXPECT_FALSE(face->close());
@@ -113,28 +118,28 @@ TEST_F(FacePlateDatabaseTest, NoDiscardsTheChangesAndCloses) {
 TEST_F(FacePlateDatabaseTest, MenuCaptionsAndShortcuts) {
   Show();
   const std::pair<QAction*, const char*> items[] = {
-      {face->OpenDatabase1, "Alt+F9"},   {face->SaveDatabase1, "F9"},
-      {face->DumpDatabase1, "Ctrl+F9"},  {face->ImportDatabase1, "Alt+Shift+F9"},
-      {face->SwapDatabase1, "Shift+F9"}, {face->PublishDatabase1, "Ctrl+U"}};
+      {C<QAction>("OpenDatabase1"), "Alt+F9"},   {C<QAction>("SaveDatabase1"), "F9"},
+      {C<QAction>("DumpDatabase1"), "Ctrl+F9"},  {C<QAction>("ImportDatabase1"), "Alt+Shift+F9"},
+      {C<QAction>("SwapDatabase1"), "Shift+F9"}, {C<QAction>("PublishDatabase1"), "Ctrl+U"}};
   for (auto [action, keys] : items) {
     EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(keys)))
         << action->text().toStdString();
   }
-  EXPECT_EQ(face->OpenDatabase1->text(), QStringLiteral("&Open database"));
-  EXPECT_EQ(face->SwapDatabase1->text(), QStringLiteral("S&wap database..."));
-  EXPECT_EQ(face->PrinterSetup1->text(), QStringLiteral("P&rinter setup..."));
-  EXPECT_EQ(face->ImportEibi1->text(), QStringLiteral("Import &EiBi schedule..."));
+  EXPECT_EQ(C<QAction>("OpenDatabase1")->text(), QStringLiteral("&Open database"));
+  EXPECT_EQ(C<QAction>("SwapDatabase1")->text(), QStringLiteral("S&wap database..."));
+  EXPECT_EQ(C<QAction>("PrinterSetup1")->text(), QStringLiteral("P&rinter setup..."));
+  EXPECT_EQ(C<QAction>("ImportEibi1")->text(), QStringLiteral("Import &EiBi schedule..."));
 }
 
 TEST_F(FacePlateDatabaseTest, DumpWritesTheScheduleTextAndSwapStartsTheCompanion) {
   Show();
-  face->DumpDatabase1->trigger();
+  C<QAction>("DumpDatabase1")->trigger();
   EXPECT_TRUE(std::filesystem::exists(t->dir() / "SKEDULE.TXT"));
   EXPECT_NE(t->ctx().profile().ReadInt("DATABASE", "FD", 0), 0);
   testing::WriteBytes(t->dir() / "SWBCGIDE.SRC", "x");
   testing::WriteBytes(t->dir() / "QUORNUTE.EXE", "#!/bin/sh\n");
   t->prompts().QueueAnswer(Answer::kYes);
-  face->SwapDatabase1->trigger();
+  C<QAction>("SwapDatabase1")->trigger();
   ASSERT_EQ(t->launcher().calls.size(), 1u);
   EXPECT_EQ(t->launcher().calls[0].arguments, (std::vector<std::string>{"/u"}));
 }

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "faceplate/ui/face_plate_panel.h"
 #include "faceplate/ui/zel_meter_widget.h"
 #include "faceplate/ui/zel_switch_button.h"
 #include "options/ui/options_dialog.h"
@@ -57,7 +58,7 @@ class FacePlateWindowTest : public ::testing::Test {
     const std::vector<std::string> c = Sent();
     return c.empty() ? std::string() : c.back();
   }
-  std::string Freq() const { return face->FreqLbl->text().toStdString(); }
+  std::string Freq() { return C<QLabel>("FreqLbl")->text().toStdString(); }
   void Keys(const char* keys) {
     for (const char* k = keys; *k; ++k) {
       if (*k == '\r') {
@@ -74,6 +75,10 @@ class FacePlateWindowTest : public ::testing::Test {
 
   std::unique_ptr<TestContext> t;
   std::unique_ptr<TFacePlate> face;
+  template <typename T>
+  T* C(const char* name) {
+    return testing::Named<T>(face.get(), name);
+  }
 };
 
 TEST_F(FacePlateWindowTest, KeypadEntryTunesTheReceiver) {
@@ -114,7 +119,7 @@ TEST_F(FacePlateWindowTest, EveryKindOfKeypadEntry) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
     StartWith(kModelR8A);
-    if (c.mhz_display) QTest::mouseClick(face->FreqLbl2, Qt::LeftButton);
+    if (c.mhz_display) QTest::mouseClick(C<QLabel>("FreqLbl2"), Qt::LeftButton);
     Keys(c.keys);
     EXPECT_NEAR(t->radio().RadioFreq, c.tuned == 0 ? 5975.0 : c.tuned, 1e-6);
   }
@@ -133,9 +138,9 @@ TEST_F(FacePlateWindowTest, StepsAcrossEveryBandEdge) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.start);
     StartWith(kModelR8B);
-    face->StepLst->setCurrentIndex(2);
-    emit face->StepLst->activated(2);
-    QTest::mouseClick(face->FreqLbl2, Qt::LeftButton);  // MHz display: 108 and 174 are MHz
+    C<QComboBox>("StepLst")->setCurrentIndex(2);
+    emit C<QComboBox>("StepLst")->activated(2);
+    QTest::mouseClick(C<QLabel>("FreqLbl2"), Qt::LeftButton);  // MHz display: 108 and 174 are MHz
     Keys(c.start);
     face->Command(c.command);
     EXPECT_NEAR(t->radio().RadioFreq, c.result, 1e-6);
@@ -152,19 +157,19 @@ TEST_F(FacePlateWindowTest, TheMinutePollsTheReceiverOnce) {
   t->clock().Set({2026, 12, 5, 14, 31, 0});
   face->TimerTick();
   EXPECT_EQ(Sent(), (std::vector<std::string>{"RA\r"}));
-  EXPECT_EQ(face->ClockLbl->text(), QStringLiteral("14:31 a"));
+  EXPECT_EQ(C<QLabel>("ClockLbl")->text(), QStringLiteral("14:31 a"));
 }
 
 TEST_F(FacePlateWindowTest, OnScreenKeypadAndBackspace) {
   StartWith(kModelR8B);
-  QTest::mouseClick(face->Btn[7], Qt::LeftButton);
-  QTest::mouseClick(face->BtnDec, Qt::LeftButton);
-  QTest::mouseClick(face->Btn[1], Qt::LeftButton);
-  QTest::mouseClick(face->Btn[9], Qt::LeftButton);
+  QTest::mouseClick(C<QPushButton>("Btn7"), Qt::LeftButton);
+  QTest::mouseClick(C<QPushButton>("BtnDec"), Qt::LeftButton);
+  QTest::mouseClick(C<QPushButton>("Btn1"), Qt::LeftButton);
+  QTest::mouseClick(C<QPushButton>("Btn9"), Qt::LeftButton);
   EXPECT_EQ(Freq(), "7.19");
-  QTest::mouseClick(face->BtnBS, Qt::LeftButton);
+  QTest::mouseClick(C<QPushButton>("BtnBS"), Qt::LeftButton);
   EXPECT_EQ(Freq(), "7.1");
-  QTest::mouseClick(face->BtnEnter, Qt::LeftButton);
+  QTest::mouseClick(C<QPushButton>("BtnEnter"), Qt::LeftButton);
   EXPECT_EQ(Freq(), " 7100.00");
 }
 
@@ -183,7 +188,7 @@ TEST_F(FacePlateWindowTest, ArrowKeysAndButtonsStep) {
   EXPECT_EQ(Freq(), " 5980.00");
   QTest::keyClick(face.get(), Qt::Key_Left, Qt::ControlModifier);
   EXPECT_EQ(Freq(), " 5979.99");
-  QTest::mouseClick(face->DownBtn, Qt::LeftButton);
+  QTest::mouseClick(C<QPushButton>("DownBtn"), Qt::LeftButton);
   EXPECT_EQ(Freq(), " 5974.99");
   face->Command(1219);
   EXPECT_EQ(Freq(), " 5975.00");
@@ -191,29 +196,29 @@ TEST_F(FacePlateWindowTest, ArrowKeysAndButtonsStep) {
 
 TEST_F(FacePlateWindowTest, CombosSendTheirCommandsAndRefuseBlankItems) {
   StartWith(kModelR8A);
-  face->ModeLst->setCurrentIndex(5);
-  emit face->ModeLst->activated(5);
+  C<QComboBox>("ModeLst")->setCurrentIndex(5);
+  emit C<QComboBox>("ModeLst")->activated(5);
   EXPECT_EQ(First(), "M1\r");
-  EXPECT_EQ(face->ModeLst->currentText(), QStringLiteral("USB"));
-  face->BWLst->setCurrentIndex(0);
-  emit face->BWLst->activated(0);  // 12 kHz: refused
+  EXPECT_EQ(C<QComboBox>("ModeLst")->currentText(), QStringLiteral("USB"));
+  C<QComboBox>("BWLst")->setCurrentIndex(0);
+  emit C<QComboBox>("BWLst")->activated(0);  // 12 kHz: refused
   EXPECT_TRUE(Sent().empty());
-  EXPECT_EQ(face->BWLst->currentIndex(), t->radio().Bandwidth);
+  EXPECT_EQ(C<QComboBox>("BWLst")->currentIndex(), t->radio().Bandwidth);
 }
 
 TEST_F(FacePlateWindowTest, FocusOnACombTakesTheKeysAway) {
   StartWith(kModelR8A);
-  face->StepLst->setFocus();
+  C<QComboBox>("StepLst")->setFocus();
   QApplication::processEvents();
-  EXPECT_FALSE(face->KeysActive());
-  face->StepLst->lineEdit()->setText(QStringLiteral("2.5"));
-  QTest::keyClick(face->StepLst->lineEdit(), Qt::Key_Return);
-  EXPECT_EQ(face->StepLst->currentText(), QStringLiteral("   2.50"));
+  EXPECT_FALSE(face->panel().KeysActive());
+  C<QComboBox>("StepLst")->lineEdit()->setText(QStringLiteral("2.5"));
+  QTest::keyClick(C<QComboBox>("StepLst")->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(C<QComboBox>("StepLst")->currentText(), QStringLiteral("   2.50"));
   EXPECT_TRUE(Sent().empty());  // digits went to the list, not the keypad
-  face->FreqLbl->setFocus();
+  C<QLabel>("FreqLbl")->setFocus();
   face->setFocus();
   QApplication::processEvents();
-  EXPECT_TRUE(face->KeysActive());
+  EXPECT_TRUE(face->panel().KeysActive());
 }
 
 TEST_F(FacePlateWindowTest, ControlsFollowFmAndAntennaC) {
@@ -221,27 +226,27 @@ TEST_F(FacePlateWindowTest, ControlsFollowFmAndAntennaC) {
   Keys("45\r");  // 45 MHz: antenna C
   t->radio().Mode = kModeFm;
   t->ctx().control().RadioCommand(kCmdMode, true);
-  EXPECT_FALSE(face->AGCLst->isEnabled());
-  EXPECT_FALSE(face->BWLst->isEnabled());
-  EXPECT_FALSE(face->NoiseBtn->isEnabled());
-  EXPECT_FALSE(face->NotchBtn->isEnabled());
-  EXPECT_FALSE(face->RFLst->isEnabled());
-  EXPECT_EQ(face->RFLst->currentText(), QString());
-  EXPECT_EQ(face->AntLst->currentText(), QStringLiteral("C"));
+  EXPECT_FALSE(C<QComboBox>("AGCLst")->isEnabled());
+  EXPECT_FALSE(C<QComboBox>("BWLst")->isEnabled());
+  EXPECT_FALSE(C<QToolButton>("NoiseBtn")->isEnabled());
+  EXPECT_FALSE(C<QToolButton>("NotchBtn")->isEnabled());
+  EXPECT_FALSE(C<QComboBox>("RFLst")->isEnabled());
+  EXPECT_EQ(C<QComboBox>("RFLst")->currentText(), QString());
+  EXPECT_EQ(C<QComboBox>("AntLst")->currentText(), QStringLiteral("C"));
 }
 
 TEST_F(FacePlateWindowTest, NoiseBlankerGroupRemembersItsWidth) {
   StartWith(kModelR8A);
-  QTest::mouseClick(face->NoiseBtn, Qt::LeftButton);
+  QTest::mouseClick(C<QToolButton>("NoiseBtn"), Qt::LeftButton);
   EXPECT_EQ(First(), "BN\r");
-  EXPECT_TRUE(face->NoiseGrp->isVisible());
-  QTest::mouseClick(face->NoiseWCB, Qt::LeftButton);
+  EXPECT_TRUE(C<QGroupBox>("NoiseGrp")->isVisible());
+  QTest::mouseClick(C<QCheckBox>("NoiseWCB"), Qt::LeftButton);
   EXPECT_EQ(First(), "BW\r");
-  EXPECT_FALSE(face->NoiseNCB->isChecked());
-  QTest::mouseClick(face->NoiseBtn, Qt::LeftButton);
+  EXPECT_FALSE(C<QCheckBox>("NoiseNCB")->isChecked());
+  QTest::mouseClick(C<QToolButton>("NoiseBtn"), Qt::LeftButton);
   EXPECT_EQ(First(), "BF\r");
-  EXPECT_FALSE(face->NoiseGrp->isVisible());
-  QTest::mouseClick(face->NoiseBtn, Qt::LeftButton);
+  EXPECT_FALSE(C<QGroupBox>("NoiseGrp")->isVisible());
+  QTest::mouseClick(C<QToolButton>("NoiseBtn"), Qt::LeftButton);
   EXPECT_EQ(First(), "BW\r");  // back on with the width used last
 }
 
@@ -251,25 +256,26 @@ TEST_F(FacePlateWindowTest, PowerOffAndOnAndPictures) {
   Sent();
   face->resize(face->sizeHint());
   testing::SaveShot(face.get(), QStringLiteral("faceplate_on"));
-  QTest::mouseClick(face->PowerBtn, Qt::LeftButton);
+  QTest::mouseClick(C<TZelSwitchButton>("PowerBtn"), Qt::LeftButton);
   EXPECT_EQ(First(), "PF\r");
   EXPECT_EQ(Freq(), "O  F  F ");
-  EXPECT_FALSE(face->PowerBtn->IsOn());
-  EXPECT_EQ(face->ZelMeter1->Level(), -1);
-  EXPECT_FALSE(face->Btn[5]->isEnabled());
-  EXPECT_TRUE(face->PowerBtn->isEnabled());
+  EXPECT_FALSE(C<TZelSwitchButton>("PowerBtn")->IsOn());
+  EXPECT_EQ(C<TZelMeter>("ZelMeter1")->Level(), -1);
+  EXPECT_FALSE(C<QPushButton>("Btn5")->isEnabled());
+  EXPECT_TRUE(C<TZelSwitchButton>("PowerBtn")->isEnabled());
   testing::SaveShot(face.get(), QStringLiteral("faceplate_off"));
-  QTest::mouseClick(face->PowerBtn, Qt::LeftButton);
+  QTest::mouseClick(C<TZelSwitchButton>("PowerBtn"), Qt::LeftButton);
   EXPECT_EQ(Freq(), " 9580.00");
-  EXPECT_GT(face->ZelMeter1->Level(), 5);
+  EXPECT_GT(C<TZelMeter>("ZelMeter1")->Level(), 5);
 }
 
 TEST_F(FacePlateWindowTest, MeterTableOnTheR8AAndCarrierOnTheR8) {
   StartWith(kModelR8);
   Keys("9580\r");
-  EXPECT_EQ(face->ZelMeter1->Level(), 8);  // the R8 reports no level: carrier means segment 8
+  EXPECT_EQ(C<TZelMeter>("ZelMeter1")->Level(),
+            8);  // the R8 reports no level: carrier means segment 8
   Keys("1234\r");
-  EXPECT_EQ(face->ZelMeter1->Level(), 0);
+  EXPECT_EQ(C<TZelMeter>("ZelMeter1")->Level(), 0);
 }
 
 TEST_F(FacePlateWindowTest, DroppingDsrClosesThePortWithinOneTick) {
@@ -278,13 +284,13 @@ TEST_F(FacePlateWindowTest, DroppingDsrClosesThePortWithinOneTick) {
   t->port().SetPlugged(false);
   face->TimerTick();
   EXPECT_EQ(t->ctx().link().PortError(), 1);
-  EXPECT_EQ(face->Disconnect1->text(), QStringLiteral("C&onnect"));
-  EXPECT_TRUE(face->CommsBtn->isChecked());
-  EXPECT_TRUE(face->CommsLbl->isEnabled());
+  EXPECT_EQ(C<QAction>("Disconnect1")->text(), QStringLiteral("C&onnect"));
+  EXPECT_TRUE(C<QToolButton>("CommsBtn")->isChecked());
+  EXPECT_TRUE(C<QLabel>("CommsLbl")->isEnabled());
   t->port().SetPlugged(true);
-  face->Disconnect1->trigger();
+  C<QAction>("Disconnect1")->trigger();
   EXPECT_EQ(t->ctx().link().PortError(), 0);
-  EXPECT_EQ(face->Disconnect1->text(), QStringLiteral("Disc&onnect"));
+  EXPECT_EQ(C<QAction>("Disconnect1")->text(), QStringLiteral("Disc&onnect"));
 }
 
 TEST_F(FacePlateWindowTest, AReceiverThatStopsAnsweringLeavesThePanelUsable) {
@@ -293,7 +299,7 @@ TEST_F(FacePlateWindowTest, AReceiverThatStopsAnsweringLeavesThePanelUsable) {
   face->UpdateDisplay();
   EXPECT_EQ(Freq(), " 5975.00");  // the failed poll leaves the text
   EXPECT_EQ(t->prompts().beeps.size(), 1u);
-  EXPECT_TRUE(face->Btn[1]->isEnabled());
+  EXPECT_TRUE(C<QPushButton>("Btn1")->isEnabled());
   Keys("9580\r");  // still accepted, and retried three times each
   EXPECT_EQ(t->prompts().beeps.size(), 3u);
   t->port().SetSilent(false);
@@ -340,24 +346,25 @@ TEST_F(FacePlateWindowTest, SettingsEntriesOpenTheirOptionsPages) {
     std::function<void()> open;
     int page;
   };
-  EXPECT_TRUE(face->SmallStepsize1->isEnabled());
-  EXPECT_TRUE(face->Other1->isEnabled());
-  EXPECT_TRUE(face->Options1->isEnabled());
-  const Case cases[] = {{[&] { face->SmallStepsize1->trigger(); }, 2},
-                        {[&] { face->Other1->trigger(); }, 5},
-                        {[&] { QTest::mouseClick(face->ScanTypeLbl, Qt::LeftButton); }, 3}};
+  EXPECT_TRUE(C<QAction>("SmallStepsize1")->isEnabled());
+  EXPECT_TRUE(C<QAction>("Other1")->isEnabled());
+  EXPECT_TRUE(C<QAction>("Options1")->isEnabled());
+  const Case cases[] = {{[&] { C<QAction>("SmallStepsize1")->trigger(); }, 2},
+                        {[&] { C<QAction>("Other1")->trigger(); }, 5},
+                        {[&] { QTest::mouseClick(C<QLabel>("ScanTypeLbl"), Qt::LeftButton); }, 3}};
   for (const Case& c : cases) {
     int page = -1;
     bool keys_withdrawn = false;
     testing::OnNextModal([&](QWidget* w) {
       if (auto* options = dynamic_cast<TOptions*>(w)) page = options->OptionPage->currentIndex();
-      keys_withdrawn = !face->actions().empty() && !face->actions().front()->isEnabled();
+      keys_withdrawn =
+          !face->panel().actions().empty() && !face->panel().actions().front()->isEnabled();
       if (auto* dialog = qobject_cast<QDialog*>(w)) dialog->done(QDialog::Rejected);
     });
     c.open();
     EXPECT_EQ(page, c.page);
     EXPECT_TRUE(keys_withdrawn);
-    EXPECT_TRUE(face->actions().front()->isEnabled());  // given back afterwards
+    EXPECT_TRUE(face->panel().actions().front()->isEnabled());  // given back afterwards
   }
 }
 
@@ -366,17 +373,17 @@ TEST_F(FacePlateWindowTest, TimePanelTogglesWithoutPolling) {
   t->clock().Set({2026, 12, 5, 14, 30, 0});
   face->TimerTick();
   Sent();
-  QTest::mouseClick(face->TimePnl, Qt::LeftButton);
-  EXPECT_EQ(face->TimeLbl->text(), QStringLiteral("LOCAL"));
-  EXPECT_EQ(face->ClockLbl->text(), QStringLiteral("14:30 a"));
+  QTest::mouseClick(C<QFrame>("TimePnl"), Qt::LeftButton);
+  EXPECT_EQ(C<QLabel>("TimeLbl")->text(), QStringLiteral("LOCAL"));
+  EXPECT_EQ(C<QLabel>("ClockLbl")->text(), QStringLiteral("14:30 a"));
   EXPECT_TRUE(Sent().empty());
 }
 
 TEST_F(FacePlateWindowTest, UnitsLabelSwitchesTheR8AToMegahertz) {
   StartWith(kModelR8A);
-  QTest::mouseClick(face->FreqLbl2, Qt::LeftButton);
+  QTest::mouseClick(C<QLabel>("FreqLbl2"), Qt::LeftButton);
   EXPECT_EQ(First(), "SM\r");
-  EXPECT_EQ(face->FreqLbl2->text(), QStringLiteral("MHz"));
+  EXPECT_EQ(C<QLabel>("FreqLbl2")->text(), QStringLiteral("MHz"));
   EXPECT_EQ(Freq(), " 5.97500");
 }
 

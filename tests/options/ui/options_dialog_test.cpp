@@ -296,7 +296,8 @@ TEST_F(OptionsDialogTest, TheColourGridChoosesMarkAndHighlightColours) {
 TEST_F(OptionsDialogTest, DisplayControlsSendTheirCommands) {
   Open(kModelR8A, kSetUpFile, /*connect=*/true);
   int refreshes = 0;
-  t->ctx().control().on_update_display = [&] { ++refreshes; };
+  const Subscription refresh =
+      t->ctx().commands().Register(AppCommand::kRefresh, [&](int) { ++refreshes; });
   dlg->OptionPage->setCurrentIndex(kPageDisplay);
   dlg->RadioTimeBtn->click();
   dlg->RadioDisp->Button(1)->click();

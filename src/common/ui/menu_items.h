@@ -1,0 +1,22 @@
+// The menu classes' items: each named as the program knows it.
+#pragma once
+
+#include <functional>
+#include <utility>
+
+#include <QAction>
+#include <QMenu>
+
+namespace r8 {
+
+// The item's object name is the name the program knows it by, so tests and help find it.
+inline QAction* AddItem(QMenu* menu, const char* name, const char* caption,
+                        std::function<void()> run, bool checkable = false) {
+  QAction* a = menu->addAction(QString::fromLatin1(caption));
+  a->setObjectName(QString::fromLatin1(name));
+  a->setCheckable(checkable);
+  QObject::connect(a, &QAction::triggered, menu, [run = std::move(run)] { run(); });
+  return a;
+}
+
+}  // namespace r8
