@@ -10,7 +10,7 @@ class QWidget;
 namespace r8 {
 
 // Prints job on printer with the status window over parent; a printer that fails is reported
-// through prompts. aborted is the status window's Abort flag (AppContext::print_aborted).
+// through prompts. aborted is the flag the status window's Abort button sets.
 DumpOutcome PrintScheduleJob(QWidget* parent, QPrinter& printer, const PrintJob& job,
                              UserPrompts& prompts, bool& aborted);
 
