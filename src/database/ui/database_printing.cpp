@@ -9,11 +9,12 @@
 namespace r8 {
 
 DumpOutcome PrintScheduleJob(QWidget* parent, QPrinter& printer, const PrintJob& job,
-                             UserPrompts& prompts, bool& aborted) {
+                             UserPrompts& prompts) {
   TextPrintout printout;
   printout.title = job.title;
   printout.font = {job.font_name, job.font_size, false, job.fixed_pitch};
   printout.lines = job.lines;
+  bool aborted = false;
   TPrintStatusDlg status(aborted, parent);
   const TextPagesResult printed = PrintTextLines(printer, printout, &status, aborted);
   if (!printed.error.empty()) {

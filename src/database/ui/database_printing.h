@@ -10,8 +10,8 @@ class QWidget;
 namespace r8 {
 
 // Prints job on printer with the status window over parent; a printer that fails is reported
-// through prompts. aborted is the flag the status window's Abort button sets.
+// through prompts.
 DumpOutcome PrintScheduleJob(QWidget* parent, QPrinter& printer, const PrintJob& job,
-                             UserPrompts& prompts, bool& aborted);
+                             UserPrompts& prompts);
 
 }  // namespace r8

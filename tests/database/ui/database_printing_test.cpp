@@ -18,9 +18,8 @@ TEST(DatabasePrinting, APrintJobReachesThePrinterUnderItsTitle) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(pdf);
   testing::ScriptedPrompts prompts;
-  bool aborted = false;
   const PrintJob job{"Valdoria", "Courier", 10, true, {"0000-0100 Voice of Valdoria 7325.0NA "}};
-  EXPECT_EQ(PrintScheduleJob(nullptr, printer, job, prompts, aborted), DumpOutcome::kWritten);
+  EXPECT_EQ(PrintScheduleJob(nullptr, printer, job, prompts), DumpOutcome::kWritten);
   QFile file(pdf);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll().count("/Type /Page\n"), 1);
