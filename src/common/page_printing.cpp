@@ -4,10 +4,15 @@
 
 namespace r8 {
 
+namespace {
+
+// 0 when not even one line fits, whatever the signs.
 int LinesPerPage(int page_height, int line_height) {
   if (line_height <= 0 || page_height < line_height) return 0;
   return page_height / line_height;
 }
+
+}  // namespace
 
 TextPagesResult PrintTextPages(PageCanvas& canvas, const TextPrintout& printout,
                                const PageHooks& hooks, const bool& aborted) {

@@ -16,10 +16,6 @@ struct TextPrintout {
   std::vector<std::string> lines;
 };
 
-// How many lines of line_height fit on a page of page_height; 0 when not even one does (or
-// either is not positive).
-int LinesPerPage(int page_height, int line_height);
-
 struct TextPagesResult {
   int pages = 0;      // pages the lines need
   int printed = 0;    // pages drawn (fewer when aborted)

@@ -16,11 +16,12 @@ TextPagesResult PrintTextLines(QPrinter& printer, const TextPrintout& printout,
   QtPageCanvas canvas(printer);
   if (!canvas.IsActive()) {
     TextPagesResult failed;
-    failed.error = "The printer " + printer.printerName().toStdString() + " could not be started.";
+    failed.error =
+        "The printer " + printer.printerName().toLatin1().toStdString() + " could not be started.";
     return failed;
   }
   if (status) {
-    status->SetSource(printout.title, printer.printerName().toStdString());
+    status->SetSource(printout.title, printer.printerName().toLatin1().toStdString());
     status->show();
   }
   PageHooks hooks;
