@@ -1,8 +1,32 @@
 #include "radio/port_names.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "common/format.h"
 
 namespace r8 {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A serial library puts a bare relative name under /dev/, so "pty/ttyR8" or "./ttyR8" would open
+// the wrong device. Paths with a folder in them, and names of a file in the working folder, are
+// made absolute against that folder; a bare name that is no file there ("ttyUSB0") still means
+// the system's device of that name.
+std::string DevicePath(const ProfileFile& settings, const std::string& value) {
+  const fs::path p(value);
+  if (p.is_absolute()) return value;
+  fs::path base = settings.path().parent_path();
+  std::error_code ec;
+  if (base.empty()) base = fs::current_path(ec);
+  const fs::path resolved = (base / p).lexically_normal();
+  const bool has_folder = p.has_parent_path() || value.starts_with('.');
+  if (has_folder || fs::exists(resolved, ec)) return fs::absolute(resolved, ec).string();
+  return value;
+}
+
+}  // namespace
 
 int PortNumber(std::string_view com_name) {
   const std::string n = UpperStr(TrimStr(com_name));
@@ -29,7 +53,7 @@ PortTarget ResolvePort(ProfileFile& settings, std::string_view com_name) {
   if (UpperStr(value) == kEmulatorDevice) {
     t.emulator = true;
   } else {
-    t.device = value.empty() ? DefaultDevice(n) : value;
+    t.device = value.empty() ? DefaultDevice(n) : DevicePath(settings, value);
   }
   return t;
 }

@@ -39,6 +39,21 @@ TEST(PortNames, TheSettingsFileMapsPortsToDevicesOrTheEmulator) {
   EXPECT_FALSE(WritePortMapping(f, 9, "/dev/null"));
 }
 
+TEST(PortNames, RelativeDevicePathsAreFoundInTheWorkingFolder) {
+  TempDir dir;
+  WriteBytes(dir / "ttyR8", "");
+  WriteBytes(
+      dir / "T.INI",
+      "[PORTS]\nCOM1=pty/ttyR8\nCOM2=./ttyR8\nCOM3=ttyR8\nCOM4=ttyUSB0\nCOM5=/dev/ttyUSB1\n");
+  ProfileFile f(dir / "T.INI");
+  const std::string folder = std::filesystem::absolute(dir.path()).lexically_normal().string();
+  EXPECT_EQ(ResolvePort(f, "COM1").device, folder + "/pty/ttyR8");
+  EXPECT_EQ(ResolvePort(f, "COM2").device, folder + "/ttyR8");
+  EXPECT_EQ(ResolvePort(f, "COM3").device, folder + "/ttyR8");  // a file of the working folder
+  EXPECT_EQ(ResolvePort(f, "COM4").device, "ttyUSB0");          // the system's device
+  EXPECT_EQ(ResolvePort(f, "COM5").device, "/dev/ttyUSB1");
+}
+
 TEST(PortRouter, EachOpenGoesWhereTheSettingsSayAtThatMoment) {
   TempDir dir;
   ProfileFile f(dir / "T.INI");
