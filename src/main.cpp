@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <QDir>
-#include <QLockFile>
 #include <QMessageBox>
 
 #include "app/app_context.h"
 #include "app/command_line.h"
+#include "app/ui/instance_lock.h"
 #include "common/ui/qt_clock.h"
 #include "common/ui/qt_program_launcher.h"
 #include "common/ui/qt_user_prompts.h"
@@ -20,14 +20,20 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Veltrix R8 Control"));
   QApplication::setApplicationDisplayName(QStringLiteral("Veltrix R8 Control 32"));
 
-  // One program per user drives the receiver: a second would fight the first for the port.
-  QLockFile instance(
-      QDir::temp().filePath(QStringLiteral("veltrix-r8-control-%1.lock")
-                                .arg(qEnvironmentVariable("USER", QStringLiteral("user")))));
-  if (!instance.tryLock(0)) {
+  // One program per user and working folder drives the receiver.
+  const r8::InstanceLock instance =
+      r8::TakeInstanceLock(r8::DefaultLockFolder(), QDir::currentPath());
+  if (instance.state == r8::InstanceLockState::kRunning) {
     QMessageBox::information(nullptr, QApplication::applicationDisplayName(),
                              QStringLiteral("Veltrix R8 Control is already running."));
     return 0;
+  }
+  if (instance.state == r8::InstanceLockState::kFailed) {
+    // Not a reason to refuse to run, but the user should know a second copy would not be stopped.
+    QMessageBox::warning(nullptr, QApplication::applicationDisplayName(),
+                         QStringLiteral("Cannot create the lock file %1, so a second copy of the "
+                                        "program would not be noticed.")
+                             .arg(QDir::toNativeSeparators(instance.path)));
   }
 
   std::vector<std::string> args;
