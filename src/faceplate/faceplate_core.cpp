@@ -104,8 +104,7 @@ bool FacePlateCore::TuneUpDown(bool up, bool small_step) {
   if (!r.PowerOn) return false;
   scan_direction_up_ = up;
   if ((r.MemoryMode == 1 || r.MemTune == 1) && r.ScanState != 2) {
-    r.RadioFreq = StepFrequency(r.RadioFreq, StepSize(small_step), up);
-    ctx_.control().TuneRadio();
+    ctx_.control().TuneRadio(StepFrequency(r.RadioFreq, StepSize(small_step), up));
   } else {
     ctx_.control().StepChannel(up);
   }
@@ -122,8 +121,8 @@ KeypadOutcome FacePlateCore::SetTuner(char c) {
   KeypadOutcome out = SetTunerChar(entry_, c, r.BandUnits);
   ui_.entry_idle = entry_.EntryIdle;
   if (out.tune) {
-    if (out.new_freq) r.RadioFreq = *out.new_freq;
-    ctx_.control().TuneRadio();  // a refused entry tunes the old frequency again
+    // A refused entry tunes the old frequency again.
+    ctx_.control().TuneRadio(out.new_freq.value_or(r.RadioFreq));
   }
   return out;
 }

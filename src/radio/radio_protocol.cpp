@@ -110,8 +110,8 @@ bool RadioControl::RadioCommand(int id, bool notify) {
   return true;
 }
 
-void RadioControl::TuneRadio() {
-  radio_.RadioFreq += radio_.FreqOffset;
+void RadioControl::TuneRadio(double freq_khz) {
+  radio_.RadioFreq = freq_khz + radio_.FreqOffset;
   const double f = radio_.RadioFreq;
   double units;
   if (f <= 30000.0) {
@@ -293,7 +293,7 @@ void RadioControl::VfoAEqualsB() {
       radio_.Notch = 3 - radio_.Notch;
       RadioCommand(kCmdNotch, false);
     }
-    TuneRadio();
+    TuneRadio(radio_.RadioFreq);
     RadioCommand(kCmdVfo, false);
     if (radio_.Mode == kModeAm && radio_.Sync) {
       radio_.Sync = !radio_.Sync;

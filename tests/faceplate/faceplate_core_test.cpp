@@ -100,8 +100,7 @@ TEST_F(FacePlateCoreTest, ControlStatesFollowModeAntennaAndModel) {
     SCOPED_TRACE(c.name);
     Start(c.model);
     if (c.antenna == kAntennaC) {
-      t->radio().RadioFreq = 100000;
-      t->ctx().control().TuneRadio();
+      t->ctx().control().TuneRadio(100000);
     } else {
       t->radio().Antenna = c.antenna;
       t->ctx().control().RadioCommand(kCmdAntenna, false);
@@ -162,8 +161,7 @@ TEST(MeterSegment, LevelTableAndTheR8Carrier) {
 
 TEST_F(FacePlateCoreTest, TheMeterFollowsTheEmulatedSignal) {
   Start(kModelR8B);
-  t->radio().RadioFreq = 9580;  // a strong emulated broadcaster
-  t->ctx().control().TuneRadio();
+  t->ctx().control().TuneRadio(9580);  // a strong emulated broadcaster
   core->UpdateDisplay();
   EXPECT_GT(view.meter_level, 5);
   EXPECT_TRUE(t->radio().Carrier);
@@ -231,21 +229,18 @@ TEST_F(FacePlateCoreTest, ListsComeFromAndGoBackToTheSettingsFile) {
 
 TEST_F(FacePlateCoreTest, TapeVoxFollowsTheCarrier) {
   Start(kModelR8A);
-  t->radio().RadioFreq = 9580;  // a carrier
-  t->ctx().control().TuneRadio();
+  t->ctx().control().TuneRadio(9580);  // a carrier
   core->Tick();
   core->TapeBtnClick();
   EXPECT_EQ(t->radio().TapeVOX, 2);
   Sent();
-  t->radio().RadioFreq = 1234;  // nothing there: the carrier drops
-  t->ctx().control().TuneRadio();
+  t->ctx().control().TuneRadio(1234);  // nothing there: the carrier drops
   Sent();
   core->Tick();
   EXPECT_FALSE(t->radio().Tape);
   EXPECT_EQ(Sent().back(), "TF\r");
   // Switching the receiver off releases the relay and ends the VOX.
-  t->radio().RadioFreq = 9580;
-  t->ctx().control().TuneRadio();
+  t->ctx().control().TuneRadio(9580);
   core->Tick();
   EXPECT_TRUE(t->radio().Tape);
   Sent();
@@ -309,8 +304,7 @@ TEST_F(FacePlateCoreTest, TheTimePanelTogglesTheClockWithoutAPoll) {
 
 TEST_F(FacePlateCoreTest, AScanningReceiversLineIsTakenWhenComplete) {
   Start(kModelR8A);
-  t->radio().RadioFreq = 7300;
-  t->ctx().control().TuneRadio();
+  t->ctx().control().TuneRadio(7300);
   core->UpdateDisplay();
   t->port().StartReceiverScan(emulator::ScanKind::kFrequency);
   t->clock().Advance(150);

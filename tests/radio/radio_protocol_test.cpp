@@ -49,41 +49,37 @@ class ProtocolBytes : public ::testing::Test {
 
 TEST_F(ProtocolBytes, TuningOnEachModel) {
   Use(kModelR8);
-  radio.RadioFreq = 9580;
   radio.Antenna = kAntenna1;
-  control.TuneRadio();
+  control.TuneRadio(9580);
   EXPECT_EQ(Sent(), "F0958000");
   EXPECT_EQ(port.reads, (std::vector<std::size_t>{2}));
 
   Use(kModelR8A);
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(9580);
   EXPECT_EQ(Sent(), "F0958000\r");
 }
 
 TEST_F(ProtocolBytes, VhfTuningSelectsAntennaCFirst) {
   Use(kModelR8A);
   radio.Antenna = kAntenna1;
-  radio.RadioFreq = 118000;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(118000);
   EXPECT_EQ(Sent(), "AC\rF1180000\r");
   EXPECT_EQ(radio.Antenna, kAntennaC);
   Clear();
-  control.TuneRadio();  // already on C: no antenna command
+  control.TuneRadio(118000);  // already on C: no antenna command
   EXPECT_EQ(Sent(), "F1180000\r");
 }
 
 TEST_F(ProtocolBytes, ThirtyMegahertzIsStillHf) {
   Use(kModelR8A);
   radio.Antenna = kAntenna1;
-  radio.RadioFreq = 30000;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(30000);
   EXPECT_EQ(Sent(), "F3000000\r");
-  radio.RadioFreq = 30000.01;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(30000.01);
   EXPECT_EQ(Sent(), "AC\rF0300000\r");
 }
 
@@ -94,19 +90,16 @@ TEST_F(ProtocolBytes, AlternateBandSwapsTheAntenna) {
   settings.ex_freq1 = 5000;
   settings.ex_freq2 = 7000;
   radio.Antenna = kAntenna1;
-  radio.RadioFreq = 6000;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(6000);
   EXPECT_EQ(Sent(), "A2\rF0600000\r");
-  radio.RadioFreq = 8000;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(8000);
   EXPECT_EQ(Sent(), "A1\rF0800000\r");
   // Disabled, the band is ignored.
   settings.ex_freq_enabled = false;
-  radio.RadioFreq = 6000;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(6000);
   EXPECT_EQ(Sent(), "F0600000\r");
 }
 
@@ -114,11 +107,10 @@ TEST_F(ProtocolBytes, TuningAddsTheOffsetAndClearsTheAEqualsBLamp) {
   Use(kModelR8A);
   settings.primary_antenna = 2;
   radio.Antenna = kAntenna2;
-  radio.RadioFreq = 9580;
   radio.FreqOffset = -2.21;
   radio.VFOEqLamp = true;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(9580);
   EXPECT_EQ(Sent(), "F0957779\r");
   EXPECT_FALSE(radio.VFOEqLamp);
 }
@@ -127,10 +119,9 @@ TEST_F(ProtocolBytes, FrequenciesBeyondSevenDigitsAreNotSent) {
   Use(kModelR8A);
   radio.Antenna = kAntennaC;
   for (double f : {1e7, -5.0, std::nan("")}) {
-    radio.RadioFreq = f;
     radio.FreqOffset = 0;
     Clear();
-    control.TuneRadio();
+    control.TuneRadio(f);
     EXPECT_EQ(Sent().find('F'), std::string::npos) << f;
   }
 }

@@ -116,8 +116,7 @@ TEST(RoundTrip, TuningAntennaCAndTheAlternateBand) {
     t.Connect();
     RadioControl& control = t.ctx().control();
     for (double f : {9580.0, 6000.0, 118000.0, 45000.0, 30000.0, 100.0, 15770.0}) {
-      t.radio().RadioFreq = f;
-      control.TuneRadio();
+      control.TuneRadio(f);
       t.radio().RadioFreq = 0;
       ASSERT_TRUE(control.PollStatus().read);
       EXPECT_DOUBLE_EQ(t.radio().RadioFreq, f);
@@ -135,8 +134,7 @@ TEST(RoundTrip, VfoAEqualsBCopiesEverySettingOnEveryModel) {
     RadioControl& control = t.ctx().control();
     RadioState& r = t.radio();
     control.PollStatus();
-    r.RadioFreq = 7300;
-    control.TuneRadio();
+    control.TuneRadio(7300);
     r.Mode = kModeUsb;
     control.RadioCommand(kCmdMode, false);
     r.Bandwidth = 3;
@@ -163,11 +161,9 @@ TEST(RoundTrip, ChannelStoreRecallAndNames) {
   t.Connect();
   RadioControl& control = t.ctx().control();
   RadioState& r = t.radio();
-  r.RadioFreq = 9580;
-  control.TuneRadio();
+  control.TuneRadio(9580);
   ASSERT_TRUE(control.StoreRadioChannel(123));
-  r.RadioFreq = 6000;
-  control.TuneRadio();
+  control.TuneRadio(6000);
   control.RecallChannel(123);
   ASSERT_TRUE(control.PollStatus().read);
   EXPECT_EQ(r.MemoryMode, 2);

@@ -61,8 +61,7 @@ TEST(QtSerialPortEndToEnd, TheTransportTalksToR8emuThroughQSerialPort) {
   EXPECT_TRUE(radio.PowerOn);
   EXPECT_DOUBLE_EQ(radio.RadioFreq, 5975.0);
 
-  radio.RadioFreq = 9580;
-  control.TuneRadio();
+  control.TuneRadio(9580);
   poll = control.PollStatus();
   ASSERT_TRUE(poll.read);
   EXPECT_DOUBLE_EQ(radio.RadioFreq, 9580.0);
