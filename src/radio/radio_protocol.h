@@ -83,7 +83,7 @@ class RadioControl {
   void SetRadioClockDisplay(int clock_display);
 
   void VfoAEqualsB();
-  void SetRadioMode(int mode);
+  void SetRadioMode(ModeCode mode);
   // Leaves the receiver's synchro as the record says; am_only sends nothing unless the mode is
   // AM and the record has synchro on.
   void SetRadioSync(bool record_sync, bool am_only);

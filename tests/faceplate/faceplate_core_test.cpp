@@ -85,21 +85,21 @@ TEST_F(FacePlateCoreTest, ControlStatesFollowModeAntennaAndModel) {
   struct Case {
     const char* name;
     int model;
-    int mode;
-    int antenna;
+    ModeCode mode;
+    AntennaCode antenna;
     bool agc, bw, noise, notch, rf, sync;
   };
   const Case cases[] = {
-      {"AM", kModelR8A, kModeAm, kAntenna1, true, true, true, true, true, true},
-      {"FM", kModelR8A, kModeFm, kAntennaC, false, false, false, false, false, false},
-      {"R8B USB", kModelR8B, kModeUsb, kAntenna2, true, true, true, true, true, true},
-      {"R8A USB", kModelR8A, kModeUsb, kAntenna2, true, true, true, true, true, false},
-      {"CW", kModelR8, kModeCw, kAntenna1, true, true, true, true, true, false},
+      {"AM", kModelR8A, ModeCode::kAm, AntennaCode::kA1, true, true, true, true, true, true},
+      {"FM", kModelR8A, ModeCode::kFm, AntennaCode::kC, false, false, false, false, false, false},
+      {"R8B USB", kModelR8B, ModeCode::kUsb, AntennaCode::kA2, true, true, true, true, true, true},
+      {"R8A USB", kModelR8A, ModeCode::kUsb, AntennaCode::kA2, true, true, true, true, true, false},
+      {"CW", kModelR8, ModeCode::kCw, AntennaCode::kA1, true, true, true, true, true, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Start(c.model);
-    if (c.antenna == kAntennaC) {
+    if (c.antenna == AntennaCode::kC) {
       t->ctx().control().TuneRadio(100000);
     } else {
       t->radio().Antenna = c.antenna;
@@ -114,10 +114,10 @@ TEST_F(FacePlateCoreTest, ControlStatesFollowModeAntennaAndModel) {
     EXPECT_EQ(v.notch_btn.enabled, c.notch);
     EXPECT_EQ(v.rf.enabled, c.rf);
     EXPECT_EQ(v.sync_btn.enabled, c.sync);
-    if (c.mode == kModeFm) {
-      EXPECT_EQ(v.agc.index, kAgcNone);  // blank
-      EXPECT_EQ(v.bw.index, kBw12);
-      EXPECT_EQ(v.rf.index, 3);  // blank on antenna C
+    if (c.mode == ModeCode::kFm) {
+      EXPECT_EQ(v.agc.index, CodeNumber(AgcCode::kNone));  // blank
+      EXPECT_EQ(v.bw.index, CodeNumber(BandwidthCode::k12));
+      EXPECT_EQ(v.rf.index, CodeNumber(RfCode::kNone));  // blank on antenna C
     }
   }
 }
@@ -180,7 +180,7 @@ TEST_F(FacePlateCoreTest, AFailedPollLeavesTheStateAndBeeps) {
 
 TEST_F(FacePlateCoreTest, CombosRefuseBlankItemsAndTwelveKilohertz) {
   Start(kModelR8A);
-  EXPECT_FALSE(core->SelectCombo(kCmdBandwidth, kBw12));
+  EXPECT_FALSE(core->SelectCombo(kCmdBandwidth, CodeNumber(BandwidthCode::k12)));
   EXPECT_FALSE(core->SelectCombo(kCmdBandwidth, 6));
   EXPECT_FALSE(core->SelectCombo(kCmdMode, 6));
   EXPECT_FALSE(core->SelectCombo(kCmdAntenna, 3));
@@ -189,7 +189,7 @@ TEST_F(FacePlateCoreTest, CombosRefuseBlankItemsAndTwelveKilohertz) {
   EXPECT_TRUE(Sent().empty());
   EXPECT_TRUE(core->SelectCombo(kCmdBandwidth, 3));
   EXPECT_EQ(Sent().front(), "W2\r");
-  EXPECT_EQ(t->radio().Bandwidth, 3);
+  EXPECT_EQ(t->radio().Bandwidth, BandwidthCode::k2_3);
   EXPECT_TRUE(core->SelectCombo(kTagOffsetList, 1));
   EXPECT_DOUBLE_EQ(t->radio().FreqOffset, -2.21);
 }
@@ -232,7 +232,7 @@ TEST_F(FacePlateCoreTest, TapeVoxFollowsTheCarrier) {
   t->ctx().control().TuneRadio(9580);  // a carrier
   core->Tick();
   core->TapeBtnClick();
-  EXPECT_EQ(t->radio().TapeVOX, 2);
+  EXPECT_EQ(t->radio().TapeVOX, TapeVoxCode::kCarrier);
   Sent();
   t->ctx().control().TuneRadio(1234);  // nothing there: the carrier drops
   Sent();
@@ -246,7 +246,7 @@ TEST_F(FacePlateCoreTest, TapeVoxFollowsTheCarrier) {
   Sent();
   core->PowerBtnClick();
   EXPECT_EQ(Sent().front(), "TF\r");
-  EXPECT_EQ(t->radio().TapeVOX, 1);
+  EXPECT_EQ(t->radio().TapeVOX, TapeVoxCode::kOff);
 }
 
 TEST_F(FacePlateCoreTest, DsrDroppingClosesThePortUnlessIgnored) {
@@ -280,7 +280,7 @@ TEST_F(FacePlateCoreTest, TheMinutePollsOnceButNotWhileTheReceiverScans) {
   core->Tick();
   EXPECT_EQ(Sent(), (std::vector<std::string>{"RA\r"}));
 
-  t->radio().ScanState = 2;
+  t->radio().ScanState = ScanStateCode::kReceiverScan;
   t->clock().Advance(60'000);
   core->Tick();
   EXPECT_TRUE(Sent().empty());
@@ -309,13 +309,13 @@ TEST_F(FacePlateCoreTest, AScanningReceiversLineIsTakenWhenComplete) {
   t->port().StartReceiverScan(emulator::ScanKind::kFrequency);
   t->clock().Advance(150);
   core->UpdateDisplay();  // takes the scan bit from the poll
-  ASSERT_EQ(t->radio().ScanState, 2);
+  ASSERT_EQ(t->radio().ScanState, ScanStateCode::kReceiverScan);
   Sent();
-  for (int i = 0; i < 400 && t->radio().ScanState == 2; ++i) {
+  for (int i = 0; i < 400 && t->radio().ScanState == ScanStateCode::kReceiverScan; ++i) {
     t->clock().Advance(100);
     core->Tick();
   }
-  EXPECT_EQ(t->radio().ScanState, 1);
+  EXPECT_EQ(t->radio().ScanState, ScanStateCode::kIdle);
   EXPECT_TRUE(t->radio().Carrier);
   const auto sent = Sent();
   EXPECT_EQ(std::count(sent.begin(), sent.end(), "RA\r"), 0);

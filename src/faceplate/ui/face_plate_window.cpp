@@ -141,7 +141,7 @@ void TFacePlate::SetConnMenu() {
 }
 
 bool TFacePlate::FormCloseQuery() {
-  if (ctx_.radio().ScanState == 2) return false;
+  if (ctx_.radio().ScanState == ScanStateCode::kReceiverScan) return false;
   if (!AskToSaveDatabase("exiting")) return false;
   tick_->stop();
   ctx_.link().CommClose();
@@ -152,7 +152,7 @@ void TFacePlate::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   RadioState& r = ctx_.radio();
-  if (r.TapeVOX == 2 && r.Tape) ctx_.control().RadioCommand(kCmdTape, false);
+  if (r.TapeVOX == TapeVoxCode::kCarrier && r.Tape) ctx_.control().RadioCommand(kCmdTape, false);
   Settings& s = ctx_.settings();
   s.x_pos = std::max(0, x());
   s.y_pos = std::max(0, y());
@@ -182,17 +182,19 @@ void TFacePlate::RunOptions(int page) {
 }
 
 void TFacePlate::ScanTypeBtnClick() {
-  if (ctx_.radio().ScanState == 2) return;
+  if (ctx_.radio().ScanState == ScanStateCode::kReceiverScan) return;
   RunOptions(kPageScan);
   if (ctx_.radio().PowerOn) UpdateDisplay();
 }
 
 void TFacePlate::SmallStepsize1Click() {
-  if (ctx_.radio().ScanState != 2) RunOptions(kPageRadio);
+  if (ctx_.radio().ScanState != ScanStateCode::kReceiverScan) RunOptions(kPageRadio);
 }
 
 void TFacePlate::Other1Click() {
-  if (ctx_.radio().PowerOn && ctx_.radio().ScanState != 2) RunOptions(kPageDisplay);
+  if (ctx_.radio().PowerOn && ctx_.radio().ScanState != ScanStateCode::kReceiverScan) {
+    RunOptions(kPageDisplay);
+  }
 }
 
 void TFacePlate::closeEvent(QCloseEvent* event) {

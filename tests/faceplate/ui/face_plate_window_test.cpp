@@ -198,7 +198,7 @@ TEST_F(FacePlateWindowTest, CombosSendTheirCommandsAndRefuseBlankItems) {
   face->BWLst->setCurrentIndex(0);
   emit face->BWLst->activated(0);  // 12 kHz: refused
   EXPECT_TRUE(Sent().empty());
-  EXPECT_EQ(face->BWLst->currentIndex(), t->radio().Bandwidth);
+  EXPECT_EQ(face->BWLst->currentIndex(), CodeNumber(t->radio().Bandwidth));
 }
 
 TEST_F(FacePlateWindowTest, FocusOnACombTakesTheKeysAway) {
@@ -219,7 +219,7 @@ TEST_F(FacePlateWindowTest, FocusOnACombTakesTheKeysAway) {
 TEST_F(FacePlateWindowTest, ControlsFollowFmAndAntennaC) {
   StartWith(kModelR8B);
   Keys("45\r");  // 45 MHz: antenna C
-  t->radio().Mode = kModeFm;
+  t->radio().Mode = ModeCode::kFm;
   t->ctx().control().RadioCommand(kCmdMode, true);
   EXPECT_FALSE(face->AGCLst->isEnabled());
   EXPECT_FALSE(face->BWLst->isEnabled());
@@ -304,9 +304,9 @@ TEST_F(FacePlateWindowTest, AReceiverThatStopsAnsweringLeavesThePanelUsable) {
 
 TEST_F(FacePlateWindowTest, CloseIsRefusedWhileTheReceiverScansAndSettingsAreWrittenAtExit) {
   StartWith(kModelR8A);
-  t->radio().ScanState = 2;
+  t->radio().ScanState = ScanStateCode::kReceiverScan;
   EXPECT_FALSE(face->close());
-  t->radio().ScanState = 1;
+  t->radio().ScanState = ScanStateCode::kIdle;
   face->move(40, 30);
   EXPECT_TRUE(face->close());
   ProfileFile& f = t->ctx().profile();
