@@ -101,6 +101,13 @@ TEST_F(ProtocolBytes, AlternateBandSwapsTheAntenna) {
   Clear();
   control.TuneRadio(6000);
   EXPECT_EQ(Sent(), "F0600000\r");
+  // A primary antenna setting out of range counts as antenna 1: HF never goes to the converter.
+  settings.primary_antenna = 0;
+  settings.ex_freq_enabled = true;
+  radio.Antenna = AntennaCode::kA1;
+  Clear();
+  control.TuneRadio(6000);
+  EXPECT_EQ(Sent(), "A2\rF0600000\r");
 }
 
 TEST_F(ProtocolBytes, TuningAddsTheOffsetAndClearsTheAEqualsBLamp) {
