@@ -184,6 +184,8 @@ TEST_F(FacePlateCoreTest, CombosRefuseBlankItemsAndTwelveKilohertz) {
   EXPECT_FALSE(core->SelectCombo(kCmdBandwidth, 6));
   EXPECT_FALSE(core->SelectCombo(kCmdMode, 6));
   EXPECT_FALSE(core->SelectCombo(kCmdAntenna, 3));
+  EXPECT_FALSE(core->SelectCombo(kCmdRf, 3));
+  EXPECT_FALSE(core->SelectCombo(kCmdAgc, 3));
   EXPECT_FALSE(core->SelectCombo(kTagStepList, 0));
   EXPECT_FALSE(core->SelectCombo(kTagOffsetList, 0));
   EXPECT_TRUE(Sent().empty());
