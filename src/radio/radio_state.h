@@ -1,7 +1,7 @@
-// The program's mirror of the receiver's front panel. Each code's number is fixed: it is the item
-// index of the faceplate's combo box or radio group, and the value the settings and files keep.
-// Numbers become codes only where they come in (a combo index, a menu item, a settings value),
-// after a range check; CodeNumber gives the number back where one goes out.
+// The program's mirror of the receiver's front panel. Each code keeps a fixed number: the item
+// index of its faceplate combo box (band units: the options' radio group item + 1). Numbers
+// become codes only where they come in (a combo index, a menu item, a settings value), after a
+// range check; CodeNumber gives the number back where one goes out.
 #pragma once
 
 #include <type_traits>
