@@ -54,8 +54,7 @@ void BM_Tune(benchmark::State& state) {
   Rig rig(static_cast<int>(state.range(0)));
   double f = 5950.0;
   for (auto _ : state) {
-    rig.radio.RadioFreq = f;
-    rig.control.TuneRadio();
+    rig.control.TuneRadio(f);
     f = f >= 15800.0 ? 5950.0 : f + 5.0;
     rig.port.ClearLog();
   }

@@ -44,13 +44,13 @@ FacePlateView FacePlateCore::View() const {
 
 FacePlateView FacePlateCore::UpdateDisplay() {
   RadioState& r = ctx_.radio();
-  const bool busy = r.ScanState != 2 && !ctx_.link().scan_active;
+  const bool busy = r.ScanState != ScanStateCode::kReceiverScan && !ctx_.link().scan_active;
   if (busy) ctx_.prompts().BusyCursor(true);
   const PollResult poll = ctx_.control().PollStatus();
   ApplyDisplayRules(r, ctx_.settings().RadioModel);
   if (r.PowerOn) r.Carrier = ctx_.link().CommCarrier();
   ui_.entry_idle = entry_.EntryIdle;
-  const bool free = r.ScanState != 2 || poll.scan_ended;
+  const bool free = r.ScanState != ScanStateCode::kReceiverScan || poll.scan_ended;
   if (r.PowerOn && free && r.RadioFreq <= kHfHigh) {
     stations_ = StationsOnAirNow();
   } else {
@@ -116,27 +116,27 @@ bool FacePlateCore::TuneUpDown(bool up, bool small_step) {
   RadioState& r = ctx_.radio();
   if (!r.PowerOn) return false;
   scan_direction_up_ = up;
-  if ((r.MemoryMode == 1 || r.MemTune == 1) && r.ScanState != 2) {
-    r.RadioFreq = StepFrequency(r.RadioFreq, StepSize(small_step), up);
-    ctx_.control().TuneRadio();
+  if ((r.MemoryMode == MemoryModeCode::kVfo || r.MemTune == 1) &&
+      r.ScanState != ScanStateCode::kReceiverScan) {
+    ctx_.control().TuneRadio(StepFrequency(r.RadioFreq, StepSize(small_step), up));
   } else {
     ctx_.control().StepChannel(up);
   }
   if (!entry_.EntryIdle) entry_ = KeypadEntry{};
   ui_.entry_idle = true;
-  if (r.ScanState == 2) return false;
+  if (r.ScanState == ScanStateCode::kReceiverScan) return false;
   UpdateDisplay();
   return true;
 }
 
 KeypadOutcome FacePlateCore::SetTuner(char c) {
   RadioState& r = ctx_.radio();
-  if (!r.PowerOn || r.ScanState == 2) return {};
-  KeypadOutcome out = SetTunerChar(entry_, c, r.BandUnits);
+  if (!r.PowerOn || r.ScanState == ScanStateCode::kReceiverScan) return {};
+  KeypadOutcome out = SetTunerChar(entry_, c, CodeNumber(r.BandUnits));
   ui_.entry_idle = entry_.EntryIdle;
   if (out.tune) {
-    if (out.new_freq) r.RadioFreq = *out.new_freq;
-    ctx_.control().TuneRadio();  // a refused entry tunes the old frequency again
+    // A refused entry tunes the old frequency again.
+    ctx_.control().TuneRadio(out.new_freq.value_or(r.RadioFreq));
   }
   return out;
 }
@@ -157,30 +157,30 @@ bool FacePlateCore::SelectCombo(int tag, int index) {
     }
     return true;
   }
-  int* field = nullptr;
-  int blank = 0;
+  // The blank last item and the FM-only 12 kHz bandwidth have no command.
+  const bool three_items = tag == kCmdAntenna || tag == kCmdRf || tag == kCmdAgc;
+  const int blank = three_items ? 3 : 6;
+  if (index < 0 || index >= blank) return false;
   switch (tag) {
     case kCmdAntenna:
-      field = &r.Antenna, blank = 3;
+      r.Antenna = static_cast<AntennaCode>(index);
       break;
     case kCmdRf:
-      field = &r.RF, blank = 3;
+      r.RF = static_cast<RfCode>(index);
       break;
     case kCmdAgc:
-      field = &r.AGC, blank = 3;
+      r.AGC = static_cast<AgcCode>(index);
       break;
     case kCmdBandwidth:
-      field = &r.Bandwidth, blank = 6;
+      if (index == CodeNumber(BandwidthCode::k12)) return false;
+      r.Bandwidth = static_cast<BandwidthCode>(index);
       break;
     case kCmdMode:
-      field = &r.Mode, blank = 6;
+      r.Mode = static_cast<ModeCode>(index);
       break;
     default:
       return false;
   }
-  // The blank last item and the FM-only 12 kHz bandwidth have no command.
-  if (index < 0 || index >= blank || (tag == kCmdBandwidth && index == kBw12)) return false;
-  *field = index;
   ctx_.control().RadioCommand(tag, true);
   return true;
 }
@@ -223,12 +223,12 @@ bool FacePlateCore::ComboDropDelete(int tag) {
 void FacePlateCore::TapeBtnClick() {
   RadioState& r = ctx_.radio();
   if (!r.PowerOn) return;
-  if (r.TapeVOX == 2) {
+  if (r.TapeVOX == TapeVoxCode::kCarrier) {
     if (r.Tape) ctx_.control().RadioCommand(kCmdTape, false);
-    r.TapeVOX = 1;
+    r.TapeVOX = TapeVoxCode::kOff;
   } else {
     if (!r.Tape) ctx_.control().RadioCommand(kCmdTape, false);
-    r.TapeVOX = 2;
+    r.TapeVOX = TapeVoxCode::kCarrier;
   }
   UpdateDisplay();
 }
@@ -236,9 +236,9 @@ void FacePlateCore::TapeBtnClick() {
 void FacePlateCore::PowerBtnClick() {
   RadioState& r = ctx_.radio();
   if (!entry_.EntryIdle) return;
-  if (r.PowerOn && r.TapeVOX == 2) {
+  if (r.PowerOn && r.TapeVOX == TapeVoxCode::kCarrier) {
     if (r.Tape) ctx_.control().RadioCommand(kCmdTape, false);
-    r.TapeVOX = 1;
+    r.TapeVOX = TapeVoxCode::kOff;
   }
   ctx_.control().PowerToggle();  // inverts PowerOn and asks for a refresh
 }
@@ -255,15 +255,15 @@ void FacePlateCore::UnitsClick() {
   RadioState& r = ctx_.radio();
   const int model = ctx_.settings().RadioModel;
   if (!r.PowerOn || (model != kModelR8A && model != kModelR8B)) return;
-  r.BandUnits = 3 - r.BandUnits;
+  r.BandUnits = Flipped(r.BandUnits);
   ctx_.control().SetRadioBandDisplay();
   UpdateDisplay();
 }
 
 void FacePlateCore::SetNoiseBlanker(int width) {
   RadioState& r = ctx_.radio();
-  if (!r.PowerOn || width < 0 || width > 2 || width == r.NoiseBlanker) return;
-  r.NoiseBlanker = width;
+  if (!r.PowerOn || width < 0 || width > 2 || width == CodeNumber(r.NoiseBlanker)) return;
+  r.NoiseBlanker = static_cast<NoiseBlankerCode>(width);
   ctx_.control().RadioCommand(kCmdNoiseBlanker, true);
 }
 
@@ -287,7 +287,7 @@ ClockView FacePlateCore::UpdateClock() {
 
   // A scanning receiver sends its lines unasked; take one as soon as it is complete.
   const int length = StatusReplyLength(s.RadioModel);
-  if (r.ScanState == 2 && length > 0 &&
+  if (r.ScanState == ScanStateCode::kReceiverScan && length > 0 &&
       ctx_.link().InputQueueCount() >= static_cast<std::size_t>(length)) {
     UpdateDisplay();
   }
@@ -295,7 +295,7 @@ ClockView FacePlateCore::UpdateClock() {
     last_clock_text_ = now.time4;
     v.minute_changed = true;
     ctx_.events().minute_tick.Emit(now);
-    if (display_poll_enabled_ && r.ScanState != 2) UpdateDisplay();
+    if (display_poll_enabled_ && r.ScanState != ScanStateCode::kReceiverScan) UpdateDisplay();
     display_poll_enabled_ = true;
   }
   return v;
@@ -332,7 +332,8 @@ TickResult FacePlateCore::Tick() {
       t.port_closed = true;
     }
   }
-  if (carrier_ != carrier_before && r.ScanState != 2 && r.TapeVOX == 2 && r.Tape != carrier_) {
+  if (carrier_ != carrier_before && r.ScanState != ScanStateCode::kReceiverScan &&
+      r.TapeVOX == TapeVoxCode::kCarrier && r.Tape != carrier_) {
     ctx_.control().RadioCommand(kCmdTape, false);
   }
   return t;

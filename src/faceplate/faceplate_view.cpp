@@ -19,15 +19,18 @@ int MeterSegment(int model, bool power_on, int level, bool carrier) {
 
 void ApplyDisplayRules(RadioState& r, int model) {
   if (!r.PowerOn) {
-    r.BandUnits = 1;
+    r.BandUnits = BandUnitsCode::kKHz;
     return;
   }
-  if (model == kModelR8) r.BandUnits = FreqToDisplay(r.RadioFreq).unit;
-  if (r.Mode == kModeFm) {
-    r.AGC = kAgcNone;
-    r.Bandwidth = kBw12;
+  if (model == kModelR8) {
+    r.BandUnits =
+        FreqToDisplay(r.RadioFreq).unit == kUnitMHz ? BandUnitsCode::kMHz : BandUnitsCode::kKHz;
   }
-  if (r.Antenna == kAntennaC) r.RF = 3;
+  if (r.Mode == ModeCode::kFm) {
+    r.AGC = AgcCode::kNone;
+    r.Bandwidth = BandwidthCode::k12;
+  }
+  if (r.Antenna == AntennaCode::kC) r.RF = RfCode::kNone;
 }
 
 namespace {
@@ -48,16 +51,16 @@ FacePlateView ComputeFacePlateView(const AppContext& ctx, const FacePlateUiState
   const int port_error = ctx.link().PortError();
   FacePlateView v;
   v.on = r.PowerOn;
-  v.free = r.PowerOn && r.ScanState != 2;
+  v.free = r.PowerOn && r.ScanState != ScanStateCode::kReceiverScan;
   v.show_freq_text = ui.entry_idle;
 
   if (r.PowerOn) {
-    v.freq_text =
-        model == kModelR8 ? FreqToDisplay(r.RadioFreq).text : FreqToText(r.RadioFreq, r.BandUnits);
+    v.freq_text = model == kModelR8 ? FreqToDisplay(r.RadioFreq).text
+                                    : FreqToText(r.RadioFreq, CodeNumber(r.BandUnits));
   } else {
     v.freq_text = "O  F  F ";
   }
-  v.units = r.BandUnits == 2 ? "MHz" : "kHz";
+  v.units = r.BandUnits == BandUnitsCode::kMHz ? "MHz" : "kHz";
   v.units_visible = v.band_visible = r.PowerOn;
   v.mem_no_text = model == kModelR8 ? IntToStr2Z(r.MemChannel) : IntToStr3Z(r.MemChannel);
 
@@ -76,7 +79,7 @@ FacePlateView ComputeFacePlateView(const AppContext& ctx, const FacePlateUiState
   v.scan_btn.enabled = true;
   v.scan_type_text = ScanTypeText(s.scan_mode, s.scan_type);
 
-  const bool scanning = scan_active || r.ScanState == 2;
+  const bool scanning = scan_active || r.ScanState == ScanStateCode::kReceiverScan;
   v.scan_btn.down = v.scan_lbl_visible = v.scan_item.checked = scanning;
   v.scan_item.enabled = true;
   v.scan_pause_item.enabled = scan_active;
@@ -94,7 +97,7 @@ FacePlateView ComputeFacePlateView(const AppContext& ctx, const FacePlateUiState
     v.offset = {0, false};
     v.vfo_lbl.clear();
     v.power_item = {true, false};
-    v.mem_btn.down = v.mem_lbl_visible = r.MemoryMode == 2;
+    v.mem_btn.down = v.mem_lbl_visible = r.MemoryMode == MemoryModeCode::kChannel;
     v.timer_btn.enabled = true;
     v.exit_item.enabled = true;
     v.options_item.enabled = true;
@@ -102,15 +105,16 @@ FacePlateView ComputeFacePlateView(const AppContext& ctx, const FacePlateUiState
   }
 
   const bool free = v.free;
-  const bool fm = r.Mode == kModeFm;
+  const bool fm = r.Mode == ModeCode::kFm;
   const bool sync_allowed =
-      r.Mode == kModeAm || (model == kModelR8B && (r.Mode == kModeLsb || r.Mode == kModeUsb));
+      r.Mode == ModeCode::kAm ||
+      (model == kModelR8B && (r.Mode == ModeCode::kLsb || r.Mode == ModeCode::kUsb));
   v.sync_btn.enabled = free && sync_allowed;
   v.sync_item = {v.sync_btn.enabled, r.Sync};
 
   v.agc.enabled = v.bw.enabled = !fm && free;
   v.noise_btn.enabled = v.notch_btn.enabled = !fm && free;
-  v.rf.enabled = r.Antenna != kAntennaC && free;
+  v.rf.enabled = r.Antenna != AntennaCode::kC && free;
 
   v.exit_item.enabled = free;
   v.keypad.enabled = v.down_l_btn.enabled = v.up_l_btn.enabled = free;
@@ -134,30 +138,31 @@ FacePlateView ComputeFacePlateView(const AppContext& ctx, const FacePlateUiState
   v.step_item.enabled = v.step.enabled;
   v.offset_item.enabled = v.offset.enabled;
 
-  if (r.ScanState != 2) v.vfo_menu_caption = r.VFO == 1 ? "&VFO B" : "&VFO A";
-  v.vfo_lbl = r.VFO == 1 ? "A" : "B";
+  if (r.ScanState != ScanStateCode::kReceiverScan)
+    v.vfo_menu_caption = r.VFO == VfoCode::kA ? "&VFO B" : "&VFO A";
+  v.vfo_lbl = r.VFO == VfoCode::kA ? "A" : "B";
   v.vfo_lbl_enabled = true;
   v.vfo_eq_item = {v.vfo_eq_btn.enabled, r.VFOEqLamp};
 
-  v.ant.index = r.Antenna;
-  v.rf.index = r.RF;
-  v.agc.index = r.AGC;
-  v.bw.index = r.Bandwidth;
-  v.mode.index = r.Mode;
+  v.ant.index = CodeNumber(r.Antenna);
+  v.rf.index = CodeNumber(r.RF);
+  v.agc.index = CodeNumber(r.AGC);
+  v.bw.index = CodeNumber(r.Bandwidth);
+  v.mode.index = CodeNumber(r.Mode);
   v.step.index = ui.step_index;
   v.offset.index = ui.offset_index;
 
-  v.noise_btn.down = v.noise_grp_visible = r.NoiseBlanker != 0;
-  v.noise_item = {v.noise_btn.enabled, r.NoiseBlanker != 0};
-  v.noise_n_checked = r.NoiseBlanker == 1;
-  v.noise_w_checked = r.NoiseBlanker == 2;
-  v.notch_btn.down = v.notch_lbl_visible = r.Notch == 2;
-  v.notch_item = {v.notch_btn.enabled, r.Notch == 2};
-  v.tape_btn.down = v.tape_lbl_visible = r.TapeVOX == 2;
-  v.tape_item = {v.tape_btn.enabled, r.TapeVOX == 2};
-  v.mem_btn.down = v.mem_lbl_visible = r.MemoryMode == 2;
-  v.mem_item = {v.mem_btn.enabled, r.MemoryMode == 2};
-  v.mem_tune_item = {r8ab && r.MemoryMode == 2, r.MemTune == 1};
+  v.noise_btn.down = v.noise_grp_visible = r.NoiseBlanker != NoiseBlankerCode::kOff;
+  v.noise_item = {v.noise_btn.enabled, r.NoiseBlanker != NoiseBlankerCode::kOff};
+  v.noise_n_checked = r.NoiseBlanker == NoiseBlankerCode::kNarrow;
+  v.noise_w_checked = r.NoiseBlanker == NoiseBlankerCode::kWide;
+  v.notch_btn.down = v.notch_lbl_visible = r.Notch == NotchCode::kOn;
+  v.notch_item = {v.notch_btn.enabled, r.Notch == NotchCode::kOn};
+  v.tape_btn.down = v.tape_lbl_visible = r.TapeVOX == TapeVoxCode::kCarrier;
+  v.tape_item = {v.tape_btn.enabled, r.TapeVOX == TapeVoxCode::kCarrier};
+  v.mem_btn.down = v.mem_lbl_visible = r.MemoryMode == MemoryModeCode::kChannel;
+  v.mem_item = {v.mem_btn.enabled, r.MemoryMode == MemoryModeCode::kChannel};
+  v.mem_tune_item = {r8ab && r.MemoryMode == MemoryModeCode::kChannel, r.MemTune == 1};
   if (r8ab && r.MemTune == 1) v.mem_lbl_text = "MMT";
   v.timer_item.enabled = v.timer_btn.enabled;
   return v;

@@ -84,7 +84,8 @@ OptionsForm FillOptionsForm(const Settings& s, const RadioState& radio, const Lo
   f.clock_display_item = Item(s.ClockDisplay - 1, 2) ? s.ClockDisplay - 1 : -1;
   f.display_mode_item = -1;
   f.name_mode_item = -1;
-  f.band_display_item = Item(radio.BandUnits - 1, 2) ? radio.BandUnits - 1 : -1;
+  const int band_item = CodeNumber(radio.BandUnits) - 1;
+  f.band_display_item = Item(band_item, 2) ? band_item : -1;
 
   f.mark_color = s.mark_color;
   f.high_color = s.high_color;
@@ -253,7 +254,7 @@ void OptionsCore::RadioNameDispClick(int item) {
 
 void OptionsCore::RadioBandDispClick(int item) {
   if (filling_ || !Item(item, 2)) return;
-  ctx_.radio().BandUnits = item + 1;
+  ctx_.radio().BandUnits = static_cast<BandUnitsCode>(item + 1);
   ctx_.control().SetRadioBandDisplay();
   ctx_.commands().Post(AppCommand::kRefresh);
 }

@@ -91,7 +91,8 @@ int RadioLink::CommWrite(std::string_view text) {
 
 CommReadResult RadioLink::CommRead(std::size_t count) {
   // While the receiver scans by itself it sends on its own; waiting would only lose lines.
-  if (radio_.ScanState != 2) PaceDelay(static_cast<std::uint32_t>(settings_.RxPace));
+  if (radio_.ScanState != ScanStateCode::kReceiverScan)
+    PaceDelay(static_cast<std::uint32_t>(settings_.RxPace));
   CommReadResult r;
   r.reply.assign(count, ' ');
   port_.ClearBreak();

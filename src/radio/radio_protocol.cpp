@@ -24,34 +24,34 @@ std::optional<std::string> FrontPanelText(int id, const RadioState& r) {
       t = r.Tape ? "TF" : "TO";
       break;
     case kCmdMemoryMode:
-      t = Pick(r.MemoryMode, {"F", "C"}, 1);
+      t = Pick(CodeNumber(r.MemoryMode), {"F", "C"}, 1);
       break;
     case kCmdNoiseBlanker:
-      t = Pick(r.NoiseBlanker, {"BF", "BN", "BW"});
+      t = Pick(CodeNumber(r.NoiseBlanker), {"BF", "BN", "BW"});
       break;
     case kCmdNotch:
-      t = Pick(r.Notch, {"NF", "NO"}, 1);
+      t = Pick(CodeNumber(r.Notch), {"NF", "NO"}, 1);
       break;
     case kCmdVfo:
-      t = Pick(r.VFO, {"VA", "VB"}, 1);
+      t = Pick(CodeNumber(r.VFO), {"VA", "VB"}, 1);
       break;
     case kCmdVfoAEqualsB:
       t = "AEB";
       break;
     case kCmdAntenna:
-      t = Pick(r.Antenna, {"A1", "A2", "AC"});
+      t = Pick(CodeNumber(r.Antenna), {"A1", "A2", "AC"});
       break;
     case kCmdRf:
-      t = Pick(r.RF, {"G-", "G0", "G+"});
+      t = Pick(CodeNumber(r.RF), {"G-", "G0", "G+"});
       break;
     case kCmdAgc:
-      t = Pick(r.AGC, {"AO", "AS", "AF"});
+      t = Pick(CodeNumber(r.AGC), {"AO", "AS", "AF"});
       break;
     case kCmdBandwidth:
-      t = Pick(r.Bandwidth, {"W6", "W4", "W2", "W1", "W0"}, 1);
+      t = Pick(CodeNumber(r.Bandwidth), {"W6", "W4", "W2", "W1", "W0"}, 1);
       break;
     case kCmdMode:
-      t = Pick(r.Mode, {"M6", "M5", "M4", "M3", "M2", "M1"});
+      t = Pick(CodeNumber(r.Mode), {"M6", "M5", "M4", "M3", "M2", "M1"});
       break;
     case kCmdSync:
       t = r.Sync ? "SO" : "SF";
@@ -83,13 +83,13 @@ bool RadioControl::RadioCommand(int id, bool notify) {
   // The toggling commands change the field first; the text follows the new value.
   switch (id) {
     case kCmdMemoryMode:
-      radio_.MemoryMode = 3 - radio_.MemoryMode;
+      radio_.MemoryMode = Flipped(radio_.MemoryMode);
       break;
     case kCmdNotch:
-      radio_.Notch = 3 - radio_.Notch;
+      radio_.Notch = Flipped(radio_.Notch);
       break;
     case kCmdVfo:
-      radio_.VFO = 3 - radio_.VFO;
+      radio_.VFO = Flipped(radio_.VFO);
       break;
     case kCmdAntenna:
       radio_.VFOEqLamp = false;
@@ -110,22 +110,23 @@ bool RadioControl::RadioCommand(int id, bool notify) {
   return true;
 }
 
-void RadioControl::TuneRadio() {
-  radio_.RadioFreq += radio_.FreqOffset;
+void RadioControl::TuneRadio(double freq_khz) {
+  radio_.RadioFreq = freq_khz + radio_.FreqOffset;
   const double f = radio_.RadioFreq;
   double units;
   if (f <= 30000.0) {
-    int wanted = settings_.primary_antenna;
+    // A primary antenna setting other than 2 is taken as antenna 1.
+    AntennaCode wanted = settings_.primary_antenna == 2 ? AntennaCode::kA2 : AntennaCode::kA1;
     if (settings_.ex_freq_enabled && settings_.ex_freq1 <= f && f <= settings_.ex_freq2)
-      wanted = 3 - wanted;
-    if (radio_.Antenna != wanted - 1) {
-      radio_.Antenna = wanted - 1;
+      wanted = wanted == AntennaCode::kA1 ? AntennaCode::kA2 : AntennaCode::kA1;
+    if (radio_.Antenna != wanted) {
+      radio_.Antenna = wanted;
       RadioCommand(kCmdAntenna, false);
     }
     units = f * 100.0;
   } else {
-    if (radio_.Antenna != kAntennaC) {
-      radio_.Antenna = kAntennaC;
+    if (radio_.Antenna != AntennaCode::kC) {
+      radio_.Antenna = AntennaCode::kC;
       RadioCommand(kCmdAntenna, false);
     }
     units = f * 10.0;
@@ -143,7 +144,7 @@ PollResult RadioControl::PollStatus() {
   PollResult poll;
   const int length = StatusReplyLength();
   if (length == 0) return poll;
-  const bool was_scanning = radio_.ScanState == 2;
+  const bool was_scanning = radio_.ScanState == ScanStateCode::kReceiverScan;
   std::string reply;
   std::size_t bytes = 0;
   int errors = kLineErrorNone;
@@ -171,7 +172,7 @@ PollResult RadioControl::PollStatus() {
   const bool power_before = power_seen_;
   DecodeStatusLine(reply, settings_.RadioModel, radio_);
   poll.read = true;
-  poll.scan_ended = was_scanning && radio_.ScanState != 2;
+  poll.scan_ended = was_scanning && radio_.ScanState != ScanStateCode::kReceiverScan;
   poll.power_came_on = radio_.PowerOn && !power_before;
   power_seen_ = radio_.PowerOn;
   return poll;
@@ -216,10 +217,10 @@ bool RadioControl::StoreRadioMemName(std::string_view notes) {
   for (char& c : name) {
     if (c == ' ') c = '_';
   }
-  radio_.MemoryMode = 1;
+  radio_.MemoryMode = MemoryModeCode::kVfo;
   RadioCommand(kCmdMemoryMode, false);
   const TransactResult t = Send("NC" + name + "\r", 2);
-  radio_.MemoryMode = 2;
+  radio_.MemoryMode = MemoryModeCode::kChannel;
   RadioCommand(kCmdMemoryMode, false);
   return t.bytes_read == 2;
 }
@@ -231,7 +232,7 @@ void RadioControl::MemoryFillPreamble() {
 
 void RadioControl::SetRadioBandDisplay() {
   if (!IsR8AOrB()) return;
-  const bool khz = radio_.BandUnits == 1 && radio_.RadioFreq <= 30000.0;
+  const bool khz = radio_.BandUnits == BandUnitsCode::kKHz && radio_.RadioFreq <= 30000.0;
   Send(khz ? "SK\r" : "SM\r", 2);
 }
 
@@ -287,16 +288,16 @@ void RadioControl::VfoAEqualsB() {
     // The R8 has no A=B: copy every setting across by hand.
     RadioCommand(kCmdVfo, false);
     RadioCommand(kCmdAntenna, false);
-    if (radio_.Antenna != kAntennaC) RadioCommand(kCmdRf, false);
+    if (radio_.Antenna != AntennaCode::kC) RadioCommand(kCmdRf, false);
     RadioCommand(kCmdMode, false);
-    if (radio_.Mode != kModeFm) {
+    if (radio_.Mode != ModeCode::kFm) {
       RadioCommand(kCmdNoiseBlanker, false);
-      radio_.Notch = 3 - radio_.Notch;
+      radio_.Notch = Flipped(radio_.Notch);
       RadioCommand(kCmdNotch, false);
     }
-    TuneRadio();
+    TuneRadio(radio_.RadioFreq);
     RadioCommand(kCmdVfo, false);
-    if (radio_.Mode == kModeAm && radio_.Sync) {
+    if (radio_.Mode == ModeCode::kAm && radio_.Sync) {
       radio_.Sync = !radio_.Sync;
       RadioCommand(kCmdSync, false);
     }
@@ -306,14 +307,14 @@ void RadioControl::VfoAEqualsB() {
   radio_.VFOEqLamp = true;
 }
 
-void RadioControl::SetRadioMode(int mode) {
+void RadioControl::SetRadioMode(ModeCode mode) {
   if (radio_.Mode == mode) return;
   radio_.Mode = mode;
   RadioCommand(kCmdMode, false);
 }
 
 void RadioControl::SetRadioSync(bool record_sync, bool am_only) {
-  if (am_only && !(radio_.Mode == kModeAm && record_sync)) return;
+  if (am_only && !(radio_.Mode == ModeCode::kAm && record_sync)) return;
   radio_.Sync = !record_sync;
   RadioCommand(kCmdSync, false);
 }

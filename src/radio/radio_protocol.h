@@ -55,7 +55,9 @@ class RadioControl {
   // Toggles the field where the command does, sends the command and, with notify, asks for a
   // display update. Returns whether anything was sent.
   bool RadioCommand(int id, bool notify);
-  void TuneRadio();
+  // Tunes the receiver to freq_khz + FreqOffset, switching the antenna first where that
+  // frequency calls for another. RadioFreq holds the tuned frequency until the next poll.
+  void TuneRadio(double freq_khz);
   int StatusReplyLength() const;
 
   // The status poll: "RA" (or, while the receiver scans by itself, only a read of the line it
@@ -84,7 +86,7 @@ class RadioControl {
   void SetRadioClockDisplay(int clock_display);
 
   void VfoAEqualsB();
-  void SetRadioMode(int mode);
+  void SetRadioMode(ModeCode mode);
   // Leaves the receiver's synchro as the record says; am_only sends nothing unless the mode is
   // AM and the record has synchro on.
   void SetRadioSync(bool record_sync, bool am_only);

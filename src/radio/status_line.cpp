@@ -47,101 +47,101 @@ bool ParseRadioStatus(std::string_view reply, RadioState& radio) {
 
   switch (f1 & 0x0C) {
     case 0x00:
-      radio.NoiseBlanker = 0;
+      radio.NoiseBlanker = NoiseBlankerCode::kOff;
       break;
     case 0x04:
-      radio.NoiseBlanker = 1;
+      radio.NoiseBlanker = NoiseBlankerCode::kNarrow;
       break;
     case 0x0C:
-      radio.NoiseBlanker = 2;
+      radio.NoiseBlanker = NoiseBlankerCode::kWide;
       break;
     default:
       break;
   }
   switch (f1 & 0x03) {
     case 0:
-      radio.AGC = kAgcOff;
+      radio.AGC = AgcCode::kOff;
       break;
     case 3:
-      radio.AGC = kAgcSlow;
+      radio.AGC = AgcCode::kSlow;
       break;
     case 2:
-      radio.AGC = kAgcFast;
+      radio.AGC = AgcCode::kFast;
       break;
     default:
       break;
   }
   switch (f2 & 0x0C) {
     case 0x00:
-      radio.RF = kRfOff;
+      radio.RF = RfCode::kOff;
       break;
     case 0x04:
-      radio.RF = kRfAtt;
+      radio.RF = RfCode::kAtt;
       break;
     case 0x08:
-      radio.RF = kRfPre;
+      radio.RF = RfCode::kPre;
       break;
     default:
       break;
   }
-  radio.Notch = (f2 & 0x02) ? 2 : 1;
+  radio.Notch = (f2 & 0x02) ? NotchCode::kOn : NotchCode::kOff;
   switch (f3 & 0x0C) {
     case 0x00:
-      radio.Antenna = kAntenna1;
+      radio.Antenna = AntennaCode::kA1;
       break;
     case 0x08:
-      radio.Antenna = kAntenna2;
+      radio.Antenna = AntennaCode::kA2;
       break;
     case 0x04:
-      radio.Antenna = kAntennaC;
+      radio.Antenna = AntennaCode::kC;
       break;
     default:
       break;
   }
   switch ((f3 & 0x03) | (f4 & 0x08)) {
     case 0x00:
-      radio.Mode = kModeLsb;
+      radio.Mode = ModeCode::kLsb;
       break;
     case 0x01:
-      radio.Mode = kModeRtty;
+      radio.Mode = ModeCode::kRtty;
       break;
     case 0x02:
-      radio.Mode = kModeFm;
+      radio.Mode = ModeCode::kFm;
       break;
     case 0x08:
-      radio.Mode = kModeUsb;
+      radio.Mode = ModeCode::kUsb;
       break;
     case 0x09:
-      radio.Mode = kModeCw;
+      radio.Mode = ModeCode::kCw;
       break;
     case 0x0A:
-      radio.Mode = kModeAm;
+      radio.Mode = ModeCode::kAm;
       break;
     default:
       break;
   }
   switch (f4 & 0x07) {
     case 0:
-      radio.Bandwidth = 5;
+      radio.Bandwidth = BandwidthCode::k0_5;
       break;
     case 1:
-      radio.Bandwidth = 4;
+      radio.Bandwidth = BandwidthCode::k1_8;
       break;
     case 2:
-      radio.Bandwidth = 3;
+      radio.Bandwidth = BandwidthCode::k2_3;
       break;
     case 3:
-      radio.Bandwidth = 2;
+      radio.Bandwidth = BandwidthCode::k4_0;
       break;
     case 4:
-      radio.Bandwidth = 1;
+      radio.Bandwidth = BandwidthCode::k6_0;
       break;
     default:
       break;
   }
   radio.Sync = (f5 & 0x04) != 0;
-  radio.VFO = (f5 & 0x08) ? 1 : 2;
-  radio.ScanState = (f5 & 0x02) ? 2 : 1;
+  radio.VFO = (f5 & 0x08) ? VfoCode::kA : VfoCode::kB;
+  radio.ScanState = (f5 & 0x02) ? ScanStateCode::kReceiverScan : ScanStateCode::kIdle;
   return (f5 & 0x01) != 0;
 }
 
@@ -151,7 +151,7 @@ StatusDecode DecodeStatusLine(std::string_view reply, int model, RadioState& rad
   if (length == 0 || reply.size() != static_cast<std::size_t>(length)) return d;
   const std::size_t k = model == kModelR8 ? 0 : 1;
 
-  radio.MemoryMode = reply[0] == '*' ? 2 : 1;
+  radio.MemoryMode = reply[0] == '*' ? MemoryModeCode::kChannel : MemoryModeCode::kVfo;
   if (k == 1 && IsHex(reply[33]) && IsHex(reply[34])) {
     radio.MeterLevel = 16 * HexDigitValue(reply[33]) + HexDigitValue(reply[34]);
   }
@@ -173,17 +173,17 @@ StatusDecode DecodeStatusLine(std::string_view reply, int model, RadioState& rad
   if (value) {
     double khz = *value;
     if (k == 0 || mhz_flag) khz *= 1000.0;
-    if (k == 1) radio.BandUnits = mhz_flag ? 2 : 1;
+    if (k == 1) radio.BandUnits = mhz_flag ? BandUnitsCode::kMHz : BandUnitsCode::kKHz;
     radio.RadioFreq = khz - radio.FreqOffset;
   }
-  if (radio.Mode == kModeFm) {
-    radio.AGC = kAgcNone;
-    radio.Bandwidth = kBw12;
+  if (radio.Mode == ModeCode::kFm) {
+    radio.AGC = AgcCode::kNone;
+    radio.Bandwidth = BandwidthCode::k12;
   }
   d.frequency_valid = value.has_value() && radio.RadioFreq > 0.01;
   if (d.frequency_valid) {
     radio.PowerOn = true;
-  } else if (radio.ScanState != 2) {
+  } else if (radio.ScanState != ScanStateCode::kReceiverScan) {
     radio.PowerOn = false;
   }
   return d;

@@ -342,7 +342,7 @@ TEST(ReceiverMemory, StoreThenRecallGivesBackEverySetting) {
     RadioState radio;
     const std::string line = t.Send("RA\r");
     ASSERT_TRUE(DecodeStatusLine(line, c.model, radio).frequency_valid) << line;
-    EXPECT_EQ(radio.MemoryMode, 2);
+    EXPECT_EQ(radio.MemoryMode, MemoryModeCode::kChannel);
     EXPECT_EQ(radio.MemChannel, c.channel);
     EXPECT_DOUBLE_EQ(radio.RadioFreq, 9580.0);
   }
@@ -472,9 +472,10 @@ TEST(ReceiverScan, MemoryScanSendsLinesUntilItStopsOnASignal) {
     const std::vector<std::string> first = Lines(t.Take(), model);
     ASSERT_EQ(first.size(), 1u) << "a line as the scan starts";
     DecodeStatusLine(first[0], model, radio);
-    EXPECT_EQ(radio.ScanState, 2);
+    EXPECT_EQ(radio.ScanState, ScanStateCode::kReceiverScan);
 
-    std::vector<int> channels, scan_states;
+    std::vector<int> channels;
+    std::vector<ScanStateCode> scan_states;
     std::vector<char> squelch;
     for (int step = 0; step < 10; ++step) {
       for (const std::string& line : Lines(t.Wait(Receiver::kScanStepMs), model)) {
@@ -486,7 +487,8 @@ TEST(ReceiverScan, MemoryScanSendsLinesUntilItStopsOnASignal) {
     }
     // Only stored channels are visited; the strong one ends the scan with '*' and the bit clear.
     EXPECT_EQ(channels, (std::vector<int>{1, 2, 3})) << model;
-    EXPECT_EQ(scan_states, (std::vector<int>{2, 2, 1})) << model;
+    constexpr ScanStateCode kScan = ScanStateCode::kReceiverScan;
+    EXPECT_EQ(scan_states, (std::vector{kScan, kScan, ScanStateCode::kIdle})) << model;
     EXPECT_EQ(squelch, (std::vector<char>{' ', ' ', '*'})) << model;
     EXPECT_DOUBLE_EQ(radio.RadioFreq, 9580.0);
     EXPECT_FALSE(t.state().scanning);
@@ -551,9 +553,9 @@ TEST(ReceiverScan, PanelStopEndsWithALineTheProgramTakes) {
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0][20], '*') << "the R8A program ignores scan lines without it";
   RadioState radio;
-  radio.ScanState = 2;
+  radio.ScanState = ScanStateCode::kReceiverScan;
   DecodeStatusLine(lines[0], kModelR8A, radio);
-  EXPECT_EQ(radio.ScanState, 1);
+  EXPECT_EQ(radio.ScanState, ScanStateCode::kIdle);
 }
 
 TEST(ReceiverScan, ScanLinesAreUnaskedTimedAtTheirStepAndBoundedWhenUnread) {

@@ -86,23 +86,22 @@ TEST_F(FacePlateCoreTest, ControlStatesFollowModeAntennaAndModel) {
   struct Case {
     const char* name;
     int model;
-    int mode;
-    int antenna;
+    ModeCode mode;
+    AntennaCode antenna;
     bool agc, bw, noise, notch, rf, sync;
   };
   const Case cases[] = {
-      {"AM", kModelR8A, kModeAm, kAntenna1, true, true, true, true, true, true},
-      {"FM", kModelR8A, kModeFm, kAntennaC, false, false, false, false, false, false},
-      {"R8B USB", kModelR8B, kModeUsb, kAntenna2, true, true, true, true, true, true},
-      {"R8A USB", kModelR8A, kModeUsb, kAntenna2, true, true, true, true, true, false},
-      {"CW", kModelR8, kModeCw, kAntenna1, true, true, true, true, true, false},
+      {"AM", kModelR8A, ModeCode::kAm, AntennaCode::kA1, true, true, true, true, true, true},
+      {"FM", kModelR8A, ModeCode::kFm, AntennaCode::kC, false, false, false, false, false, false},
+      {"R8B USB", kModelR8B, ModeCode::kUsb, AntennaCode::kA2, true, true, true, true, true, true},
+      {"R8A USB", kModelR8A, ModeCode::kUsb, AntennaCode::kA2, true, true, true, true, true, false},
+      {"CW", kModelR8, ModeCode::kCw, AntennaCode::kA1, true, true, true, true, true, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Start(c.model);
-    if (c.antenna == kAntennaC) {
-      t->radio().RadioFreq = 100000;
-      t->ctx().control().TuneRadio();
+    if (c.antenna == AntennaCode::kC) {
+      t->ctx().control().TuneRadio(100000);
     } else {
       t->radio().Antenna = c.antenna;
       t->ctx().control().RadioCommand(kCmdAntenna, false);
@@ -116,10 +115,10 @@ TEST_F(FacePlateCoreTest, ControlStatesFollowModeAntennaAndModel) {
     EXPECT_EQ(v.notch_btn.enabled, c.notch);
     EXPECT_EQ(v.rf.enabled, c.rf);
     EXPECT_EQ(v.sync_btn.enabled, c.sync);
-    if (c.mode == kModeFm) {
-      EXPECT_EQ(v.agc.index, kAgcNone);  // blank
-      EXPECT_EQ(v.bw.index, kBw12);
-      EXPECT_EQ(v.rf.index, 3);  // blank on antenna C
+    if (c.mode == ModeCode::kFm) {
+      EXPECT_EQ(v.agc.index, CodeNumber(AgcCode::kNone));  // blank
+      EXPECT_EQ(v.bw.index, CodeNumber(BandwidthCode::k12));
+      EXPECT_EQ(v.rf.index, CodeNumber(RfCode::kNone));  // blank on antenna C
     }
   }
 }
@@ -163,8 +162,7 @@ TEST(MeterSegment, LevelTableAndTheR8Carrier) {
 
 TEST_F(FacePlateCoreTest, TheMeterFollowsTheEmulatedSignal) {
   Start(kModelR8B);
-  t->radio().RadioFreq = 9580;  // a strong emulated broadcaster
-  t->ctx().control().TuneRadio();
+  t->ctx().control().TuneRadio(9580);  // a strong emulated broadcaster
   core->UpdateDisplay();
   EXPECT_GT(view.meter_level, 5);
   EXPECT_TRUE(t->radio().Carrier);
@@ -183,16 +181,18 @@ TEST_F(FacePlateCoreTest, AFailedPollLeavesTheStateAndBeeps) {
 
 TEST_F(FacePlateCoreTest, CombosRefuseBlankItemsAndTwelveKilohertz) {
   Start(kModelR8A);
-  EXPECT_FALSE(core->SelectCombo(kCmdBandwidth, kBw12));
+  EXPECT_FALSE(core->SelectCombo(kCmdBandwidth, CodeNumber(BandwidthCode::k12)));
   EXPECT_FALSE(core->SelectCombo(kCmdBandwidth, 6));
   EXPECT_FALSE(core->SelectCombo(kCmdMode, 6));
   EXPECT_FALSE(core->SelectCombo(kCmdAntenna, 3));
+  EXPECT_FALSE(core->SelectCombo(kCmdRf, 3));
+  EXPECT_FALSE(core->SelectCombo(kCmdAgc, 3));
   EXPECT_FALSE(core->SelectCombo(kTagStepList, 0));
   EXPECT_FALSE(core->SelectCombo(kTagOffsetList, 0));
   EXPECT_TRUE(Sent().empty());
   EXPECT_TRUE(core->SelectCombo(kCmdBandwidth, 3));
   EXPECT_EQ(Sent().front(), "W2\r");
-  EXPECT_EQ(t->radio().Bandwidth, 3);
+  EXPECT_EQ(t->radio().Bandwidth, BandwidthCode::k2_3);
   EXPECT_TRUE(core->SelectCombo(kTagOffsetList, 1));
   EXPECT_DOUBLE_EQ(t->radio().FreqOffset, -2.21);
 }
@@ -232,27 +232,24 @@ TEST_F(FacePlateCoreTest, ListsComeFromAndGoBackToTheSettingsFile) {
 
 TEST_F(FacePlateCoreTest, TapeVoxFollowsTheCarrier) {
   Start(kModelR8A);
-  t->radio().RadioFreq = 9580;  // a carrier
-  t->ctx().control().TuneRadio();
+  t->ctx().control().TuneRadio(9580);  // a carrier
   core->Tick();
   core->TapeBtnClick();
-  EXPECT_EQ(t->radio().TapeVOX, 2);
+  EXPECT_EQ(t->radio().TapeVOX, TapeVoxCode::kCarrier);
   Sent();
-  t->radio().RadioFreq = 1234;  // nothing there: the carrier drops
-  t->ctx().control().TuneRadio();
+  t->ctx().control().TuneRadio(1234);  // nothing there: the carrier drops
   Sent();
   core->Tick();
   EXPECT_FALSE(t->radio().Tape);
   EXPECT_EQ(Sent().back(), "TF\r");
   // Switching the receiver off releases the relay and ends the VOX.
-  t->radio().RadioFreq = 9580;
-  t->ctx().control().TuneRadio();
+  t->ctx().control().TuneRadio(9580);
   core->Tick();
   EXPECT_TRUE(t->radio().Tape);
   Sent();
   core->PowerBtnClick();
   EXPECT_EQ(Sent().front(), "TF\r");
-  EXPECT_EQ(t->radio().TapeVOX, 1);
+  EXPECT_EQ(t->radio().TapeVOX, TapeVoxCode::kOff);
 }
 
 TEST_F(FacePlateCoreTest, DsrDroppingClosesThePortUnlessIgnored) {
@@ -286,7 +283,7 @@ TEST_F(FacePlateCoreTest, TheMinutePollsOnceButNotWhileTheReceiverScans) {
   core->Tick();
   EXPECT_EQ(Sent(), (std::vector<std::string>{"RA\r"}));
 
-  t->radio().ScanState = 2;
+  t->radio().ScanState = ScanStateCode::kReceiverScan;
   t->clock().Advance(60'000);
   core->Tick();
   EXPECT_TRUE(Sent().empty());
@@ -310,19 +307,18 @@ TEST_F(FacePlateCoreTest, TheTimePanelTogglesTheClockWithoutAPoll) {
 
 TEST_F(FacePlateCoreTest, AScanningReceiversLineIsTakenWhenComplete) {
   Start(kModelR8A);
-  t->radio().RadioFreq = 7300;
-  t->ctx().control().TuneRadio();
+  t->ctx().control().TuneRadio(7300);
   core->UpdateDisplay();
   t->port().StartReceiverScan(emulator::ScanKind::kFrequency);
   t->clock().Advance(150);
   core->UpdateDisplay();  // takes the scan bit from the poll
-  ASSERT_EQ(t->radio().ScanState, 2);
+  ASSERT_EQ(t->radio().ScanState, ScanStateCode::kReceiverScan);
   Sent();
-  for (int i = 0; i < 400 && t->radio().ScanState == 2; ++i) {
+  for (int i = 0; i < 400 && t->radio().ScanState == ScanStateCode::kReceiverScan; ++i) {
     t->clock().Advance(100);
     core->Tick();
   }
-  EXPECT_EQ(t->radio().ScanState, 1);
+  EXPECT_EQ(t->radio().ScanState, ScanStateCode::kIdle);
   EXPECT_TRUE(t->radio().Carrier);
   const auto sent = Sent();
   EXPECT_EQ(std::count(sent.begin(), sent.end(), "RA\r"), 0);

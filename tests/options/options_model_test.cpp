@@ -198,7 +198,7 @@ TEST(OptionsForm, FillsFromTheSettingsAndTheReceiverState) {
   s.h_step = 0.05;
   s.v_step = 2.5;
   RadioState radio;
-  radio.BandUnits = 2;
+  radio.BandUnits = BandUnitsCode::kMHz;
   const OptionsForm f = FillOptionsForm(s, radio, {});
   EXPECT_EQ(f.port_item, -1);
   EXPECT_EQ(f.model_item, 2);
@@ -367,7 +367,7 @@ TEST_F(OptionsCoreTest, DisplayHandlersSendNothingWhileFilling) {
   core.RadioBandDispClick(1);
   EXPECT_TRUE(t.port().commands().empty());
   EXPECT_EQ(t.ctx().settings().ClockDisplay, 2);
-  EXPECT_EQ(t.radio().BandUnits, 1);
+  EXPECT_EQ(t.radio().BandUnits, BandUnitsCode::kKHz);
 }
 
 TEST_F(OptionsCoreTest, ASettingsFileThatCannotBeWrittenIsReportedNotPassedOver) {

@@ -189,7 +189,7 @@ TEST_F(RadioLinkTest, ReadsArePacedAndPurgedButNotWhileTheReceiverScans) {
   EXPECT_EQ(clock.total_paused_ms() - before, 50u);
   EXPECT_EQ(port.purges, purges + 1);
 
-  radio.ScanState = 2;
+  radio.ScanState = ScanStateCode::kReceiverScan;
   before = clock.total_paused_ms();
   link.CommRead(5);
   EXPECT_EQ(clock.total_paused_ms(), before);

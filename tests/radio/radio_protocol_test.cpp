@@ -49,41 +49,37 @@ class ProtocolBytes : public ::testing::Test {
 
 TEST_F(ProtocolBytes, TuningOnEachModel) {
   Use(kModelR8);
-  radio.RadioFreq = 9580;
-  radio.Antenna = kAntenna1;
-  control.TuneRadio();
+  radio.Antenna = AntennaCode::kA1;
+  control.TuneRadio(9580);
   EXPECT_EQ(Sent(), "F0958000");
   EXPECT_EQ(port.reads, (std::vector<std::size_t>{2}));
 
   Use(kModelR8A);
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(9580);
   EXPECT_EQ(Sent(), "F0958000\r");
 }
 
 TEST_F(ProtocolBytes, VhfTuningSelectsAntennaCFirst) {
   Use(kModelR8A);
-  radio.Antenna = kAntenna1;
-  radio.RadioFreq = 118000;
+  radio.Antenna = AntennaCode::kA1;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(118000);
   EXPECT_EQ(Sent(), "AC\rF1180000\r");
-  EXPECT_EQ(radio.Antenna, kAntennaC);
+  EXPECT_EQ(radio.Antenna, AntennaCode::kC);
   Clear();
-  control.TuneRadio();  // already on C: no antenna command
+  control.TuneRadio(118000);  // already on C: no antenna command
   EXPECT_EQ(Sent(), "F1180000\r");
 }
 
 TEST_F(ProtocolBytes, ThirtyMegahertzIsStillHf) {
   Use(kModelR8A);
-  radio.Antenna = kAntenna1;
-  radio.RadioFreq = 30000;
+  radio.Antenna = AntennaCode::kA1;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(30000);
   EXPECT_EQ(Sent(), "F3000000\r");
-  radio.RadioFreq = 30000.01;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(30000.01);
   EXPECT_EQ(Sent(), "AC\rF0300000\r");
 }
 
@@ -93,44 +89,46 @@ TEST_F(ProtocolBytes, AlternateBandSwapsTheAntenna) {
   settings.ex_freq_enabled = true;
   settings.ex_freq1 = 5000;
   settings.ex_freq2 = 7000;
-  radio.Antenna = kAntenna1;
-  radio.RadioFreq = 6000;
+  radio.Antenna = AntennaCode::kA1;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(6000);
   EXPECT_EQ(Sent(), "A2\rF0600000\r");
-  radio.RadioFreq = 8000;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(8000);
   EXPECT_EQ(Sent(), "A1\rF0800000\r");
   // Disabled, the band is ignored.
   settings.ex_freq_enabled = false;
-  radio.RadioFreq = 6000;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(6000);
   EXPECT_EQ(Sent(), "F0600000\r");
+  // A primary antenna setting out of range counts as antenna 1: HF never goes to the converter.
+  settings.primary_antenna = 0;
+  settings.ex_freq_enabled = true;
+  radio.Antenna = AntennaCode::kA1;
+  Clear();
+  control.TuneRadio(6000);
+  EXPECT_EQ(Sent(), "A2\rF0600000\r");
 }
 
 TEST_F(ProtocolBytes, TuningAddsTheOffsetAndClearsTheAEqualsBLamp) {
   Use(kModelR8A);
   settings.primary_antenna = 2;
-  radio.Antenna = kAntenna2;
-  radio.RadioFreq = 9580;
+  radio.Antenna = AntennaCode::kA2;
   radio.FreqOffset = -2.21;
   radio.VFOEqLamp = true;
   Clear();
-  control.TuneRadio();
+  control.TuneRadio(9580);
   EXPECT_EQ(Sent(), "F0957779\r");
   EXPECT_FALSE(radio.VFOEqLamp);
 }
 
 TEST_F(ProtocolBytes, FrequenciesBeyondSevenDigitsAreNotSent) {
   Use(kModelR8A);
-  radio.Antenna = kAntennaC;
+  radio.Antenna = AntennaCode::kC;
   for (double f : {1e7, -5.0, std::nan("")}) {
-    radio.RadioFreq = f;
     radio.FreqOffset = 0;
     Clear();
-    control.TuneRadio();
+    control.TuneRadio(f);
     EXPECT_EQ(Sent().find('F'), std::string::npos) << f;
   }
 }
@@ -144,36 +142,36 @@ TEST_F(ProtocolBytes, EveryFrontPanelCommandAndItsReplyLength) {
   const Case cases[] = {
       {kCmdTape, [](RadioState& r) { r.Tape = false; }, "TO\r"},
       {kCmdTape, [](RadioState& r) { r.Tape = true; }, "TF\r"},
-      {kCmdMemoryMode, [](RadioState& r) { r.MemoryMode = 1; }, "C\r"},
-      {kCmdMemoryMode, [](RadioState& r) { r.MemoryMode = 2; }, "F\r"},
-      {kCmdNoiseBlanker, [](RadioState& r) { r.NoiseBlanker = 0; }, "BF\r"},
-      {kCmdNoiseBlanker, [](RadioState& r) { r.NoiseBlanker = 1; }, "BN\r"},
-      {kCmdNoiseBlanker, [](RadioState& r) { r.NoiseBlanker = 2; }, "BW\r"},
-      {kCmdNotch, [](RadioState& r) { r.Notch = 1; }, "NO\r"},
-      {kCmdNotch, [](RadioState& r) { r.Notch = 2; }, "NF\r"},
-      {kCmdVfo, [](RadioState& r) { r.VFO = 1; }, "VB\r"},
-      {kCmdVfo, [](RadioState& r) { r.VFO = 2; }, "VA\r"},
+      {kCmdMemoryMode, [](RadioState& r) { r.MemoryMode = MemoryModeCode::kVfo; }, "C\r"},
+      {kCmdMemoryMode, [](RadioState& r) { r.MemoryMode = MemoryModeCode::kChannel; }, "F\r"},
+      {kCmdNoiseBlanker, [](RadioState& r) { r.NoiseBlanker = NoiseBlankerCode::kOff; }, "BF\r"},
+      {kCmdNoiseBlanker, [](RadioState& r) { r.NoiseBlanker = NoiseBlankerCode::kNarrow; }, "BN\r"},
+      {kCmdNoiseBlanker, [](RadioState& r) { r.NoiseBlanker = NoiseBlankerCode::kWide; }, "BW\r"},
+      {kCmdNotch, [](RadioState& r) { r.Notch = NotchCode::kOff; }, "NO\r"},
+      {kCmdNotch, [](RadioState& r) { r.Notch = NotchCode::kOn; }, "NF\r"},
+      {kCmdVfo, [](RadioState& r) { r.VFO = VfoCode::kA; }, "VB\r"},
+      {kCmdVfo, [](RadioState& r) { r.VFO = VfoCode::kB; }, "VA\r"},
       {kCmdVfoAEqualsB, [](RadioState&) {}, "AEB\r"},
-      {kCmdAntenna, [](RadioState& r) { r.Antenna = 0; }, "A1\r"},
-      {kCmdAntenna, [](RadioState& r) { r.Antenna = 1; }, "A2\r"},
-      {kCmdAntenna, [](RadioState& r) { r.Antenna = 2; }, "AC\r"},
-      {kCmdRf, [](RadioState& r) { r.RF = 0; }, "G-\r"},
-      {kCmdRf, [](RadioState& r) { r.RF = 1; }, "G0\r"},
-      {kCmdRf, [](RadioState& r) { r.RF = 2; }, "G+\r"},
-      {kCmdAgc, [](RadioState& r) { r.AGC = 0; }, "AO\r"},
-      {kCmdAgc, [](RadioState& r) { r.AGC = 1; }, "AS\r"},
-      {kCmdAgc, [](RadioState& r) { r.AGC = 2; }, "AF\r"},
-      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 1; }, "W6\r"},
-      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 2; }, "W4\r"},
-      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 3; }, "W2\r"},
-      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 4; }, "W1\r"},
-      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 5; }, "W0\r"},
-      {kCmdMode, [](RadioState& r) { r.Mode = 0; }, "M6\r"},
-      {kCmdMode, [](RadioState& r) { r.Mode = 1; }, "M5\r"},
-      {kCmdMode, [](RadioState& r) { r.Mode = 2; }, "M4\r"},
-      {kCmdMode, [](RadioState& r) { r.Mode = 3; }, "M3\r"},
-      {kCmdMode, [](RadioState& r) { r.Mode = 4; }, "M2\r"},
-      {kCmdMode, [](RadioState& r) { r.Mode = 5; }, "M1\r"},
+      {kCmdAntenna, [](RadioState& r) { r.Antenna = AntennaCode::kA1; }, "A1\r"},
+      {kCmdAntenna, [](RadioState& r) { r.Antenna = AntennaCode::kA2; }, "A2\r"},
+      {kCmdAntenna, [](RadioState& r) { r.Antenna = AntennaCode::kC; }, "AC\r"},
+      {kCmdRf, [](RadioState& r) { r.RF = RfCode::kAtt; }, "G-\r"},
+      {kCmdRf, [](RadioState& r) { r.RF = RfCode::kOff; }, "G0\r"},
+      {kCmdRf, [](RadioState& r) { r.RF = RfCode::kPre; }, "G+\r"},
+      {kCmdAgc, [](RadioState& r) { r.AGC = AgcCode::kOff; }, "AO\r"},
+      {kCmdAgc, [](RadioState& r) { r.AGC = AgcCode::kSlow; }, "AS\r"},
+      {kCmdAgc, [](RadioState& r) { r.AGC = AgcCode::kFast; }, "AF\r"},
+      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = BandwidthCode::k6_0; }, "W6\r"},
+      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = BandwidthCode::k4_0; }, "W4\r"},
+      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = BandwidthCode::k2_3; }, "W2\r"},
+      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = BandwidthCode::k1_8; }, "W1\r"},
+      {kCmdBandwidth, [](RadioState& r) { r.Bandwidth = BandwidthCode::k0_5; }, "W0\r"},
+      {kCmdMode, [](RadioState& r) { r.Mode = ModeCode::kAm; }, "M6\r"},
+      {kCmdMode, [](RadioState& r) { r.Mode = ModeCode::kFm; }, "M5\r"},
+      {kCmdMode, [](RadioState& r) { r.Mode = ModeCode::kCw; }, "M4\r"},
+      {kCmdMode, [](RadioState& r) { r.Mode = ModeCode::kRtty; }, "M3\r"},
+      {kCmdMode, [](RadioState& r) { r.Mode = ModeCode::kLsb; }, "M2\r"},
+      {kCmdMode, [](RadioState& r) { r.Mode = ModeCode::kUsb; }, "M1\r"},
       {kCmdSync, [](RadioState& r) { r.Sync = false; }, "SO\r"},
       {kCmdSync, [](RadioState& r) { r.Sync = true; }, "SF\r"},
   };
@@ -194,9 +192,9 @@ TEST_F(ProtocolBytes, EveryFrontPanelCommandAndItsReplyLength) {
 
 TEST_F(ProtocolBytes, TogglesHappenBeforeSendingAndTapeAfter) {
   Use(kModelR8A);
-  radio.Notch = 1;
+  radio.Notch = NotchCode::kOff;
   control.RadioCommand(kCmdNotch, false);
-  EXPECT_EQ(radio.Notch, 2);
+  EXPECT_EQ(radio.Notch, NotchCode::kOn);
   radio.Tape = false;
   control.RadioCommand(kCmdTape, false);
   EXPECT_TRUE(radio.Tape);
@@ -208,11 +206,11 @@ TEST_F(ProtocolBytes, TogglesHappenBeforeSendingAndTapeAfter) {
 
 TEST_F(ProtocolBytes, ValuesWithoutACommandSendNothing) {
   Use(kModelR8A);
-  radio.Bandwidth = kBw12;
+  radio.Bandwidth = BandwidthCode::k12;
   EXPECT_FALSE(control.RadioCommand(kCmdBandwidth, true));
-  radio.Mode = 6;
+  radio.Mode = static_cast<ModeCode>(6);
   EXPECT_FALSE(control.RadioCommand(kCmdMode, true));
-  radio.AGC = kAgcNone;
+  radio.AGC = AgcCode::kNone;
   EXPECT_FALSE(control.RadioCommand(kCmdAgc, true));
   EXPECT_FALSE(control.RadioCommand(999, true));
   EXPECT_EQ(Sent(), "");
@@ -257,10 +255,10 @@ TEST_F(ProtocolBytes, PowerChannelsAndStores) {
 
 TEST_F(ProtocolBytes, ChannelNames) {
   Use(kModelR8A);
-  radio.MemoryMode = 1;
+  radio.MemoryMode = MemoryModeCode::kVfo;
   EXPECT_TRUE(control.StoreRadioMemName("BBC World Service"));
   EXPECT_EQ(Sent(), "C\rNCBBC_Wor\rF\r");
-  EXPECT_EQ(radio.MemoryMode, 1);
+  EXPECT_EQ(radio.MemoryMode, MemoryModeCode::kVfo);
   Clear();
   EXPECT_TRUE(control.StoreRadioMemName("   "));
   EXPECT_TRUE(control.StoreRadioMemName(""));
@@ -283,12 +281,12 @@ TEST_F(ProtocolBytes, DisplayCommandsGoOnlyToTheR8AAndR8B) {
 
   Use(kModelR8B);
   Clear();
-  radio.BandUnits = 1;
+  radio.BandUnits = BandUnitsCode::kKHz;
   radio.RadioFreq = 9580;
   control.SetRadioBandDisplay();
   radio.RadioFreq = 50000;
   control.SetRadioBandDisplay();
-  radio.BandUnits = 2;
+  radio.BandUnits = BandUnitsCode::kMHz;
   radio.RadioFreq = 9580;
   control.SetRadioBandDisplay();
   radio.MemTune = 0;
@@ -322,20 +320,20 @@ TEST_F(ProtocolBytes, ClocksSetTheDisplayedOneLast) {
 
 TEST_F(ProtocolBytes, VfoAEqualsBOnTheR8IsACommandSequence) {
   Use(kModelR8);
-  radio.Antenna = kAntenna2;
-  radio.RF = kRfPre;
-  radio.Mode = kModeAm;
-  radio.NoiseBlanker = 1;
-  radio.Notch = 2;
+  radio.Antenna = AntennaCode::kA2;
+  radio.RF = RfCode::kPre;
+  radio.Mode = ModeCode::kAm;
+  radio.NoiseBlanker = NoiseBlankerCode::kNarrow;
+  radio.Notch = NotchCode::kOn;
   radio.Sync = true;
   radio.RadioFreq = 9580;
-  radio.VFO = 1;
+  radio.VFO = VfoCode::kA;
   settings.primary_antenna = 2;
   control.VfoAEqualsB();
   EXPECT_EQ(Sent(), "VB\rA2\rG+\rM6\rBN\rNO\rF0958000VA\rSO\r");
   EXPECT_TRUE(radio.VFOEqLamp);
-  EXPECT_EQ(radio.VFO, 1);
-  EXPECT_EQ(radio.Notch, 2);
+  EXPECT_EQ(radio.VFO, VfoCode::kA);
+  EXPECT_EQ(radio.Notch, NotchCode::kOn);
   EXPECT_TRUE(radio.Sync);
   EXPECT_EQ(notified, 0);
   Clear();
@@ -344,8 +342,8 @@ TEST_F(ProtocolBytes, VfoAEqualsBOnTheR8IsACommandSequence) {
 
   // FM and antenna C leave out what the receiver has no choice of.
   radio.VFOEqLamp = false;
-  radio.Mode = kModeFm;
-  radio.Antenna = kAntennaC;
+  radio.Mode = ModeCode::kFm;
+  radio.Antenna = AntennaCode::kC;
   radio.RadioFreq = 100000;
   control.VfoAEqualsB();
   EXPECT_EQ(Sent(), "VB\rAC\rM5\rF1000000VA\r");
@@ -360,10 +358,10 @@ TEST_F(ProtocolBytes, VfoAEqualsBOnTheR8IsACommandSequence) {
 
 TEST_F(ProtocolBytes, MemoryRecordOperations) {
   Use(kModelR8B);
-  radio.Mode = kModeAm;
-  control.SetRadioMode(kModeAm);
+  radio.Mode = ModeCode::kAm;
+  control.SetRadioMode(ModeCode::kAm);
   EXPECT_EQ(Sent(), "");
-  control.SetRadioMode(kModeUsb);
+  control.SetRadioMode(ModeCode::kUsb);
   EXPECT_EQ(Sent(), "M1\r");
   Clear();
   control.SetRadioSync(true, false);
@@ -414,7 +412,7 @@ TEST_F(ProtocolBytes, WhileTheReceiverScansOnlyItsOwnLinesAreRead) {
   // The receiver is on, and then starts scanning by itself.
   port.answers.push_back(" 012 00:<:   9580.00 KHz BBC____ 10\r\n");
   control.SendFollowUps(control.PollStatus());
-  EXPECT_EQ(radio.ScanState, 2);
+  EXPECT_EQ(radio.ScanState, ScanStateCode::kReceiverScan);
   Clear();
   // A scanning step without a signal is ignored; a stop on a signal is taken.
   port.answers.push_back(" 012 00:<:   9580.00 KHz BBC____ 10\r\n");

@@ -21,68 +21,72 @@ struct Setting {
 
 TEST(RoundTrip, EveryFrontPanelCommandReadsBackThroughThePoll) {
   const std::vector<Setting> settings = {
-      {"antenna 1", kCmdAntenna, [](RadioState& r) { r.Antenna = kAntenna1; },
-       [](const RadioState& r) { return r.Antenna == kAntenna1; }},
-      {"antenna 2", kCmdAntenna, [](RadioState& r) { r.Antenna = kAntenna2; },
-       [](const RadioState& r) { return r.Antenna == kAntenna2; }},
-      {"RF att", kCmdRf, [](RadioState& r) { r.RF = kRfAtt; },
-       [](const RadioState& r) { return r.RF == kRfAtt; }},
-      {"RF pre", kCmdRf, [](RadioState& r) { r.RF = kRfPre; },
-       [](const RadioState& r) { return r.RF == kRfPre; }},
-      {"RF off", kCmdRf, [](RadioState& r) { r.RF = kRfOff; },
-       [](const RadioState& r) { return r.RF == kRfOff; }},
-      {"AGC off", kCmdAgc, [](RadioState& r) { r.AGC = kAgcOff; },
-       [](const RadioState& r) { return r.AGC == kAgcOff; }},
-      {"AGC slow", kCmdAgc, [](RadioState& r) { r.AGC = kAgcSlow; },
-       [](const RadioState& r) { return r.AGC == kAgcSlow; }},
-      {"AGC fast", kCmdAgc, [](RadioState& r) { r.AGC = kAgcFast; },
-       [](const RadioState& r) { return r.AGC == kAgcFast; }},
-      {"BW 6.0", kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 1; },
-       [](const RadioState& r) { return r.Bandwidth == 1; }},
-      {"BW 4.0", kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 2; },
-       [](const RadioState& r) { return r.Bandwidth == 2; }},
-      {"BW 2.3", kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 3; },
-       [](const RadioState& r) { return r.Bandwidth == 3; }},
-      {"BW 1.8", kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 4; },
-       [](const RadioState& r) { return r.Bandwidth == 4; }},
-      {"BW 0.5", kCmdBandwidth, [](RadioState& r) { r.Bandwidth = 5; },
-       [](const RadioState& r) { return r.Bandwidth == 5; }},
-      {"CW", kCmdMode, [](RadioState& r) { r.Mode = kModeCw; },
-       [](const RadioState& r) { return r.Mode == kModeCw; }},
-      {"RTTY", kCmdMode, [](RadioState& r) { r.Mode = kModeRtty; },
-       [](const RadioState& r) { return r.Mode == kModeRtty; }},
-      {"LSB", kCmdMode, [](RadioState& r) { r.Mode = kModeLsb; },
-       [](const RadioState& r) { return r.Mode == kModeLsb; }},
-      {"USB", kCmdMode, [](RadioState& r) { r.Mode = kModeUsb; },
-       [](const RadioState& r) { return r.Mode == kModeUsb; }},
-      {"FM", kCmdMode, [](RadioState& r) { r.Mode = kModeFm; },
+      {"antenna 1", kCmdAntenna, [](RadioState& r) { r.Antenna = AntennaCode::kA1; },
+       [](const RadioState& r) { return r.Antenna == AntennaCode::kA1; }},
+      {"antenna 2", kCmdAntenna, [](RadioState& r) { r.Antenna = AntennaCode::kA2; },
+       [](const RadioState& r) { return r.Antenna == AntennaCode::kA2; }},
+      {"RF att", kCmdRf, [](RadioState& r) { r.RF = RfCode::kAtt; },
+       [](const RadioState& r) { return r.RF == RfCode::kAtt; }},
+      {"RF pre", kCmdRf, [](RadioState& r) { r.RF = RfCode::kPre; },
+       [](const RadioState& r) { return r.RF == RfCode::kPre; }},
+      {"RF off", kCmdRf, [](RadioState& r) { r.RF = RfCode::kOff; },
+       [](const RadioState& r) { return r.RF == RfCode::kOff; }},
+      {"AGC off", kCmdAgc, [](RadioState& r) { r.AGC = AgcCode::kOff; },
+       [](const RadioState& r) { return r.AGC == AgcCode::kOff; }},
+      {"AGC slow", kCmdAgc, [](RadioState& r) { r.AGC = AgcCode::kSlow; },
+       [](const RadioState& r) { return r.AGC == AgcCode::kSlow; }},
+      {"AGC fast", kCmdAgc, [](RadioState& r) { r.AGC = AgcCode::kFast; },
+       [](const RadioState& r) { return r.AGC == AgcCode::kFast; }},
+      {"BW 6.0", kCmdBandwidth, [](RadioState& r) { r.Bandwidth = BandwidthCode::k6_0; },
+       [](const RadioState& r) { return r.Bandwidth == BandwidthCode::k6_0; }},
+      {"BW 4.0", kCmdBandwidth, [](RadioState& r) { r.Bandwidth = BandwidthCode::k4_0; },
+       [](const RadioState& r) { return r.Bandwidth == BandwidthCode::k4_0; }},
+      {"BW 2.3", kCmdBandwidth, [](RadioState& r) { r.Bandwidth = BandwidthCode::k2_3; },
+       [](const RadioState& r) { return r.Bandwidth == BandwidthCode::k2_3; }},
+      {"BW 1.8", kCmdBandwidth, [](RadioState& r) { r.Bandwidth = BandwidthCode::k1_8; },
+       [](const RadioState& r) { return r.Bandwidth == BandwidthCode::k1_8; }},
+      {"BW 0.5", kCmdBandwidth, [](RadioState& r) { r.Bandwidth = BandwidthCode::k0_5; },
+       [](const RadioState& r) { return r.Bandwidth == BandwidthCode::k0_5; }},
+      {"CW", kCmdMode, [](RadioState& r) { r.Mode = ModeCode::kCw; },
+       [](const RadioState& r) { return r.Mode == ModeCode::kCw; }},
+      {"RTTY", kCmdMode, [](RadioState& r) { r.Mode = ModeCode::kRtty; },
+       [](const RadioState& r) { return r.Mode == ModeCode::kRtty; }},
+      {"LSB", kCmdMode, [](RadioState& r) { r.Mode = ModeCode::kLsb; },
+       [](const RadioState& r) { return r.Mode == ModeCode::kLsb; }},
+      {"USB", kCmdMode, [](RadioState& r) { r.Mode = ModeCode::kUsb; },
+       [](const RadioState& r) { return r.Mode == ModeCode::kUsb; }},
+      {"FM", kCmdMode, [](RadioState& r) { r.Mode = ModeCode::kFm; },
        [](const RadioState& r) {
-         return r.Mode == kModeFm && r.AGC == kAgcNone && r.Bandwidth == kBw12;
+         return r.Mode == ModeCode::kFm && r.AGC == AgcCode::kNone &&
+                r.Bandwidth == BandwidthCode::k12;
        }},
-      {"AM", kCmdMode, [](RadioState& r) { r.Mode = kModeAm; },
-       [](const RadioState& r) { return r.Mode == kModeAm; }},
-      {"blanker narrow", kCmdNoiseBlanker, [](RadioState& r) { r.NoiseBlanker = 1; },
-       [](const RadioState& r) { return r.NoiseBlanker == 1; }},
-      {"blanker wide", kCmdNoiseBlanker, [](RadioState& r) { r.NoiseBlanker = 2; },
-       [](const RadioState& r) { return r.NoiseBlanker == 2; }},
-      {"blanker off", kCmdNoiseBlanker, [](RadioState& r) { r.NoiseBlanker = 0; },
-       [](const RadioState& r) { return r.NoiseBlanker == 0; }},
-      {"notch on", kCmdNotch, [](RadioState& r) { r.Notch = 1; },
-       [](const RadioState& r) { return r.Notch == 2; }},
-      {"notch off", kCmdNotch, [](RadioState& r) { r.Notch = 2; },
-       [](const RadioState& r) { return r.Notch == 1; }},
+      {"AM", kCmdMode, [](RadioState& r) { r.Mode = ModeCode::kAm; },
+       [](const RadioState& r) { return r.Mode == ModeCode::kAm; }},
+      {"blanker narrow", kCmdNoiseBlanker,
+       [](RadioState& r) { r.NoiseBlanker = NoiseBlankerCode::kNarrow; },
+       [](const RadioState& r) { return r.NoiseBlanker == NoiseBlankerCode::kNarrow; }},
+      {"blanker wide", kCmdNoiseBlanker,
+       [](RadioState& r) { r.NoiseBlanker = NoiseBlankerCode::kWide; },
+       [](const RadioState& r) { return r.NoiseBlanker == NoiseBlankerCode::kWide; }},
+      {"blanker off", kCmdNoiseBlanker,
+       [](RadioState& r) { r.NoiseBlanker = NoiseBlankerCode::kOff; },
+       [](const RadioState& r) { return r.NoiseBlanker == NoiseBlankerCode::kOff; }},
+      {"notch on", kCmdNotch, [](RadioState& r) { r.Notch = NotchCode::kOff; },
+       [](const RadioState& r) { return r.Notch == NotchCode::kOn; }},
+      {"notch off", kCmdNotch, [](RadioState& r) { r.Notch = NotchCode::kOn; },
+       [](const RadioState& r) { return r.Notch == NotchCode::kOff; }},
       {"sync on", kCmdSync, [](RadioState& r) { r.Sync = false; },
        [](const RadioState& r) { return r.Sync; }},
       {"sync off", kCmdSync, [](RadioState& r) { r.Sync = true; },
        [](const RadioState& r) { return !r.Sync; }},
-      {"VFO B", kCmdVfo, [](RadioState& r) { r.VFO = 1; },
-       [](const RadioState& r) { return r.VFO == 2; }},
-      {"VFO A", kCmdVfo, [](RadioState& r) { r.VFO = 2; },
-       [](const RadioState& r) { return r.VFO == 1; }},
-      {"memory mode", kCmdMemoryMode, [](RadioState& r) { r.MemoryMode = 1; },
-       [](const RadioState& r) { return r.MemoryMode == 2; }},
-      {"VFO mode", kCmdMemoryMode, [](RadioState& r) { r.MemoryMode = 2; },
-       [](const RadioState& r) { return r.MemoryMode == 1; }},
+      {"VFO B", kCmdVfo, [](RadioState& r) { r.VFO = VfoCode::kA; },
+       [](const RadioState& r) { return r.VFO == VfoCode::kB; }},
+      {"VFO A", kCmdVfo, [](RadioState& r) { r.VFO = VfoCode::kB; },
+       [](const RadioState& r) { return r.VFO == VfoCode::kA; }},
+      {"memory mode", kCmdMemoryMode, [](RadioState& r) { r.MemoryMode = MemoryModeCode::kVfo; },
+       [](const RadioState& r) { return r.MemoryMode == MemoryModeCode::kChannel; }},
+      {"VFO mode", kCmdMemoryMode, [](RadioState& r) { r.MemoryMode = MemoryModeCode::kChannel; },
+       [](const RadioState& r) { return r.MemoryMode == MemoryModeCode::kVfo; }},
   };
   for (int model : {kModelR8, kModelR8A, kModelR8B}) {
     TestContext t(model);
@@ -94,10 +98,16 @@ TEST(RoundTrip, EveryFrontPanelCommandReadsBackThroughThePoll) {
       s.set(t.radio());
       ASSERT_TRUE(control.RadioCommand(s.id, false));
       // Scramble the mirror, so only the poll can put it right.
-      t.radio().Antenna = t.radio().RF = 9;
-      t.radio().AGC = t.radio().Bandwidth = t.radio().Mode = 9;
-      t.radio().NoiseBlanker = t.radio().Notch = t.radio().VFO = 9;
-      t.radio().MemoryMode = 9;
+      RadioState& r = t.radio();
+      r.Antenna = static_cast<AntennaCode>(9);
+      r.RF = static_cast<RfCode>(9);
+      r.AGC = static_cast<AgcCode>(9);
+      r.Bandwidth = static_cast<BandwidthCode>(9);
+      r.Mode = static_cast<ModeCode>(9);
+      r.NoiseBlanker = static_cast<NoiseBlankerCode>(9);
+      r.Notch = static_cast<NotchCode>(9);
+      r.VFO = static_cast<VfoCode>(9);
+      r.MemoryMode = static_cast<MemoryModeCode>(9);
       const PollResult p = control.PollStatus();
       ASSERT_TRUE(p.read);
       EXPECT_TRUE(s.check(t.radio()));
@@ -116,12 +126,13 @@ TEST(RoundTrip, TuningAntennaCAndTheAlternateBand) {
     t.Connect();
     RadioControl& control = t.ctx().control();
     for (double f : {9580.0, 6000.0, 118000.0, 45000.0, 30000.0, 100.0, 15770.0}) {
-      t.radio().RadioFreq = f;
-      control.TuneRadio();
+      control.TuneRadio(f);
       t.radio().RadioFreq = 0;
       ASSERT_TRUE(control.PollStatus().read);
       EXPECT_DOUBLE_EQ(t.radio().RadioFreq, f);
-      const int antenna = f > 30000 ? kAntennaC : (f >= 5000 && f <= 7000 ? kAntenna2 : kAntenna1);
+      const AntennaCode antenna =
+          f > 30000 ? AntennaCode::kC
+                    : (f >= 5000 && f <= 7000 ? AntennaCode::kA2 : AntennaCode::kA1);
       EXPECT_EQ(t.radio().Antenna, antenna) << f;
     }
   }
@@ -135,25 +146,24 @@ TEST(RoundTrip, VfoAEqualsBCopiesEverySettingOnEveryModel) {
     RadioControl& control = t.ctx().control();
     RadioState& r = t.radio();
     control.PollStatus();
-    r.RadioFreq = 7300;
-    control.TuneRadio();
-    r.Mode = kModeUsb;
+    control.TuneRadio(7300);
+    r.Mode = ModeCode::kUsb;
     control.RadioCommand(kCmdMode, false);
-    r.Bandwidth = 3;
+    r.Bandwidth = BandwidthCode::k2_3;
     control.RadioCommand(kCmdBandwidth, false);
-    r.NoiseBlanker = 2;
+    r.NoiseBlanker = NoiseBlankerCode::kWide;
     control.RadioCommand(kCmdNoiseBlanker, false);
     control.PollStatus();
     control.VfoAEqualsB();
     control.RadioCommand(kCmdVfo, false);  // look at B
     ASSERT_TRUE(control.PollStatus().read);
-    EXPECT_EQ(r.VFO, 2);
+    EXPECT_EQ(r.VFO, VfoCode::kB);
     EXPECT_DOUBLE_EQ(r.RadioFreq, 7300.0);
-    EXPECT_EQ(r.Mode, kModeUsb);
-    EXPECT_EQ(r.NoiseBlanker, 2);
+    EXPECT_EQ(r.Mode, ModeCode::kUsb);
+    EXPECT_EQ(r.NoiseBlanker, NoiseBlankerCode::kWide);
     // The R8 has no bandwidth command in its copy sequence; the R8A/R8B copy everything at once.
     if (model != kModelR8) {
-      EXPECT_EQ(r.Bandwidth, 3);
+      EXPECT_EQ(r.Bandwidth, BandwidthCode::k2_3);
     }
   }
 }
@@ -163,17 +173,15 @@ TEST(RoundTrip, ChannelStoreRecallAndNames) {
   t.Connect();
   RadioControl& control = t.ctx().control();
   RadioState& r = t.radio();
-  r.RadioFreq = 9580;
-  control.TuneRadio();
+  control.TuneRadio(9580);
   ASSERT_TRUE(control.StoreRadioChannel(123));
-  r.RadioFreq = 6000;
-  control.TuneRadio();
+  control.TuneRadio(6000);
   control.RecallChannel(123);
   ASSERT_TRUE(control.PollStatus().read);
-  EXPECT_EQ(r.MemoryMode, 2);
+  EXPECT_EQ(r.MemoryMode, MemoryModeCode::kChannel);
   EXPECT_EQ(r.MemChannel, 123);
   EXPECT_DOUBLE_EQ(r.RadioFreq, 9580.0);
-  r.MemoryMode = 2;
+  r.MemoryMode = MemoryModeCode::kChannel;
   control.RadioCommand(kCmdMemoryMode, false);  // back to VFO mode for the name
   EXPECT_TRUE(control.StoreRadioMemName("BBC WS"));
   EXPECT_EQ(t.receiver().channel(123).name, "BBC WS ");  // the receiver shows blanks again

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 
@@ -41,17 +42,17 @@ TEST(StatusLine, R8LineDecodes) {
   EXPECT_TRUE(d.frequency_valid);
   EXPECT_TRUE(r.PowerOn);
   EXPECT_DOUBLE_EQ(r.RadioFreq, 9580.0);
-  EXPECT_EQ(r.MemoryMode, 2);
+  EXPECT_EQ(r.MemoryMode, MemoryModeCode::kChannel);
   EXPECT_EQ(r.MemChannel, 42);
-  EXPECT_EQ(r.NoiseBlanker, 1);
-  EXPECT_EQ(r.AGC, kAgcFast);
-  EXPECT_EQ(r.RF, kRfOff);
-  EXPECT_EQ(r.Notch, 2);
-  EXPECT_EQ(r.Antenna, kAntenna2);
-  EXPECT_EQ(r.Mode, kModeAm);
-  EXPECT_EQ(r.Bandwidth, 1);
-  EXPECT_EQ(r.VFO, 1);
-  EXPECT_EQ(r.ScanState, 1);
+  EXPECT_EQ(r.NoiseBlanker, NoiseBlankerCode::kNarrow);
+  EXPECT_EQ(r.AGC, AgcCode::kFast);
+  EXPECT_EQ(r.RF, RfCode::kOff);
+  EXPECT_EQ(r.Notch, NotchCode::kOn);
+  EXPECT_EQ(r.Antenna, AntennaCode::kA2);
+  EXPECT_EQ(r.Mode, ModeCode::kAm);
+  EXPECT_EQ(r.Bandwidth, BandwidthCode::k6_0);
+  EXPECT_EQ(r.VFO, VfoCode::kA);
+  EXPECT_EQ(r.ScanState, ScanStateCode::kIdle);
 }
 
 TEST(StatusLine, R8AFrequencyFieldFollowsTheUnitFlagAndTheOffset) {
@@ -59,26 +60,26 @@ TEST(StatusLine, R8AFrequencyFieldFollowsTheUnitFlagAndTheOffset) {
   r.FreqOffset = 1.78;
   DecodeStatusLine(R8ALine("00:<8", "  9580.00", "KHz", "7F"), kModelR8A, r);
   EXPECT_DOUBLE_EQ(r.RadioFreq, 9580.0 - 1.78);
-  EXPECT_EQ(r.BandUnits, 1);
+  EXPECT_EQ(r.BandUnits, BandUnitsCode::kKHz);
   EXPECT_EQ(r.MeterLevel, 127);
   EXPECT_EQ(r.MemChannel, 123);
 
   r.FreqOffset = 0;
   DecodeStatusLine(R8ALine("00:<9", "118.00000", "MHz", "ff"), kModelR8B, r);
   EXPECT_DOUBLE_EQ(r.RadioFreq, 118000.0);
-  EXPECT_EQ(r.BandUnits, 2);
+  EXPECT_EQ(r.BandUnits, BandUnitsCode::kMHz);
   EXPECT_EQ(r.MeterLevel, 255);
 }
 
 TEST(StatusLine, F5Of0x3DMeansSyncVfoANotScanningAndMHz) {
   RadioState r;
-  r.VFO = 2;
-  r.ScanState = 2;
+  r.VFO = VfoCode::kB;
+  r.ScanState = ScanStateCode::kReceiverScan;
   DecodeStatusLine(R8ALine("00:<=", " 15.77000", "MHz"), kModelR8A, r);
   EXPECT_TRUE(r.Sync);
-  EXPECT_EQ(r.VFO, 1);
-  EXPECT_EQ(r.ScanState, 1);
-  EXPECT_EQ(r.BandUnits, 2);
+  EXPECT_EQ(r.VFO, VfoCode::kA);
+  EXPECT_EQ(r.ScanState, ScanStateCode::kIdle);
+  EXPECT_EQ(r.BandUnits, BandUnitsCode::kMHz);
   EXPECT_DOUBLE_EQ(r.RadioFreq, 15770.0);
 }
 
@@ -91,21 +92,21 @@ TEST(StatusLine, EveryFlagValueDecodes) {
   };
   // Each row sets one flag character; the others stay "0" except F3/F4 which give AM 6.0.
   const Case cases[] = {
-      {1, 0x0, 0, kAgcOff, kLeave, kLeave, kLeave, kLeave},
-      {1, 0x4, 1, kAgcOff, kLeave, kLeave, kLeave, kLeave},
-      {1, 0xC, 2, kAgcOff, kLeave, kLeave, kLeave, kLeave},
-      {1, 0x8, kLeave, kAgcOff, kLeave, kLeave, kLeave, kLeave},
-      {1, 0x3, 0, kAgcSlow, kLeave, kLeave, kLeave, kLeave},
-      {1, 0x2, 0, kAgcFast, kLeave, kLeave, kLeave, kLeave},
+      {1, 0x0, 0, CodeNumber(AgcCode::kOff), kLeave, kLeave, kLeave, kLeave},
+      {1, 0x4, 1, CodeNumber(AgcCode::kOff), kLeave, kLeave, kLeave, kLeave},
+      {1, 0xC, 2, CodeNumber(AgcCode::kOff), kLeave, kLeave, kLeave, kLeave},
+      {1, 0x8, kLeave, CodeNumber(AgcCode::kOff), kLeave, kLeave, kLeave, kLeave},
+      {1, 0x3, 0, CodeNumber(AgcCode::kSlow), kLeave, kLeave, kLeave, kLeave},
+      {1, 0x2, 0, CodeNumber(AgcCode::kFast), kLeave, kLeave, kLeave, kLeave},
       {1, 0x1, 0, kLeave, kLeave, kLeave, kLeave, kLeave},
-      {2, 0x0, kLeave, kLeave, kRfOff, 1, kLeave, kLeave},
-      {2, 0x4, kLeave, kLeave, kRfAtt, 1, kLeave, kLeave},
-      {2, 0x8, kLeave, kLeave, kRfPre, 1, kLeave, kLeave},
+      {2, 0x0, kLeave, kLeave, CodeNumber(RfCode::kOff), 1, kLeave, kLeave},
+      {2, 0x4, kLeave, kLeave, CodeNumber(RfCode::kAtt), 1, kLeave, kLeave},
+      {2, 0x8, kLeave, kLeave, CodeNumber(RfCode::kPre), 1, kLeave, kLeave},
       {2, 0xC, kLeave, kLeave, kLeave, 1, kLeave, kLeave},
-      {2, 0x2, kLeave, kLeave, kRfOff, 2, kLeave, kLeave},
-      {3, 0x2, kLeave, kLeave, kLeave, kLeave, kAntenna1, kLeave},
-      {3, 0xA, kLeave, kLeave, kLeave, kLeave, kAntenna2, kLeave},
-      {3, 0x6, kLeave, kLeave, kLeave, kLeave, kAntennaC, kLeave},
+      {2, 0x2, kLeave, kLeave, CodeNumber(RfCode::kOff), 2, kLeave, kLeave},
+      {3, 0x2, kLeave, kLeave, kLeave, kLeave, CodeNumber(AntennaCode::kA1), kLeave},
+      {3, 0xA, kLeave, kLeave, kLeave, kLeave, CodeNumber(AntennaCode::kA2), kLeave},
+      {3, 0x6, kLeave, kLeave, kLeave, kLeave, CodeNumber(AntennaCode::kC), kLeave},
       {3, 0xE, kLeave, kLeave, kLeave, kLeave, kLeave, kLeave},
       {4, 0x8, kLeave, kLeave, kLeave, kLeave, kLeave, 5},
       {4, 0x9, kLeave, kLeave, kLeave, kLeave, kLeave, 4},
@@ -120,55 +121,56 @@ TEST(StatusLine, EveryFlagValueDecodes) {
     std::string flags = "00:<8";  // AM (F3 0x2, F4 0x8), 6.0 kHz, VFO A, not scanning
     flags[static_cast<std::size_t>(c.field - 1)] = static_cast<char>(0x30 | c.bits);
     RadioState r;
-    r.NoiseBlanker = 9;
-    r.AGC = 9;
-    r.RF = 9;
-    r.Notch = 9;
-    r.Antenna = 9;
-    r.Bandwidth = 9;
+    r.NoiseBlanker = static_cast<NoiseBlankerCode>(9);
+    r.AGC = static_cast<AgcCode>(9);
+    r.RF = static_cast<RfCode>(9);
+    r.Notch = static_cast<NotchCode>(9);
+    r.Antenna = static_cast<AntennaCode>(9);
+    r.Bandwidth = static_cast<BandwidthCode>(9);
     DecodeStatusLine(R8Line(flags, "  9.58000"), kModelR8, r);
     auto expect = [](int got, int want, int untouched) {
       EXPECT_EQ(got, want == kLeave ? untouched : want);
     };
     if (c.field == 1) {
-      expect(r.NoiseBlanker, c.nb, 9);
-      expect(r.AGC, c.agc, 9);
+      expect(CodeNumber(r.NoiseBlanker), c.nb, 9);
+      expect(CodeNumber(r.AGC), c.agc, 9);
     }
     if (c.field == 2) {
-      expect(r.RF, c.rf, 9);
-      expect(r.Notch, c.notch, 9);
+      expect(CodeNumber(r.RF), c.rf, 9);
+      expect(CodeNumber(r.Notch), c.notch, 9);
     }
-    if (c.field == 3) expect(r.Antenna, c.antenna, 9);
-    if (c.field == 4) expect(r.Bandwidth, c.bw, 9);
+    if (c.field == 3) expect(CodeNumber(r.Antenna), c.antenna, 9);
+    if (c.field == 4) expect(CodeNumber(r.Bandwidth), c.bw, 9);
   }
 }
 
 TEST(StatusLine, EveryModeKey) {
   struct Case {
     char f3, f4;
-    int mode;
+    std::optional<ModeCode> mode;  // none: left as it was
   };
   // F4's bit 0x08 is the high part of the mode; its low bits give 6.0 kHz here.
-  const Case cases[] = {{'0', '4', kModeLsb}, {'1', '4', kModeRtty}, {'2', '4', kModeFm},
-                        {'0', '<', kModeUsb}, {'1', '<', kModeCw},   {'2', '<', kModeAm},
-                        {'3', '4', -1},       {'3', '<', -1}};
+  const Case cases[] = {{'0', '4', ModeCode::kLsb}, {'1', '4', ModeCode::kRtty},
+                        {'2', '4', ModeCode::kFm},  {'0', '<', ModeCode::kUsb},
+                        {'1', '<', ModeCode::kCw},  {'2', '<', ModeCode::kAm},
+                        {'3', '4', std::nullopt},   {'3', '<', std::nullopt}};
   for (const Case& c : cases) {
     RadioState r;
-    r.Mode = 99;
+    r.Mode = static_cast<ModeCode>(99);
     std::string flags = "00?08";
     flags[2] = c.f3;
     flags[3] = c.f4;
     DecodeStatusLine(R8Line(flags, "  9.58000"), kModelR8, r);
-    EXPECT_EQ(r.Mode, c.mode == -1 ? 99 : c.mode) << c.f3 << c.f4;
+    EXPECT_EQ(r.Mode, c.mode.value_or(static_cast<ModeCode>(99))) << c.f3 << c.f4;
   }
 }
 
 TEST(StatusLine, FmHasNoAgcOrBandwidth) {
   RadioState r;
   DecodeStatusLine(R8ALine("30249", " 50.00000", "MHz"), kModelR8A, r);
-  EXPECT_EQ(r.Mode, kModeFm);
-  EXPECT_EQ(r.AGC, kAgcNone);
-  EXPECT_EQ(r.Bandwidth, kBw12);
+  EXPECT_EQ(r.Mode, ModeCode::kFm);
+  EXPECT_EQ(r.AGC, AgcCode::kNone);
+  EXPECT_EQ(r.Bandwidth, BandwidthCode::k12);
 }
 
 TEST(StatusLine, PowerOnFollowsTheFrequencyField) {
@@ -187,7 +189,7 @@ TEST(StatusLine, PowerOnFollowsTheFrequencyField) {
   EXPECT_FALSE(r.PowerOn);
   r.PowerOn = true;
   DecodeStatusLine(R8Line("00:<;", "         "), kModelR8, r);  // 0x3B: scanning
-  EXPECT_EQ(r.ScanState, 2);
+  EXPECT_EQ(r.ScanState, ScanStateCode::kReceiverScan);
   EXPECT_TRUE(r.PowerOn);
 }
 
@@ -226,17 +228,17 @@ TEST(StatusLine, DamagedFieldsAreLeftAlone) {
 
 // Every decoded field stays within its codes whatever the line holds.
 void ExpectWithinCodes(const RadioState& r) {
-  EXPECT_TRUE(r.NoiseBlanker >= 0 && r.NoiseBlanker <= 2);
-  EXPECT_TRUE(r.AGC >= 0 && r.AGC <= 3);
-  EXPECT_TRUE(r.RF >= 0 && r.RF <= 2);
-  EXPECT_TRUE(r.Notch == 1 || r.Notch == 2);
-  EXPECT_TRUE(r.Antenna >= 0 && r.Antenna <= 2);
-  EXPECT_TRUE(r.Bandwidth >= 0 && r.Bandwidth <= 5);
-  EXPECT_TRUE(r.Mode >= 0 && r.Mode <= 5);
-  EXPECT_TRUE(r.VFO == 1 || r.VFO == 2);
-  EXPECT_TRUE(r.ScanState == 1 || r.ScanState == 2);
-  EXPECT_TRUE(r.BandUnits == 1 || r.BandUnits == 2);
-  EXPECT_TRUE(r.MemoryMode == 1 || r.MemoryMode == 2);
+  EXPECT_TRUE(CodeNumber(r.NoiseBlanker) >= 0 && CodeNumber(r.NoiseBlanker) <= 2);
+  EXPECT_TRUE(CodeNumber(r.AGC) >= 0 && CodeNumber(r.AGC) <= 3);
+  EXPECT_TRUE(CodeNumber(r.RF) >= 0 && CodeNumber(r.RF) <= 2);
+  EXPECT_TRUE(r.Notch == NotchCode::kOff || r.Notch == NotchCode::kOn);
+  EXPECT_TRUE(CodeNumber(r.Antenna) >= 0 && CodeNumber(r.Antenna) <= 2);
+  EXPECT_TRUE(CodeNumber(r.Bandwidth) >= 0 && CodeNumber(r.Bandwidth) <= 5);
+  EXPECT_TRUE(CodeNumber(r.Mode) >= 0 && CodeNumber(r.Mode) <= 5);
+  EXPECT_TRUE(r.VFO == VfoCode::kA || r.VFO == VfoCode::kB);
+  EXPECT_TRUE(r.ScanState == ScanStateCode::kIdle || r.ScanState == ScanStateCode::kReceiverScan);
+  EXPECT_TRUE(r.BandUnits == BandUnitsCode::kKHz || r.BandUnits == BandUnitsCode::kMHz);
+  EXPECT_TRUE(r.MemoryMode == MemoryModeCode::kVfo || r.MemoryMode == MemoryModeCode::kChannel);
   EXPECT_TRUE(r.MemChannel >= 0 && r.MemChannel <= 999);
   EXPECT_TRUE(r.MeterLevel >= 0 && r.MeterLevel <= 255);
   EXPECT_TRUE(std::isfinite(r.RadioFreq));

@@ -51,11 +51,11 @@ ControlsMenu::ControlsMenu(AppContext& ctx, QMenuBar& bar, FacePlatePanel& panel
 }
 
 void ControlsMenu::SmallStepsize1Click() {
-  if (ctx_.radio().ScanState != 2) run_options_(kPageRadio);
+  if (ctx_.radio().ScanState != ScanStateCode::kReceiverScan) run_options_(kPageRadio);
 }
 
 void ControlsMenu::Other1Click() {
-  if (ctx_.radio().PowerOn && ctx_.radio().ScanState != 2) run_options_(kPageDisplay);
+  if (ctx_.radio().PowerOn && ctx_.radio().ScanState != ScanStateCode::kReceiverScan) run_options_(kPageDisplay);
 }
 
 void ControlsMenu::Apply(const FacePlateView& v) {

@@ -120,12 +120,12 @@ void TFacePlate::TimerTick() {
 }
 
 bool TFacePlate::FormCloseQuery() {
-  if (ctx_.radio().ScanState == 2) return false;
+  if (ctx_.radio().ScanState == ScanStateCode::kReceiverScan) return false;
   if (!database_menu_->AskToSaveDatabase("exiting")) return false;
   tick_->stop();
   // The tape relay is released while the port can still carry the command.
   RadioState& r = ctx_.radio();
-  if (r.TapeVOX == 2 && r.Tape) ctx_.control().RadioCommand(kCmdTape, false);
+  if (r.TapeVOX == TapeVoxCode::kCarrier && r.Tape) ctx_.control().RadioCommand(kCmdTape, false);
   ctx_.link().CommClose();
   return true;
 }
@@ -161,7 +161,7 @@ void TFacePlate::RunOptions(int page) {
 }
 
 void TFacePlate::ScanTypeBtnClick() {
-  if (ctx_.radio().ScanState == 2) return;
+  if (ctx_.radio().ScanState == ScanStateCode::kReceiverScan) return;
   RunOptions(kPageScan);
   if (ctx_.radio().PowerOn) UpdateDisplay();
 }

@@ -203,7 +203,7 @@ TEST_F(FacePlateWindowTest, CombosSendTheirCommandsAndRefuseBlankItems) {
   C<QComboBox>("BWLst")->setCurrentIndex(0);
   emit C<QComboBox>("BWLst")->activated(0);  // 12 kHz: refused
   EXPECT_TRUE(Sent().empty());
-  EXPECT_EQ(C<QComboBox>("BWLst")->currentIndex(), t->radio().Bandwidth);
+  EXPECT_EQ(C<QComboBox>("BWLst")->currentIndex(), CodeNumber(t->radio().Bandwidth));
 }
 
 TEST_F(FacePlateWindowTest, FocusOnACombTakesTheKeysAway) {
@@ -224,7 +224,7 @@ TEST_F(FacePlateWindowTest, FocusOnACombTakesTheKeysAway) {
 TEST_F(FacePlateWindowTest, ControlsFollowFmAndAntennaC) {
   StartWith(kModelR8B);
   Keys("45\r");  // 45 MHz: antenna C
-  t->radio().Mode = kModeFm;
+  t->radio().Mode = ModeCode::kFm;
   t->ctx().control().RadioCommand(kCmdMode, true);
   EXPECT_FALSE(C<QComboBox>("AGCLst")->isEnabled());
   EXPECT_FALSE(C<QComboBox>("BWLst")->isEnabled());
@@ -311,12 +311,12 @@ TEST_F(FacePlateWindowTest, AReceiverThatStopsAnsweringLeavesThePanelUsable) {
 TEST_F(FacePlateWindowTest,
        CloseIsRefusedWhileTheReceiverScansTheRelayIsFreedAndSettingsAreWrittenAtExit) {
   StartWith(kModelR8A);
-  t->radio().ScanState = 2;
+  t->radio().ScanState = ScanStateCode::kReceiverScan;
   EXPECT_FALSE(face->close());
-  t->radio().ScanState = 1;
+  t->radio().ScanState = ScanStateCode::kIdle;
   face->move(40, 30);
   // Tape VOX left the relay on: it is released while the port is still open.
-  t->radio().TapeVOX = 2;
+  t->radio().TapeVOX = TapeVoxCode::kCarrier;
   t->radio().Tape = true;
   t->port().ClearLog();
   EXPECT_TRUE(face->close());

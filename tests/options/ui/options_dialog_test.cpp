@@ -313,7 +313,7 @@ TEST_F(OptionsDialogTest, DisplayControlsSendTheirCommands) {
   EXPECT_EQ(std::vector<std::string>(sent.begin() + 2, sent.end()),
             (std::vector<std::string>{"TI\r", "LB\r", "ST\r", "NA\r", "TL\r", "SM\r"}));
   EXPECT_EQ(t->ctx().settings().ClockDisplay, 1);
-  EXPECT_EQ(t->radio().BandUnits, 2);
+  EXPECT_EQ(t->radio().BandUnits, BandUnitsCode::kMHz);
   EXPECT_EQ(refreshes, 1);  // "Band Display" has the faceplate read the receiver again
 }
 

@@ -61,17 +61,16 @@ TEST(QtSerialPortEndToEnd, TheTransportTalksToR8emuThroughQSerialPort) {
   EXPECT_TRUE(radio.PowerOn);
   EXPECT_DOUBLE_EQ(radio.RadioFreq, 5975.0);
 
-  radio.RadioFreq = 9580;
-  control.TuneRadio();
+  control.TuneRadio(9580);
   poll = control.PollStatus();
   ASSERT_TRUE(poll.read);
   EXPECT_DOUBLE_EQ(radio.RadioFreq, 9580.0);
   EXPECT_GT(radio.MeterLevel, 40);  // a strong carrier there
 
-  radio.Mode = kModeUsb;
+  radio.Mode = ModeCode::kUsb;
   EXPECT_TRUE(control.RadioCommand(kCmdMode, false));
   control.PollStatus();
-  EXPECT_EQ(radio.Mode, kModeUsb);
+  EXPECT_EQ(radio.Mode, ModeCode::kUsb);
   EXPECT_TRUE(prompts.beeps.empty());
   link.CommClose();
 }
