@@ -283,8 +283,9 @@ void RadioControl::SetRadioClocks() {
 }
 
 void RadioControl::VfoAEqualsB() {
+  // A lit lamp means the VFOs are already equal, whichever model.
+  if (radio_.VFOEqLamp) return;
   if (IsR8()) {
-    if (radio_.VFOEqLamp) return;
     // The R8 has no A=B: copy every setting across by hand.
     RadioCommand(kCmdVfo, false);
     RadioCommand(kCmdAntenna, false);

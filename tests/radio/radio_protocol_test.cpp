@@ -354,6 +354,9 @@ TEST_F(ProtocolBytes, VfoAEqualsBOnTheR8IsACommandSequence) {
   control.VfoAEqualsB();
   EXPECT_EQ(Sent(), "AEB\r");
   EXPECT_TRUE(radio.VFOEqLamp);
+  Clear();
+  control.VfoAEqualsB();  // lit: not sent again
+  EXPECT_EQ(Sent(), "");
 }
 
 TEST_F(ProtocolBytes, MemoryRecordOperations) {
