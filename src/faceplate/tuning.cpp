@@ -79,9 +79,9 @@ KeypadOutcome SetTunerChar(KeypadEntry& e, char c, int band_units) {
       break;
     }
     default:
-      // Five digits before the point (30000 kHz is the most a kHz entry needs); with a point, up
-      // to eight characters in all.
-      if (digit && (has_point ? n < 8 : n < 5)) {
+      // Six digits before the point, so that the VHF ranges can be typed in kHz (118000); with a
+      // point, up to eight characters in all.
+      if (digit && (has_point ? n < 8 : n < 6)) {
         e.EntryText += c;
         out.accepted_char = true;
       }

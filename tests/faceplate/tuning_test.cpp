@@ -57,6 +57,7 @@ TEST(Keypad, EntriesAreReadAsMegahertzOrKilohertz) {
       {"105\r", 1, 105.0},       {"105\r", 2, 105.0},       {"45\r", 1, 45000.0},
       {"70\r", 1, std::nullopt}, {"30000\r", 1, 30000.0},   {"30001\r", 1, std::nullopt},
       {"174\r", 2, 174000.0},    {"99\r", 1, std::nullopt}, {"0.09\r", 1, std::nullopt},
+      {"118000\r", 1, 118000.0}, {"55000\r", 1, 55000.0},   {"1180000\r", 1, 118000.0},
   };
   for (const Typed& c : cases) {
     KeypadEntry e;
@@ -67,17 +68,17 @@ TEST(Keypad, EntriesAreReadAsMegahertzOrKilohertz) {
 
 TEST(Keypad, DigitAndPointLimits) {
   KeypadEntry e;
-  Type("123456", 1, e);
-  EXPECT_EQ(e.EntryText, "12345");  // a sixth digit before the point is refused
+  Type("1234567", 1, e);
+  EXPECT_EQ(e.EntryText, "123456");  // a seventh digit before the point is refused
   Type(".67899", 1, e);
-  EXPECT_EQ(e.EntryText, "12345.67");  // eight characters with a point
+  EXPECT_EQ(e.EntryText, "123456.6");  // eight characters with a point
   KeypadEntry f;
   Type("1..2.3", 1, f);
   EXPECT_EQ(f.EntryText, "1.23");
   KeypadEntry g;
   Type("1234567", 1, g);
   Type(".", 1, g);
-  EXPECT_EQ(g.EntryText, "12345.");
+  EXPECT_EQ(g.EntryText, "123456.");
   KeypadEntry h;
   Type("x\r\b", 1, h);  // nothing starts an entry but a digit or a point
   EXPECT_TRUE(h.EntryIdle);

@@ -113,7 +113,7 @@ TEST_F(FacePlateWindowTest, EveryKindOfKeypadEntry) {
                         {"105\r", true, 105},
                         {"45\r", false, 45000},
                         {"70\r", false, 0},
-                        {"123456\r", false, 12345},
+                        {"123456\r", false, 123456},
                         // Eight characters are kept; the receiver tunes in 10 Hz steps.
                         {"1.2345678\r", false, 1234.57}};
   for (const Case& c : cases) {
