@@ -37,6 +37,10 @@ bool PortRouter::Configure(const LineSettings& settings) {
   return active_ && active_->Configure(settings);
 }
 
+std::string PortRouter::ConfigureProblem() const {
+  return active_ ? active_->ConfigureProblem() : std::string();
+}
+
 bool PortRouter::SetTimeouts(const PortTimeouts& timeouts) {
   return active_ && active_->SetTimeouts(timeouts);
 }

@@ -24,6 +24,7 @@ class PortRouter : public SerialPort {
   bool IsOpen() const override;
   bool SetQueueSizes(std::size_t input, std::size_t output) override;
   bool Configure(const LineSettings& settings) override;
+  std::string ConfigureProblem() const override;
   bool SetTimeouts(const PortTimeouts& timeouts) override;
   int Write(std::string_view bytes) override;
   ReadResult Read(std::size_t count) override;

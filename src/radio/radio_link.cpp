@@ -59,7 +59,18 @@ bool RadioLink::CommConfigure(bool apply_flow_control) {
     }
     line.dtr_on = true;
   }
-  if (!port_.Configure(line) || !port_.SetTimeouts(timeouts)) {
+  // A device that cannot take every line setting (a pseudo-terminal refuses the R8's 7E1) is
+  // still used as it is: the receiver may well be reachable, and the user is told what was not
+  // set rather than left with a port that silently sends nothing.
+  if (!port_.Configure(line)) {
+    const std::string problem = port_.ConfigureProblem();
+    line_warning_ = CommPortName() + ": could not set " +
+                    (problem.empty() ? std::string("the line settings") : problem) +
+                    "; going on with the port's own settings.";
+  } else {
+    line_warning_.clear();
+  }
+  if (!port_.SetTimeouts(timeouts)) {
     port_error_ = 1;
     return false;
   }

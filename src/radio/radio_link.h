@@ -41,8 +41,11 @@ class RadioLink {
 
   std::string CommPortName() const;
   void CommOpen();
-  // Applies line settings and timeouts for the model; returns false (PortError 1) on failure.
+  // Applies line settings and timeouts for the model; returns false (PortError 1) when the
+  // timeouts cannot be set. Line settings the device refuses leave a line_warning().
   bool CommConfigure(bool apply_flow_control);
+  // What the last configuration could not set, in words for the user; empty when all was set.
+  const std::string& line_warning() const { return line_warning_; }
   void CommClose();
   int CommWrite(std::string_view text);
   CommReadResult CommRead(std::size_t count);
@@ -72,6 +75,7 @@ class RadioLink {
   const Settings& settings_;
   const RadioState& radio_;
   int port_error_ = 1;
+  std::string line_warning_;
 };
 
 }  // namespace r8

@@ -64,7 +64,9 @@ class SerialPort {
   virtual bool IsOpen() const = 0;
 
   virtual bool SetQueueSizes(std::size_t input, std::size_t output) = 0;
+  // False when the device could not take every setting; ConfigureProblem() then names them.
   virtual bool Configure(const LineSettings& settings) = 0;
+  virtual std::string ConfigureProblem() const { return {}; }
   virtual bool SetTimeouts(const PortTimeouts& timeouts) = 0;
 
   // Writes all bytes; returns the line error flags (0 when none).

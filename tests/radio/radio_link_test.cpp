@@ -82,15 +82,21 @@ TEST_F(RadioLinkTest, WithoutDsrThePortIsUnusableUnlessDsrIsIgnored) {
   EXPECT_TRUE(link.RadioTransact("VA\r", 2).ok);
 }
 
-TEST_F(RadioLinkTest, FailedOpenOrConfigurationLeavesThePortUnusable) {
-  Use(kModelR8A);
+TEST_F(RadioLinkTest, AFailedOpenLeavesThePortUnusableButRefusedLineSettingsOnlyWarn) {
+  Use(kModelR8);
   port.open_succeeds = false;
   link.CommOpen();
   EXPECT_EQ(link.PortError(), 1);
   port.open_succeeds = true;
   port.configure_succeeds = false;
   link.CommOpen();
-  EXPECT_EQ(link.PortError(), 1);
+  EXPECT_EQ(link.PortError(), 0);
+  EXPECT_EQ(link.line_warning(),
+            "COM3: could not set the line settings; going on with the port's own settings.");
+  EXPECT_TRUE(link.RadioTransact("VA", 1).sent);
+  port.configure_succeeds = true;
+  link.CommOpen();
+  EXPECT_EQ(link.line_warning(), "");
 }
 
 TEST_F(RadioLinkTest, CloseMarksThePortUnusable) {

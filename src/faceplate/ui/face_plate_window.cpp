@@ -11,6 +11,7 @@
 #include "app/app_context.h"
 #include "common/ui/menu_items.h"
 #include "common/ui/prog_bar_dialog.h"
+#include "common/ui/qt_user_prompts.h"
 #include "database/ui/database_menu.h"
 #include "faceplate/ui/controls_menu.h"
 #include "faceplate/ui/face_plate_panel.h"
@@ -48,6 +49,13 @@ TFacePlate::TFacePlate(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
   CommsLbl = new QLabel(QStringLiteral("Comms"), this);
   CommsLbl->setObjectName(QStringLiteral("CommsLbl"));
   statusBar()->addPermanentWidget(CommsLbl);
+
+  // Line settings the port could not take are said once, when it opens.
+  subscriptions_.push_back(ctx_.events().port_changed.Subscribe([this](const bool& usable) {
+    const std::string& warning = ctx_.link().line_warning();
+    CommsLbl->setToolTip(ToQt(warning));
+    if (usable && !warning.empty()) statusBar()->showMessage(ToQt(warning));
+  }));
 
   help_ = new HelpDesk(this);
   SetHelpContext(this, kHelpFaceplate);

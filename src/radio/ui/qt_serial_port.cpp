@@ -1,5 +1,8 @@
 #include "radio/ui/qt_serial_port.h"
 
+#include <string>
+#include <vector>
+
 #include <QDeadlineTimer>
 #include <QSerialPort>
 
@@ -33,19 +36,31 @@ bool QtSerialPort::SetQueueSizes(std::size_t input, std::size_t) {
 }
 
 bool QtSerialPort::Configure(const LineSettings& s) {
-  bool ok = port_->setBaudRate(s.baud);
-  ok = port_->setDataBits(s.data_bits == 7 ? QSerialPort::Data7 : QSerialPort::Data8) && ok;
-  ok = port_->setParity(s.parity == Parity::kEven ? QSerialPort::EvenParity
-                                                  : QSerialPort::NoParity) &&
-       ok;
-  ok = port_->setStopBits(s.stop_bits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) && ok;
+  std::vector<std::string> failed;
+  auto check = [&](bool ok, std::string what) {
+    if (ok) return;
+    failed.push_back(std::move(what));
+    port_->clearError();
+  };
+  check(port_->setBaudRate(s.baud), std::to_string(s.baud) + " baud");
+  check(port_->setDataBits(s.data_bits == 7 ? QSerialPort::Data7 : QSerialPort::Data8),
+        std::to_string(s.data_bits) + " data bits");
+  check(
+      port_->setParity(s.parity == Parity::kEven ? QSerialPort::EvenParity : QSerialPort::NoParity),
+      s.parity == Parity::kEven ? "even parity" : "no parity");
+  check(port_->setStopBits(s.stop_bits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop),
+        std::to_string(s.stop_bits) + " stop bits");
   // QSerialPort offers RTS/CTS flow control only; DSR flow control and DTR handshaking have no
   // equivalent, so DTR is simply held on.
-  ok = port_->setFlowControl(s.cts_output_flow ? QSerialPort::HardwareControl
-                                               : QSerialPort::NoFlowControl) &&
-       ok;
-  if (s.dtr_on || s.dtr_handshake) port_->setDataTerminalReady(true);
-  return ok;
+  check(port_->setFlowControl(s.cts_output_flow ? QSerialPort::HardwareControl
+                                                : QSerialPort::NoFlowControl),
+        s.cts_output_flow ? "hardware flow control" : "no flow control");
+  // A device without modem lines (a pseudo-terminal, some adapters) refuses DTR; that is no fault
+  // of the line, and the error must not stand until the next read takes it for one.
+  if ((s.dtr_on || s.dtr_handshake) && !port_->setDataTerminalReady(true)) (void)0;
+  problem_.clear();
+  for (const std::string& f : failed) problem_ += (problem_.empty() ? "" : ", ") + f;
+  return failed.empty();
 }
 
 bool QtSerialPort::SetTimeouts(const PortTimeouts& timeouts) {

@@ -21,6 +21,7 @@ class QtSerialPort : public SerialPort {
   bool IsOpen() const override;
   bool SetQueueSizes(std::size_t input, std::size_t output) override;
   bool Configure(const LineSettings& settings) override;
+  std::string ConfigureProblem() const override { return problem_; }
   bool SetTimeouts(const PortTimeouts& timeouts) override;
   int Write(std::string_view bytes) override;
   ReadResult Read(std::size_t count) override;
@@ -36,6 +37,7 @@ class QtSerialPort : public SerialPort {
   std::unique_ptr<QSerialPort> port_;
   PortTimeouts timeouts_;
   std::string device_;
+  std::string problem_;
 };
 
 }  // namespace r8

@@ -75,5 +75,33 @@ TEST(QtSerialPortEndToEnd, TheTransportTalksToR8emuThroughQSerialPort) {
   link.CommClose();
 }
 
+// The R8 on a pseudo-terminal, which refuses its 7E1: the link goes on with what the device has,
+// says what it could not set, and the receiver answers through the real serial code.
+TEST(QtSerialPortEndToEnd, TheR8WorksOnAPortThatRefusesItsLineSettings) {
+  R8emuProcess emu("R8");
+  ASSERT_FALSE(emu.device().empty()) << "r8emu did not start";
+  QtSerialPort port([&](const std::string&) { return emu.device(); });
+  QtClock clock;
+  testing::ScriptedPrompts prompts;
+  Settings settings;
+  settings.RadioModel = kModelR8;
+  settings.CommPort = 1;
+  settings.RxPace = 50;
+  settings.TxPace = 2;
+  settings.IgnoreDSR = true;
+  RadioState radio;
+  RadioLink link(port, clock, prompts, settings, radio);
+  RadioControl control(link, radio, settings, clock);
+
+  link.CommOpen();
+  ASSERT_EQ(link.PortError(), 0);
+  EXPECT_EQ(link.line_warning().empty(), port.ConfigureProblem().empty());
+  control.TuneRadio(9580);
+  ASSERT_TRUE(control.PollStatus().read);
+  EXPECT_DOUBLE_EQ(radio.RadioFreq, 9580.0);
+  EXPECT_TRUE(prompts.beeps.empty());
+  link.CommClose();
+}
+
 }  // namespace
 }  // namespace r8
