@@ -18,19 +18,20 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Veltrix R8 Control"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Veltrix R8 Control 32"));
+  // No display name: Qt would append it to every dialog's caption, and the captions are the
+  // program's own.
 
   // One program per user and working folder drives the receiver.
   const r8::InstanceLock instance =
       r8::TakeInstanceLock(r8::DefaultLockFolder(), QDir::currentPath());
   if (instance.state == r8::InstanceLockState::kRunning) {
-    QMessageBox::information(nullptr, QApplication::applicationDisplayName(),
+    QMessageBox::information(nullptr, r8::ToQt(std::string(r8::kProgramTitle)),
                              QStringLiteral("Veltrix R8 Control is already running."));
     return 0;
   }
   if (instance.state == r8::InstanceLockState::kFailed) {
     // Not a reason to refuse to run, but the user should know a second copy would not be stopped.
-    QMessageBox::warning(nullptr, QApplication::applicationDisplayName(),
+    QMessageBox::warning(nullptr, r8::ToQt(std::string(r8::kProgramTitle)),
                          QStringLiteral("Cannot create the lock file %1, so a second copy of the "
                                         "program would not be noticed.")
                              .arg(QDir::toNativeSeparators(instance.path)));
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
   if (ctx.settings().CommPort == 0) ctx.settings().CommPort = 1;
   if (!cl.unknown.empty()) {
     QMessageBox::warning(
-        nullptr, QApplication::applicationDisplayName(),
+        nullptr, r8::ToQt(std::string(r8::kProgramTitle)),
         QStringLiteral("Unknown option: %1").arg(QString::fromStdString(cl.unknown.front())));
   }
 

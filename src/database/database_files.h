@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/profile_file.h"
 #include "common/program_launcher.h"
 #include "common/progress_box.h"
 #include "common/user_prompts.h"
 #include "database/database_codec.h"
 #include "database/station_database.h"
+#include "settings/settings.h"
 
 namespace r8 {
 
@@ -27,7 +27,7 @@ inline constexpr std::string_view kUpdateFileName = "SW_UPD.DBF";
 inline constexpr std::string_view kCompanionFileName = "QUORNUTE.EXE";
 inline constexpr std::string_view kDatabaseSection = "DATABASE";
 inline constexpr std::string_view kFileDateKey = "FD";
-inline constexpr std::string_view kMainTitle = "Veltrix R8 Control 32";
+inline constexpr std::string_view kMainTitle = kProgramTitle;
 
 // The ports the database commands talk through.
 struct DatabasePorts {

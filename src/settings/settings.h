@@ -12,6 +12,8 @@
 
 namespace r8 {
 
+// The program's title: the main window's caption and every message box's.
+inline constexpr std::string_view kProgramTitle = "Veltrix R8 Control 32";
 inline constexpr std::string_view kSettingsFileName = "TARVELIN.INI";
 inline constexpr std::string_view kOptionsSection = "OPTIONS";
 inline constexpr std::string_view kWindowsSection = "WINDOWS";

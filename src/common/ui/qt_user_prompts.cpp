@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "settings/settings.h"
+
 namespace r8 {
 
 QString ToQt(const std::string& latin1) {
@@ -57,7 +59,7 @@ Answer QtUserPrompts::Message(const MessageRequest& r) {
       box.setIcon(QMessageBox::Question);
       break;
   }
-  box.setWindowTitle(r.caption.empty() ? QApplication::applicationDisplayName() : ToQt(r.caption));
+  box.setWindowTitle(ToQt(r.caption.empty() ? std::string(kProgramTitle) : r.caption));
   box.setText(ToQt(r.text));
   box.setTextFormat(Qt::PlainText);
   using B = QMessageBox;
