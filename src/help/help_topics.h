@@ -15,6 +15,7 @@ inline constexpr int kHelpOptions = 650;
 inline constexpr int kHelpOptionsFirstPage = 651;
 inline constexpr int kHelpPortSetup = 658;
 inline constexpr int kHelpFaceplate = 950;
+inline constexpr int kHelpDatabase = 520;
 inline constexpr int kHelpMemory = 955;
 inline constexpr int kHelpLogging = 960;
 inline constexpr int kHelpProgress = 965;
