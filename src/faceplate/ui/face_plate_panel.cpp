@@ -274,6 +274,11 @@ void FacePlatePanel::BuildPanel() {
   connect(CommsBtn, &QToolButton::clicked, this, &FacePlatePanel::Disconnect1Click);
   NoiseGrp = new QGroupBox(panel);
   NoiseGrp->setObjectName(QStringLiteral("NoiseGrp"));
+  // The blanker's width boxes keep their room while hidden, so switching the blanker on never
+  // squeezes the buttons beside it or widens the window.
+  QSizePolicy keep = NoiseGrp->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  NoiseGrp->setSizePolicy(keep);
   NoiseNCB = new QCheckBox(QStringLiteral("&N"), NoiseGrp);
   NoiseNCB->setObjectName(QStringLiteral("NoiseNCB"));
   NoiseWCB = new QCheckBox(QStringLiteral("&W"), NoiseGrp);

@@ -35,6 +35,7 @@ TFacePlate::TFacePlate(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
                      "QToolBar { background: #2b2d31; border: none; spacing: 4px; }"
                      "QToolBar QToolButton { color: #dcdfe4; padding: 2px 6px; }"
                      "QToolBar QToolButton:disabled { color: #6a6d72; }"
+                     "QStatusBar QLabel { color: #c9ccd1; }"
                      "QStatusBar QLabel:disabled { color: #55585e; }"));
   panel_ = new FacePlatePanel(ctx_, this);
   setCentralWidget(panel_);

@@ -235,11 +235,20 @@ TEST_F(FacePlateWindowTest, ControlsFollowFmAndAntennaC) {
   EXPECT_EQ(C<QComboBox>("AntLst")->currentText(), QStringLiteral("C"));
 }
 
-TEST_F(FacePlateWindowTest, NoiseBlankerGroupRemembersItsWidth) {
+TEST_F(FacePlateWindowTest, NoiseBlankerGroupRemembersItsWidthAndLeavesTheLayoutAlone) {
   StartWith(kModelR8A);
+  face->resize(face->sizeHint());
+  QApplication::processEvents();
+  const QSize window = face->sizeHint();
+  const QRect vfo = C<QPushButton>("VFOBtn")->geometry();
+  const QRect sync = C<QPushButton>("SyncBtn")->geometry();
   QTest::mouseClick(C<QToolButton>("NoiseBtn"), Qt::LeftButton);
   EXPECT_EQ(First(), "BN\r");
   EXPECT_TRUE(C<QGroupBox>("NoiseGrp")->isVisible());
+  QApplication::processEvents();
+  EXPECT_EQ(face->sizeHint(), window);
+  EXPECT_EQ(C<QPushButton>("VFOBtn")->geometry(), vfo);
+  EXPECT_EQ(C<QPushButton>("SyncBtn")->geometry(), sync);
   QTest::mouseClick(C<QCheckBox>("NoiseWCB"), Qt::LeftButton);
   EXPECT_EQ(First(), "BW\r");
   EXPECT_FALSE(C<QCheckBox>("NoiseNCB")->isChecked());
