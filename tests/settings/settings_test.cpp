@@ -214,12 +214,9 @@ TEST(Settings, SmallReadAndWriteOperations) {
   TestContext t;
   ProfileFile& f = t.ctx().profile();
   EXPECT_DOUBLE_EQ(ReadRealSetting(f, "S", "R", "20.0"), 20.0);
-  WriteBytes(t.settings_path(), "[S]\nR=  12.5 \nBAD=1.2.3\nI=42x\nJ=x\n");
+  WriteBytes(t.settings_path(), "[S]\nR=  12.5 \nBAD=1.2.3\n");
   EXPECT_DOUBLE_EQ(ReadRealSetting(f, "S", "R", "0"), 12.5);
   EXPECT_DOUBLE_EQ(ReadRealSetting(f, "S", "BAD", "7"), 0.0);
-  EXPECT_EQ(ReadIntTextSetting(f, "S", "I", "5"), 42);
-  EXPECT_EQ(ReadIntTextSetting(f, "S", "J", "5"), 5);
-  EXPECT_EQ(ReadIntTextSetting(f, "S", "ABSENT", "17"), 17);
   ASSERT_TRUE(WriteRealSetting(f, "S", "W", 3.14159, 8, 3));
   ASSERT_TRUE(WriteIntSetting(f, "S", "N", 7, 4));
   ASSERT_TRUE(WriteLongSetting(f, "S", "L", 1234));
@@ -227,19 +224,6 @@ TEST(Settings, SmallReadAndWriteOperations) {
   EXPECT_NE(bytes.find("\nW=   3.142\n"), std::string::npos) << bytes;
   EXPECT_NE(bytes.find("\nN=   7\n"), std::string::npos);
   EXPECT_NE(bytes.find("\nL=        1234\n"), std::string::npos);
-}
-
-TEST(Settings, WindowSizes) {
-  TestContext t;
-  ProfileFile& f = t.ctx().profile();
-  EXPECT_EQ(ReadWindowSize(f, "MEMLIST", {400, 300}).width, 400);
-  ASSERT_TRUE(WriteWindowSize(f, "MEMLIST", {640, 480}));
-  EXPECT_EQ(f.ReadInt("WINDOWS", "MEMLISTX", 0), 640);
-  EXPECT_EQ(f.ReadInt("WINDOWS", "MEMLISTY", 0), 480);
-  WriteBytes(t.settings_path(), "[WINDOWS]\nMEMLISTX=-5\nMEMLISTY=abc\n");
-  const WindowSize s = ReadWindowSize(f, "MEMLIST", {400, 300});
-  EXPECT_EQ(s.width, 400);
-  EXPECT_EQ(s.height, 300);
 }
 
 TEST(ComboLists, StoredStepListReplacesTheBuiltInOne) {
