@@ -94,6 +94,8 @@ TEST_F(FacePlateCoreTest, ControlStatesFollowModeAntennaAndModel) {
       {"FM", kModelR8A, kModeFm, kAntennaC, false, false, false, false, false, false},
       {"R8B USB", kModelR8B, kModeUsb, kAntenna2, true, true, true, true, true, true},
       {"R8A USB", kModelR8A, kModeUsb, kAntenna2, true, true, true, true, true, false},
+      {"R8B LSB", kModelR8B, kModeLsb, kAntenna1, true, true, true, true, true, true},
+      {"R8A LSB", kModelR8A, kModeLsb, kAntenna1, true, true, true, true, true, false},
       {"CW", kModelR8, kModeCw, kAntenna1, true, true, true, true, true, false},
   };
   for (const Case& c : cases) {

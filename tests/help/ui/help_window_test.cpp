@@ -98,16 +98,6 @@ TEST(HelpWindow, ContentsAndIndexOpenTopics) {
   EXPECT_EQ(w.CurrentContext(), 653);
 }
 
-TEST(HelpWindow, Picture) {
-  THelpWindow w;
-  w.resize(900, 600);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  w.ShowContext(kHelpOptions);
-  QApplication::processEvents();
-  EXPECT_FALSE(QImage(testing::SaveShot(&w, QStringLiteral("help_window"))).isNull());
-}
-
 TEST(HelpDesk, TheHelpMenuHasItsItemsAndF1OpensTheFocusedWindowsTopic) {
   QMainWindow main;
   SetHelpContext(&main, kHelpFaceplate);
