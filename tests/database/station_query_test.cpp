@@ -408,7 +408,8 @@ TEST_F(QueryTest, EveryListStopsAtItsCapacity) {
       {"who else", 150, [](int) { return AllDayRec(1, 9580); }, kWho, QueryKind::kWhoElse, "9580",
        100, [] {}},
       {"usage", 320, [](int i) { return Rec(i % 24 * 100, i % 24 * 100 + 30, 1, 20000 - i); },
-       kFind, QueryKind::kFreqUsage, "STATION 0", 300, [&] {
+       kFind, QueryKind::kFreqUsage, "STATION 0", 300,
+       [&] {
          EXPECT_EQ(Lines(kFind).front(), UsageLine(19701));
          EXPECT_EQ(Lines(kFind).back(), UsageLine(20000));
        }},
@@ -417,8 +418,8 @@ TEST_F(QueryTest, EveryListStopsAtItsCapacity) {
     SCOPED_TRACE(c.what);
     Use(stations, Many(c.records, c.make));
     Run(c.target, c.kind, c.key, "1430");
-    const std::size_t shown = c.target == kFull || c.target == kWho ? Rows(c.target).size()
-                                                                     : Lines(c.target).size();
+    const std::size_t shown =
+        c.target == kFull || c.target == kWho ? Rows(c.target).size() : Lines(c.target).size();
     EXPECT_EQ(shown, static_cast<std::size_t>(c.capacity));
     c.more();
   }

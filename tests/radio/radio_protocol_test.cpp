@@ -47,91 +47,58 @@ class ProtocolBytes : public ::testing::Test {
   int notified = 0;
 };
 
-TEST_F(ProtocolBytes, TuningOnEachModel) {
-  Use(kModelR8);
-  radio.RadioFreq = 9580;
-  radio.Antenna = kAntenna1;
-  control.TuneRadio();
-  EXPECT_EQ(Sent(), "F0958000");
-  EXPECT_EQ(port.reads, (std::vector<std::size_t>{2}));
-
-  Use(kModelR8A);
-  Clear();
-  control.TuneRadio();
-  EXPECT_EQ(Sent(), "F0958000\r");
-}
-
-TEST_F(ProtocolBytes, VhfTuningSelectsAntennaCFirst) {
-  Use(kModelR8A);
-  radio.Antenna = kAntenna1;
-  radio.RadioFreq = 118000;
-  Clear();
-  control.TuneRadio();
-  EXPECT_EQ(Sent(), "AC\rF1180000\r");
-  EXPECT_EQ(radio.Antenna, kAntennaC);
-  Clear();
-  control.TuneRadio();  // already on C: no antenna command
-  EXPECT_EQ(Sent(), "F1180000\r");
-}
-
-TEST_F(ProtocolBytes, ThirtyMegahertzIsStillHf) {
-  Use(kModelR8A);
-  radio.Antenna = kAntenna1;
-  radio.RadioFreq = 30000;
-  Clear();
-  control.TuneRadio();
-  EXPECT_EQ(Sent(), "F3000000\r");
-  radio.RadioFreq = 30000.01;
-  Clear();
-  control.TuneRadio();
-  EXPECT_EQ(Sent(), "AC\rF0300000\r");
-}
-
-TEST_F(ProtocolBytes, AlternateBandSwapsTheAntenna) {
-  Use(kModelR8A);
-  settings.primary_antenna = 1;
-  settings.ex_freq_enabled = true;
-  settings.ex_freq1 = 5000;
-  settings.ex_freq2 = 7000;
-  radio.Antenna = kAntenna1;
-  radio.RadioFreq = 6000;
-  Clear();
-  control.TuneRadio();
-  EXPECT_EQ(Sent(), "A2\rF0600000\r");
-  radio.RadioFreq = 8000;
-  Clear();
-  control.TuneRadio();
-  EXPECT_EQ(Sent(), "A1\rF0800000\r");
-  // Disabled, the band is ignored.
-  settings.ex_freq_enabled = false;
-  radio.RadioFreq = 6000;
-  Clear();
-  control.TuneRadio();
-  EXPECT_EQ(Sent(), "F0600000\r");
-}
-
-TEST_F(ProtocolBytes, TuningAddsTheOffsetAndClearsTheAEqualsBLamp) {
-  Use(kModelR8A);
-  settings.primary_antenna = 2;
-  radio.Antenna = kAntenna2;
-  radio.RadioFreq = 9580;
-  radio.FreqOffset = -2.21;
-  radio.VFOEqLamp = true;
-  Clear();
-  control.TuneRadio();
-  EXPECT_EQ(Sent(), "F0957779\r");
-  EXPECT_FALSE(radio.VFOEqLamp);
-}
-
-TEST_F(ProtocolBytes, FrequenciesBeyondSevenDigitsAreNotSent) {
-  Use(kModelR8A);
-  radio.Antenna = kAntennaC;
-  for (double f : {1e7, -5.0, std::nan("")}) {
-    radio.RadioFreq = f;
-    radio.FreqOffset = 0;
+// Tuning: the antenna the frequency needs goes first, then the frequency with the offset added.
+TEST_F(ProtocolBytes, TuningSelectsTheAntennaAndSendsTheFrequency) {
+  struct Case {
+    const char* what;
+    int model, primary, antenna;
+    bool alternate_band;  // 5000..7000 kHz on the other antenna
+    double freq, offset;
+    const char* sent;  // nullptr: no frequency is sent
+    int antenna_after;
+  };
+  const Case cases[] = {
+      {"R8", kModelR8, 1, kAntenna1, false, 9580, 0, "F0958000", kAntenna1},
+      {"R8A", kModelR8A, 1, kAntenna1, false, 9580, 0, "F0958000\r", kAntenna1},
+      {"VHF", kModelR8A, 1, kAntenna1, false, 118000, 0, "AC\rF1180000\r", kAntennaC},
+      {"VHF already on C", kModelR8A, 1, kAntennaC, false, 118000, 0, "F1180000\r", kAntennaC},
+      {"30 MHz is still HF", kModelR8A, 1, kAntenna1, false, 30000, 0, "F3000000\r", kAntenna1},
+      {"just above", kModelR8A, 1, kAntenna1, false, 30000.01, 0, "AC\rF0300000\r", kAntennaC},
+      {"into the band", kModelR8A, 1, kAntenna1, true, 6000, 0, "A2\rF0600000\r", kAntenna2},
+      {"out of the band", kModelR8A, 1, kAntenna2, true, 8000, 0, "A1\rF0800000\r", kAntenna1},
+      {"the band's lower edge", kModelR8A, 1, kAntenna1, true, 5000, 0, "A2\rF0500000\r",
+       kAntenna2},
+      {"the band's upper edge", kModelR8A, 1, kAntenna1, true, 7000, 0, "A2\rF0700000\r",
+       kAntenna2},
+      {"band disabled", kModelR8A, 1, kAntenna1, false, 6000, 0, "F0600000\r", kAntenna1},
+      {"offset", kModelR8A, 2, kAntenna2, false, 9580, -2.21, "F0957779\r", kAntenna2},
+      {"eight digits", kModelR8A, 1, kAntennaC, false, 1e7, 0, nullptr, kAntennaC},
+      {"negative", kModelR8A, 1, kAntennaC, false, -5.0, 0, nullptr, kAntennaC},
+      {"not a number", kModelR8A, 1, kAntennaC, false, std::nan(""), 0, nullptr, kAntennaC},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Use(c.model);
+    settings.primary_antenna = c.primary;
+    settings.ex_freq_enabled = c.alternate_band;
+    settings.ex_freq1 = 5000;
+    settings.ex_freq2 = 7000;
+    radio.Antenna = c.antenna;
+    radio.RadioFreq = c.freq;
+    radio.FreqOffset = c.offset;
+    radio.VFOEqLamp = true;
     Clear();
     control.TuneRadio();
-    EXPECT_EQ(Sent().find('F'), std::string::npos) << f;
+    if (!c.sent) {
+      EXPECT_EQ(Sent().find('F'), std::string::npos);
+      continue;
+    }
+    EXPECT_EQ(Sent(), c.sent);
+    EXPECT_EQ(radio.Antenna, c.antenna_after);
+    EXPECT_FALSE(radio.VFOEqLamp);  // tuning away ends A=B
+    if (c.model == kModelR8) {
+      EXPECT_EQ(port.reads, (std::vector<std::size_t>{2}));
+    }
   }
 }
 

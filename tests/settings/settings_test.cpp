@@ -226,57 +226,69 @@ TEST(Settings, SmallReadAndWriteOperations) {
   EXPECT_NE(bytes.find("\nL=        1234\n"), std::string::npos);
 }
 
-TEST(ComboLists, StoredStepListReplacesTheBuiltInOne) {
-  TestContext t;
-  WriteBytes(t.settings_path(), "[STEPSIZE]\nCOUNT=2\nSTEP1=0.3\nSTEP2=25\n");
-  ComboList list = DefaultStepList();
-  ReadComboList(t.ctx().profile(), list, "STEPSIZE", "STEP", 5, kStepListWidth, "DSTEP");
-  EXPECT_EQ(list.items, (std::vector<std::string>{"       ", "    0.3", "     25"}));
-  // The stored index is absent and the default 5 is past the list: the blank item is chosen.
-  EXPECT_EQ(list.index, 0);
-
-  list.index = 2;
-  ASSERT_TRUE(WriteComboList(t.ctx().profile(), list, "STEPSIZE", "STEP", "DSTEP"));
-  EXPECT_EQ(ReadBytes(t.settings_path()),
-            "[STEPSIZE]\nCOUNT=   2\nSTEP1=0.3\nSTEP2=25\nDSTEP=   2\n");
+TEST(ComboLists, ReadReplacesTheBuiltInListOnlyWithUsableStoredItems) {
+  using Items = std::vector<std::string>;
+  struct Case {
+    const char* file;
+    bool steps;   // else the offsets
+    Items items;  // empty: the built-in list stays
+    int index;
+  };
+  const Case cases[] = {
+      // The stored index is absent and the default 5 is past the list: the blank item is chosen.
+      {"[STEPSIZE]\nCOUNT=2\nSTEP1=0.3\nSTEP2=25\n", true, {"       ", "    0.3", "     25"}, 0},
+      {"[OFFSET]\nCOUNT=0\nDOFST=1\nOFST1=9.99\n", false, {}, 3},
+      // Too wide and not a number are left out; the absent OFST4 reads as 0.00.
+      {"[OFFSET]\nCOUNT=5\nOFST1=-2.21\nOFST2=123.456\nOFST3=abc\nOFST5=1.5\nDOFST=3\n",
+       false,
+       {"     ", "-2.21", " 0.00", "  1.5"},
+       3},
+      {"[STEPSIZE]\nCOUNT=2000000000\nDSTEP=99999\n", true,
+       Items(static_cast<std::size_t>(kComboListMaxItems) + 1, "<bounded>"), 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    TestContext t;
+    WriteBytes(t.settings_path(), c.file);
+    const ComboList built_in = c.steps ? DefaultStepList() : DefaultOffsetList();
+    ComboList list = built_in;
+    list.index = 4;
+    if (c.steps) {
+      ReadComboList(t.ctx().profile(), list, "STEPSIZE", "STEP", 5, kStepListWidth, "DSTEP");
+    } else {
+      ReadComboList(t.ctx().profile(), list, "OFFSET", "OFST", 3, kOffsetListWidth, "DOFST");
+    }
+    if (c.items.empty()) {
+      EXPECT_EQ(list.items, built_in.items);
+    } else if (c.items.back() == "<bounded>") {
+      EXPECT_EQ(list.items.size(), c.items.size());
+    } else {
+      EXPECT_EQ(list.items, c.items);
+    }
+    EXPECT_EQ(list.index, c.index);
+  }
 }
 
-TEST(ComboLists, WithoutACountTheBuiltInListStays) {
-  TestContext t;
-  WriteBytes(t.settings_path(), "[OFFSET]\nCOUNT=0\nDOFST=1\nOFST1=9.99\n");
-  ComboList list = DefaultOffsetList();
-  list.index = 4;
-  ReadComboList(t.ctx().profile(), list, "OFFSET", "OFST", 3, kOffsetListWidth, "DOFST");
-  EXPECT_EQ(list.items, DefaultOffsetList().items);
-  EXPECT_EQ(list.index, 3);
-}
-
-TEST(ComboLists, ItemsThatDoNotFitOrAreNotNumbersAreLeftOut) {
-  TestContext t;
-  WriteBytes(t.settings_path(),
-             "[OFFSET]\nCOUNT=5\nOFST1=-2.21\nOFST2=123.456\nOFST3=abc\nOFST5=1.5\nDOFST=3\n");
-  ComboList list = DefaultOffsetList();
-  ReadComboList(t.ctx().profile(), list, "OFFSET", "OFST", 3, kOffsetListWidth, "DOFST");
-  // OFST4 is absent and reads as the default 0.00.
-  EXPECT_EQ(list.items, (std::vector<std::string>{"     ", "-2.21", " 0.00", "  1.5"}));
-  EXPECT_EQ(list.index, 3);
-}
-
-TEST(ComboLists, AHugeCountIsBounded) {
-  TestContext t;
-  WriteBytes(t.settings_path(), "[STEPSIZE]\nCOUNT=2000000000\nDSTEP=99999\n");
-  ComboList list = DefaultStepList();
-  ReadComboList(t.ctx().profile(), list, "STEPSIZE", "STEP", 5, kStepListWidth, "DSTEP");
-  EXPECT_EQ(list.items.size(), static_cast<std::size_t>(kComboListMaxItems) + 1);
-  EXPECT_EQ(list.index, 5);
-}
-
-TEST(ComboLists, ShorterListRemovesItemsNoLongerStored) {
-  TestContext t;
-  WriteBytes(t.settings_path(), "[STEPSIZE]\nCOUNT=3\nDSTEP=1\nSTEP1=1\nSTEP2=2\nSTEP3=3\n");
-  ComboList list{{"       ", "   1.00"}, 1};
-  ASSERT_TRUE(WriteComboList(t.ctx().profile(), list, "STEPSIZE", "STEP", "DSTEP"));
-  EXPECT_EQ(ReadBytes(t.settings_path()), "[STEPSIZE]\nCOUNT=   1\nDSTEP=   1\nSTEP1=1.00\n");
+TEST(ComboLists, WriteStoresTheListAndRemovesItemsNoLongerInIt) {
+  struct Case {
+    const char* before;
+    ComboList list;
+    const char* after;
+  };
+  const Case cases[] = {
+      {"[STEPSIZE]\nCOUNT=2\nSTEP1=0.3\nSTEP2=25\n",
+       {{"       ", "    0.3", "     25"}, 2},
+       "[STEPSIZE]\nCOUNT=   2\nSTEP1=0.3\nSTEP2=25\nDSTEP=   2\n"},
+      {"[STEPSIZE]\nCOUNT=3\nDSTEP=1\nSTEP1=1\nSTEP2=2\nSTEP3=3\n",
+       {{"       ", "   1.00"}, 1},
+       "[STEPSIZE]\nCOUNT=   1\nDSTEP=   1\nSTEP1=1.00\n"},
+  };
+  for (const Case& c : cases) {
+    TestContext t;
+    WriteBytes(t.settings_path(), c.before);
+    ASSERT_TRUE(WriteComboList(t.ctx().profile(), c.list, "STEPSIZE", "STEP", "DSTEP"));
+    EXPECT_EQ(ReadBytes(t.settings_path()), c.after);
+  }
 }
 
 }  // namespace

@@ -182,9 +182,8 @@ void TZelSwitchButton::paintEvent(QPaintEvent*) {
 
   // The lamp takes what the caption leaves, up to a panel lamp's usual size; lamp and caption are
   // centred together, the lamp on the left.
-  const QSizeF text = caption_.isEmpty()
-                          ? QSizeF()
-                          : QFontMetricsF(font()).size(Qt::TextShowMnemonic, caption_);
+  const QSizeF text =
+      caption_.isEmpty() ? QSizeF() : QFontMetricsF(font()).size(Qt::TextShowMnemonic, caption_);
   const double gap = text.isEmpty() ? 0.0 : kSpacing;
   const double along = area.width() - text.width() - gap;
   const double radius =

@@ -212,14 +212,6 @@ TEST_F(FacePlateWindowTest, PowerOffAndOn) {
   EXPECT_GT(face->ZelMeter1->Level(), 5);
 }
 
-TEST_F(FacePlateWindowTest, MeterTableOnTheR8AAndCarrierOnTheR8) {
-  StartWith(kModelR8);
-  Keys("9580\r");
-  EXPECT_EQ(face->ZelMeter1->Level(), 8);  // the R8 reports no level: carrier means segment 8
-  Keys("1234\r");
-  EXPECT_EQ(face->ZelMeter1->Level(), 0);
-}
-
 TEST_F(FacePlateWindowTest, DroppingDsrClosesThePortWithinOneTick) {
   StartWith(kModelR8A);
   face->TimerTick();

