@@ -269,6 +269,7 @@ TEST_F(FacePlateCoreTest, TapeVoxFollowsTheCarrier) {
   core->Tick();
   core->TapeBtnClick();
   EXPECT_EQ(t->radio().TapeVOX, 2);
+  EXPECT_TRUE(view.tape_btn.down);
   Sent();
   t->radio().RadioFreq = 1234;  // nothing there: the carrier drops
   t->ctx().control().TuneRadio();

@@ -277,6 +277,9 @@ TEST(OptionsForm, CommitSetsEveryKeyAndTheFileReadsBackTheSame) {
   EXPECT_EQ(t.ctx().profile().ReadString("OPTIONS", "TIME", ""), "0.00");
   EXPECT_EQ(s.ex_freq1, 0.0);
   EXPECT_EQ(s.ex_freq2, 0.0);
+  f.to_freq = "10000000";  // the largest edge the file holds is kept
+  CommitOptionsForm(f, s);
+  EXPECT_EQ(s.ex_freq2, 1e7);
 }
 
 TEST(OptionsEnabling, FollowsTheModelTheScanModeAndTypeAndTheAlternateBand) {

@@ -238,6 +238,10 @@ TEST(ComboLists, ReadReplacesTheBuiltInListOnlyWithUsableStoredItems) {
       // The stored index is absent and the default 5 is past the list: the blank item is chosen.
       {"[STEPSIZE]\nCOUNT=2\nSTEP1=0.3\nSTEP2=25\n", true, {"       ", "    0.3", "     25"}, 0},
       {"[OFFSET]\nCOUNT=0\nDOFST=1\nOFST1=9.99\n", false, {}, 3},
+      {"[STEPSIZE]\nCOUNT=2\nSTEP1=0.3\nSTEP2=25\nDSTEP=2\n",
+       true,
+       {"       ", "    0.3", "     25"},
+       2},
       // Too wide and not a number are left out; the absent OFST4 reads as 0.00.
       {"[OFFSET]\nCOUNT=5\nOFST1=-2.21\nOFST2=123.456\nOFST3=abc\nOFST5=1.5\nDOFST=3\n",
        false,

@@ -17,9 +17,9 @@
 #include <QTextDocument>
 #include <QTreeWidget>
 
+#include "help/help_topics.h"
 #include "help/ui/about_dialog.h"
 #include "help/ui/help_desk.h"
-#include "help/help_topics.h"
 #include "support/ui_support.h"
 
 namespace r8 {
