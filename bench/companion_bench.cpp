@@ -1,4 +1,4 @@
-// The companion with a real EiBi season (../shared/data/eibi/sked-a26.csv, 9,391 lines): reading
+// The companion with a real EiBi season (data/eibi/sked-a26.csv, 9,391 lines): reading
 // and choosing its records, converting the dump it makes, and the whole import into a folder
 // (dump, conversion and the three files written). The target for the whole import is under 1 s.
 #include <benchmark/benchmark.h>
@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kSeason = fs::path(R8_SHARED_DATA_DIR) / "eibi" / "sked-a26.csv";
+const fs::path kSeason = fs::path(R8_DATA_DIR) / "eibi" / "sked-a26.csv";
 
 std::string ReadSeason() {
   std::ifstream in(kSeason, std::ios::binary);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 namespace r8 {
@@ -12,11 +11,6 @@ namespace {
 bool IsBlank(char c) { return c == ' '; }
 
 }  // namespace
-
-void BlankString(std::string& s, std::size_t size) {
-  s.clear();
-  s.reserve(size);
-}
 
 std::string UpperStr(std::string_view s) {
   std::string out(s);
@@ -43,21 +37,6 @@ std::string TrimStr(std::string_view s) {
   TrimRightStr(out);
   TrimLeftStr(out);
   return out;
-}
-
-std::string TrimCText(const char* text, std::size_t max_len) {
-  if (text == nullptr) return {};
-  return TrimStr(std::string_view(text, strnlen(text, max_len)));
-}
-
-std::string CopyTrim(std::string_view s, int index, int count) {
-  if (count <= 0) return {};
-  const long long start = std::max(index, 1) - 1LL;
-  if (start >= static_cast<long long>(s.size())) return {};
-  const long long end = std::min<long long>(static_cast<long long>(index) - 1 + count,
-                                            static_cast<long long>(s.size()));
-  if (end <= start) return {};
-  return TrimStr(s.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)));
 }
 
 std::string Spaces(int n) {
@@ -199,20 +178,6 @@ int PackedTimeToInt(std::string_view chars4) {
   return v;
 }
 
-int TimeStrToInt(std::string_view s) {
-  return PackedTimeToInt(s.substr(0, std::min<std::size_t>(4, s.size())));
-}
-
-int TimeStrToMinutes(std::string_view s) {
-  static constexpr int kWeights[4] = {600, 60, 10, 1};
-  int v = 0;
-  for (std::size_t i = 0; i < 4; ++i) {
-    const char c = i < s.size() ? s[i] : '0';
-    v += kWeights[i] * (static_cast<unsigned char>(c) - '0');
-  }
-  return v;
-}
-
 std::string IntToTime4(int v) {
   std::string s = FormatIntWidth(v, 4);
   std::replace(s.begin(), s.end(), ' ', '0');
@@ -263,11 +228,6 @@ FreqText FreqToDisplay(double khz) {
 std::string FreqToText(double khz, int unit) {
   if (unit == kUnitKHz) return Freq8(khz, 2);
   return Freq8(khz * 0.001, khz < 30000.0 ? 5 : 4);
-}
-
-FreqText MHzToText(double mhz) {
-  if (mhz >= 30.0) return {Freq8(mhz, 4), kUnitMHz};
-  return {Freq8(mhz * 1000.0, 2), kUnitKHz};
 }
 
 }  // namespace r8

@@ -18,15 +18,10 @@ inline constexpr int kUnitMHz = 2;
 inline constexpr std::string_view kDayLetters = "smtwhfa";
 
 // ---- strings ----
-void BlankString(std::string& s, std::size_t size);
 std::string UpperStr(std::string_view s);
 void TrimLeftStr(std::string& s);
 void TrimRightStr(std::string& s);
 std::string TrimStr(std::string_view s);
-// A zero-terminated field of at most max_len bytes (it need not hold the terminator).
-std::string TrimCText(const char* text, std::size_t max_len);
-// Index is 1-based; parts of the range outside s are ignored.
-std::string CopyTrim(std::string_view s, int index, int count);
 std::string Spaces(int n);     // at most 89
 std::string EqualsRun(int n);  // at most 10
 int HexDigitValue(char ch);    // unvalidated, as the receiver's meter digits need
@@ -49,8 +44,6 @@ std::optional<long long> ParseLeadingInt(std::string_view text);
 
 // ---- times ----
 int PackedTimeToInt(std::string_view chars4);
-int TimeStrToInt(std::string_view s);
-int TimeStrToMinutes(std::string_view s);
 std::string IntToTime4(int v);
 std::string IntToStr2(int v);
 std::string IntToStr2Z(int v);
@@ -64,6 +57,5 @@ struct FreqText {
 };
 FreqText FreqToDisplay(double khz);
 std::string FreqToText(double khz, int unit);
-FreqText MHzToText(double mhz);
 
 }  // namespace r8

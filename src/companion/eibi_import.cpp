@@ -248,7 +248,6 @@ EibiImportResult ImportEibiText(std::string_view csv, const EibiImportOptions& o
   std::unordered_set<std::string> keys;
   std::unordered_set<std::string> stations;
   std::vector<Made> made;
-  made.reserve(limit);
   for (Candidate& c : candidates) {
     std::vector<std::string> new_keys;
     std::vector<ScheduleRecord> fresh;

@@ -28,7 +28,6 @@ class ResultList {
   virtual void InsertLine(int index, std::string_view text) = 0;
   virtual int LineCount() const = 0;
   virtual void Clear() = 0;
-  void AddLine(std::string_view text) { InsertLine(LineCount(), text); }
 };
 
 // A string grid, filled row by row.

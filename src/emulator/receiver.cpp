@@ -250,9 +250,11 @@ std::string Receiver::HandleUnterminated(std::string_view body, bool store, bool
   const std::int32_t number = Digits(body[0] == 'C' ? body.substr(1) : body);
   if (number < 0 || number >= channel_count()) return {};
   if (store) {
-    accepted = !on || Store(number);
+    accepted = true;
+    if (on) Store(number);
   } else if (body[0] == 'C') {
-    accepted = !on || Recall(number);
+    accepted = true;
+    if (on) Recall(number);
   }
   return "\r\n";
 }
@@ -392,22 +394,18 @@ bool Receiver::Tune(std::int32_t value) {
   return true;
 }
 
-bool Receiver::Recall(int number) {
-  if (number < 0 || number >= channel_count()) return false;
+void Receiver::Recall(int number) {
   state_.channel = number;
   state_.memory_mode = true;
   state_.memory_working = channels_[static_cast<std::size_t>(number)].tuning;
-  return true;
 }
 
-bool Receiver::Store(int number) {
-  if (number < 0 || number >= channel_count()) return false;
+void Receiver::Store(int number) {
   Channel& c = channels_[static_cast<std::size_t>(number)];
   c.stored = true;
   c.tuning = shown();
   c.name.assign(kChannelNameLength, ' ');
   state_.channel = number;
-  return true;
 }
 
 void Receiver::EraseChannel(int number) {

@@ -102,8 +102,9 @@ class Receiver {
   std::string HandleUnterminated(std::string_view body, bool store, bool& accepted);
   std::string HandleDisplayCommand(std::string_view body, bool& accepted);
   bool Tune(std::int32_t value);
-  bool Recall(int number);
-  bool Store(int number);
+  // number is a channel the model has: every caller checks it first.
+  void Recall(int number);
+  void Store(int number);
   void StepUpDown(int direction);
   void EraseChannel(int number);
   Tuning& Mutable();

@@ -17,14 +17,6 @@ double StepFrequency(double f, double step, bool up) {
   return f - step;
 }
 
-double KeepWithinScanLimits(double radio_freq, double freq_offset, double lower, double upper,
-                            bool up) {
-  const double receiver = radio_freq - freq_offset;
-  if (up && receiver > upper) return lower + freq_offset;
-  if (!up && receiver < lower) return upper + freq_offset;
-  return radio_freq;
-}
-
 bool InCoverage(double v) {
   return (v >= kHfLow && v <= kHfHigh) || (v >= kVhf1Low && v <= kVhf1High) ||
          (v >= kVhf2Low && v <= kVhf2High);

@@ -19,10 +19,6 @@ inline constexpr double kVhf2High = 174000.0;
 // top of VHF to the bottom of HF and back.
 double StepFrequency(double khz, double step, bool up);
 
-// While a faceplate scan runs the step stays between the scan limits (receiver frequencies).
-double KeepWithinScanLimits(double radio_freq, double freq_offset, double lower, double upper,
-                            bool up);
-
 bool InCoverage(double khz);
 
 // What a typed entry means: MHz for 0.1..174 (except 100..174 in kHz unless the display is MHz

@@ -40,11 +40,6 @@ const std::vector<HelpTopic>& HelpTopics() {
   return topics;
 }
 
-bool HasHelpTopic(int context) {
-  const auto& t = HelpTopics();
-  return std::any_of(t.begin(), t.end(), [&](const HelpTopic& h) { return h.context == context; });
-}
-
 const HelpTopic& HelpTopicFor(int context) {
   for (const HelpTopic& t : HelpTopics()) {
     if (t.context == context) return t;

@@ -33,7 +33,6 @@ struct HelpTopic {
 const std::vector<HelpTopic>& HelpTopics();
 // The topic of a context number; the contents page for a number that has none.
 const HelpTopic& HelpTopicFor(int context);
-bool HasHelpTopic(int context);
 // The topic a page of the help shows ("options.html", "scan"); the contents for an unknown one.
 const HelpTopic& HelpTopicAt(std::string_view file, std::string_view anchor);
 // "options.html#scan"

@@ -176,21 +176,6 @@ int ProfileFile::ReadInt(std::string_view section, std::string_view key, int def
   return static_cast<int>(*n);
 }
 
-std::vector<std::pair<std::string, std::string>> ProfileFile::ReadSection(
-    std::string_view section) {
-  Refresh();
-  std::vector<std::pair<std::string, std::string>> out;
-  const auto header = FindSection(section);
-  if (!header) return out;
-  const std::size_t end = SectionEnd(*header);
-  for (std::size_t i = *header + 1; i < end; ++i) {
-    if (auto kl = ParseKeyLine(lines_[i].text)) {
-      out.emplace_back(std::string(kl->key), std::string(Unquote(kl->value)));
-    }
-  }
-  return out;
-}
-
 std::string ProfileFile::NewLineStyle() const {
   for (const Line& l : lines_) {
     if (!l.eol.empty()) return l.eol;

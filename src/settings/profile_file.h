@@ -31,8 +31,6 @@ class ProfileFile {
                          std::size_t max_len = 254);
   // A value without leading digits, or too large for an int, gives def.
   int ReadInt(std::string_view section, std::string_view key, int def);
-  // Every key of a section in file order (the first section of that name).
-  std::vector<std::pair<std::string, std::string>> ReadSection(std::string_view section);
 
   // Creates the file and the section when needed. Line breaks in the value become spaces.
   // Returns false when the file could not be written; last_error() then says why.

@@ -54,17 +54,6 @@ double ReadRealSetting(ProfileFile& f, std::string_view section, std::string_vie
   return ParseDecimal(TrimStr(f.ReadString(section, key, def_text))).value_or(0.0);
 }
 
-int ReadIntTextSetting(ProfileFile& f, std::string_view section, std::string_view key,
-                       std::string_view def_text) {
-  const auto parse = [](std::string_view t) -> std::optional<int> {
-    const auto v = ParseLeadingInt(t);
-    if (!v || *v < INT32_MIN || *v > INT32_MAX) return std::nullopt;
-    return static_cast<int>(*v);
-  };
-  if (auto v = parse(f.ReadString(section, key, def_text))) return *v;
-  return parse(def_text).value_or(0);
-}
-
 void ReadSettings(ProfileFile& f, Settings& s) {
   const double time = RealIn(f, "TIME", kTimeNotSet, -1e9, 1e9);
   s.TimeOffset = IsQuarterHourOffset(time) ? time : kTimeNotSet;
@@ -159,24 +148,6 @@ bool WriteLogDetails(ProfileFile& f, const LogDetails& d) {
   f.WriteString(kLogSection, "RCVR", d.rcvr);
   f.WriteString(kLogSection, "ANTENNA", d.antenna);
   f.WriteString(kLogSection, "CONDX", d.condx);
-  return batch.Finish();
-}
-
-WindowSize ReadWindowSize(ProfileFile& f, std::string_view name, WindowSize def) {
-  const std::string n(name);
-  WindowSize s;
-  s.width = f.ReadInt(kWindowsSection, n + "X", def.width);
-  s.height = f.ReadInt(kWindowsSection, n + "Y", def.height);
-  if (s.width <= 0) s.width = def.width;
-  if (s.height <= 0) s.height = def.height;
-  return s;
-}
-
-bool WriteWindowSize(ProfileFile& f, std::string_view name, WindowSize size) {
-  ProfileFile::Batch batch(f);
-  const std::string n(name);
-  WriteIntSetting(f, kWindowsSection, n + "X", size.width, 1);
-  WriteIntSetting(f, kWindowsSection, n + "Y", size.height, 1);
   return batch.Finish();
 }
 

@@ -16,7 +16,6 @@ namespace r8 {
 inline constexpr std::string_view kProgramTitle = "Veltrix R8 Control 32";
 inline constexpr std::string_view kSettingsFileName = "TARVELIN.INI";
 inline constexpr std::string_view kOptionsSection = "OPTIONS";
-inline constexpr std::string_view kWindowsSection = "WINDOWS";
 inline constexpr std::string_view kLogSection = "LOG";
 inline constexpr std::string_view kUntitled = "<Untitled>";
 // A TIME value that says the offset has not been chosen yet.
@@ -77,9 +76,6 @@ bool WriteRealSetting(ProfileFile& f, std::string_view section, std::string_view
 // The trimmed text read as a decimal number; a text that is not one gives 0.
 double ReadRealSetting(ProfileFile& f, std::string_view section, std::string_view key,
                        std::string_view def_text);
-// The leading integer of the text; without one, the leading integer of def_text (else 0).
-int ReadIntTextSetting(ProfileFile& f, std::string_view section, std::string_view key,
-                       std::string_view def_text);
 
 // Section "OPTIONS" into s. Unusable values (not a number, out of range) keep the key's default.
 void ReadSettings(ProfileFile& f, Settings& s);
@@ -92,14 +88,6 @@ bool WriteExitSettings(ProfileFile& f, const Settings& s, bool minimised);
 
 LogDetails ReadLogDetails(ProfileFile& f);
 bool WriteLogDetails(ProfileFile& f, const LogDetails& d);
-
-// Section "WINDOWS": a list window's size under its name + "X" / "Y".
-struct WindowSize {
-  int width = 0;
-  int height = 0;
-};
-WindowSize ReadWindowSize(ProfileFile& f, std::string_view name, WindowSize def);
-bool WriteWindowSize(ProfileFile& f, std::string_view name, WindowSize size);
 
 // The step and offset combo lists ("STEPSIZE"/"STEP"/"DSTEP", "OFFSET"/"OFST"/"DOFST").
 struct ComboList {

@@ -14,20 +14,6 @@ TEST(Strings, TrimmingAndCase) {
   EXPECT_EQ(TrimStr("     "), "");
   EXPECT_EQ(TrimStr("\tx\t"), "\tx\t");  // spaces only
   EXPECT_EQ(UpperStr("abc xyz 9\xe9"), "ABC XYZ 9\xe9");
-  const char field[6] = {'a', 'b', ' ', ' ', ' ', ' '};  // no terminator within the field
-  EXPECT_EQ(TrimCText(field, sizeof field), "ab");
-  EXPECT_EQ(TrimCText(" ok \0junk", 9), "ok");
-  EXPECT_EQ(TrimCText(nullptr, 4), "");
-  BlankString(s, 20);
-  EXPECT_EQ(s, "");
-}
-
-TEST(Strings, CopyTrimStaysInsideTheText) {
-  EXPECT_EQ(CopyTrim("  9580.00 kHz", 1, 9), "9580.00");
-  EXPECT_EQ(CopyTrim("abcdef", 4, 100), "def");
-  EXPECT_EQ(CopyTrim("abcdef", 10, 2), "");
-  EXPECT_EQ(CopyTrim("abcdef", 0, 2), "a");
-  EXPECT_EQ(CopyTrim("abcdef", 2, -1), "");
 }
 
 TEST(Strings, FillersAreBounded) {
@@ -46,12 +32,6 @@ TEST(Strings, HexDigits) {
 TEST(Times, PackedDigits) {
   EXPECT_EQ(PackedTimeToInt("1430"), 1430);
   EXPECT_EQ(PackedTimeToInt("0007"), 7);
-  EXPECT_EQ(TimeStrToInt("2359-0100"), 2359);
-  EXPECT_EQ(TimeStrToMinutes("1430"), 870);
-  EXPECT_EQ(TimeStrToMinutes("0000"), 0);
-  // Short texts read as though padded with zero digits, never past their end.
-  EXPECT_EQ(TimeStrToInt("14"), 1400);
-  EXPECT_EQ(TimeStrToMinutes(""), 0);
 }
 
 TEST(Times, ZeroPaddedNumbers) {
@@ -111,8 +91,6 @@ TEST(Frequencies, DisplayTexts) {
       {FreqToDisplay(30000), " 30.0000", kUnitMHz},
       {FreqToDisplay(174000), "174.0000", kUnitMHz},
       {FreqToDisplay(100), "  100.00", kUnitKHz},
-      {MHzToText(30.0), " 30.0000", kUnitMHz},
-      {MHzToText(9.58), " 9580.00", kUnitKHz},
       {FreqToDisplay(1e12), "10000000", kUnitMHz},  // never wider than eight
   };
   for (const Case& c : cases) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "common/format.h"
+#include "companion/eibi_csv.h"
 #include "companion/eibi_import_command.h"
 #include "database/database_files.h"
 #include "database/station_query.h"
@@ -190,6 +191,10 @@ TEST(EibiImport, BadFilesAreRefusedAndTheDatabaseStaysAsItWas) {
     fs::remove(dir / "in.csv");
     EXPECT_EQ(Snapshot(dir.path()), before) << c.what;
   }
+  // A damaged table gives none of its rows, not even those before the damage.
+  const EibiTable cut = ReadEibiTable(Csv({good, "9580;1100-1200;;ALS;KNLS"}));
+  EXPECT_FALSE(cut.problem.empty());
+  EXPECT_TRUE(cut.rows.empty());
 }
 
 TEST(EibiImport, TheFaceplateCommandImportsIntoTheFolderAndClearsTheChangedFlag) {
@@ -228,8 +233,8 @@ TEST(EibiImport, TheFaceplateCommandImportsIntoTheFolderAndClearsTheChangedFlag)
 class RealSeasonTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    file_ = fs::path(R8_SHARED_DATA_DIR) / "eibi" / "sked-a26.csv";
-    if (!fs::exists(file_)) GTEST_SKIP() << "EiBi season not found at " << file_.string();
+    file_ = fs::path(R8_DATA_DIR) / "eibi" / "sked-a26.csv";
+    ASSERT_TRUE(fs::exists(file_)) << "the EiBi season belongs at " << file_.string();
     csv_ = ReadBytes(file_);
   }
   fs::path file_;

@@ -207,16 +207,6 @@ TEST_F(OnNowQuery, FindLinesAreCaseSensitiveAndOnePerFrequency) {
   EXPECT_EQ(results().find.count(), 0);
 }
 
-TEST_F(OnNowQuery, FindStopsAtThreeHundred) {
-  Use({"Radio"}, Many(350, [](int i) {
-        return i < 250 ? Rec(1400, 1500, 1, 6000 + i) : AllDayRec(1, 9000 + i);
-      }));
-  Run(kFind, QueryKind::kFindNow, "Radio", "1430");
-  EXPECT_EQ(results().find.count(), 300);
-  EXPECT_EQ(Lines(kFind).size(), 300u);
-  EXPECT_EQ(results().find[299].record, 300);
-}
-
 TEST_F(OnNowQuery, StationListsGroupFrequenciesUnderTimeHeadings) {
   Use({"Radio Kestrel Intl", "Voice of Valdoria", "Radio Marisol"},
       {Rec(1400, 1500, 1, 5950), Rec(1400, 1500, 1, 6005), Rec(1400, 1500, 1, 7205),
@@ -267,18 +257,6 @@ TEST_F(OnNowQuery, UtilityAndBcbListsSplitTheUtilityBucketByCode) {
   Run(kFace, QueryKind::kStationsNow, "", "1430");
   EXPECT_TRUE(targets_.lists.empty());
   EXPECT_EQ(results().what_bcb.count(), 6);
-}
-
-TEST_F(OnNowQuery, StationListsHoldFourHundredRowsHeadingsIncluded) {
-  std::vector<std::string> names;
-  for (int i = 0; i < 450; ++i) names.push_back("Station " + std::to_string(i));
-  Use(names, Many(450, [](int i) {
-        return Rec(1400, 1500, static_cast<std::uint16_t>(i + 1), 6000 + i);
-      }));
-  Run(kSwbc, QueryKind::kStationsNow, "", "1430");
-  EXPECT_EQ(results().what_swbc.count(), 400);
-  EXPECT_EQ(Lines(kSwbc).size(), 400u);
-  EXPECT_EQ(Lines(kSwbc).back(), "Station 398");  // one heading, 399 stations
 }
 
 TEST_F(OnNowQuery, OnAirNamesAreTrimmedAndListedOncePerRun) {
@@ -355,16 +333,6 @@ TEST_F(TableQuery, GroupsNeedEqualTimesDaysAndStation) {
   EXPECT_EQ(results().schedule.count(), 1);
 }
 
-TEST_F(TableQuery, ScheduleRowsStopAtSixHundred) {
-  Use({"Radio"},
-      Many(700, [](int i) { return Rec(i % 24 * 100, i % 24 * 100 + 30 + i / 24, 1, 6000 + i); }));
-  Run(kFull, QueryKind::kFullSchedule, "RADIO");
-  EXPECT_EQ(results().schedule.count(), 600);
-  EXPECT_EQ(Rows(kFull).size(), 600u);
-  // A full table takes no more frequencies into its last row from later groups.
-  EXPECT_EQ(results().schedule[599].freq_count, 1);
-}
-
 TEST_F(TableQuery, WholeTableKindsShowSearchProgress) {
   Use({"Radio"},
       Many(200, [](int i) { return Rec(i / 10 * 100, i / 10 * 100 + 30, 1, 6000 + i); }));
@@ -397,13 +365,6 @@ TEST_F(TableQuery, WhoElseListsEveryRecordOnTheFrequencyInTwoCells) {
   EXPECT_TRUE(Rows(kWho).empty());
 }
 
-TEST_F(TableQuery, WhoElseStopsAtOneHundred) {
-  Use({"Radio"}, Many(150, [](int) { return AllDayRec(1, 9580); }));
-  Run(kWho, QueryKind::kWhoElse, "9580");
-  EXPECT_EQ(results().who.count(), 100);
-  EXPECT_EQ(Rows(kWho).size(), 100u);
-}
-
 TEST_F(TableQuery, UsageListsDistinctFrequenciesAscendingWithHeardFlags) {
   Use({"Radio Kestrel Intl", "Other"},
       {Rec(100, 200, 1, 6000, 0, "Eu", 'T'), Rec(300, 400, 1, 5000), Rec(500, 600, 2, 5500),
@@ -417,14 +378,51 @@ TEST_F(TableQuery, UsageListsDistinctFrequenciesAscendingWithHeardFlags) {
   EXPECT_EQ(FlagsOf(results().find), (Ints{0, 0, 1, 1}));
 }
 
-TEST_F(TableQuery, UsageStopsAtThreeHundredLines) {
-  Use({"Radio"},
-      Many(320, [](int i) { return Rec(i % 24 * 100, i % 24 * 100 + 30, 1, 20000 - i); }));
-  Run(kFind, QueryKind::kFreqUsage, "RADIO");
-  EXPECT_EQ(results().find.count(), 300);
-  ASSERT_EQ(Lines(kFind).size(), 300u);
-  EXPECT_EQ(Lines(kFind).front(), UsageLine(19701));
-  EXPECT_EQ(Lines(kFind).back(), UsageLine(20000));
+// Every list stops at its capacity, and what it holds then is the first records in table order.
+TEST_F(QueryTest, EveryListStopsAtItsCapacity) {
+  std::vector<std::string> stations;
+  for (int i = 0; i < 450; ++i) stations.push_back("Station " + std::to_string(i));
+  struct Case {
+    const char* what;
+    int records;
+    std::function<ScheduleRecord(int)> make;
+    QueryTarget target;
+    QueryKind kind;
+    const char* key;
+    int capacity;
+    std::function<void()> more;  // what the full list holds last
+  };
+  const Case cases[] = {
+      {"find", 350,
+       [](int i) { return i < 250 ? Rec(1400, 1500, 1, 6000 + i) : AllDayRec(1, 9000 + i); }, kFind,
+       QueryKind::kFindNow, "Station 0", 300, [&] { EXPECT_EQ(results().find[299].record, 300); }},
+      {"station list", 450,
+       [](int i) { return Rec(1400, 1500, static_cast<std::uint16_t>(i + 1), 6000 + i); }, kSwbc,
+       QueryKind::kStationsNow, "", 400,
+       [&] { EXPECT_EQ(Lines(kSwbc).back(), "Station 398"); }},  // one heading, 399 stations
+      {"schedule", 700,
+       [](int i) { return Rec(i % 24 * 100, i % 24 * 100 + 30 + i / 24, 1, 6000 + i); }, kFull,
+       QueryKind::kFullSchedule, "STATION 0", 600,
+       // A full table takes no more frequencies into its last row from later groups.
+       [&] { EXPECT_EQ(results().schedule[599].freq_count, 1); }},
+      {"who else", 150, [](int) { return AllDayRec(1, 9580); }, kWho, QueryKind::kWhoElse, "9580",
+       100, [] {}},
+      {"usage", 320, [](int i) { return Rec(i % 24 * 100, i % 24 * 100 + 30, 1, 20000 - i); },
+       kFind, QueryKind::kFreqUsage, "STATION 0", 300,
+       [&] {
+         EXPECT_EQ(Lines(kFind).front(), UsageLine(19701));
+         EXPECT_EQ(Lines(kFind).back(), UsageLine(20000));
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Use(stations, Many(c.records, c.make));
+    Run(c.target, c.kind, c.key, "1430");
+    const std::size_t shown =
+        c.target == kFull || c.target == kWho ? Rows(c.target).size() : Lines(c.target).size();
+    EXPECT_EQ(shown, static_cast<std::size_t>(c.capacity));
+    c.more();
+  }
 }
 
 TEST_F(TableQuery, PrintedScheduleGoesToTheTextOutputAndStarNeedsAFile) {

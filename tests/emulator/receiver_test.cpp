@@ -255,6 +255,7 @@ TEST(ReceiverCommands, GarbageIsRefusedOnceAndTheNextCommandWorks) {
       {"NC12345678\r", "?"},                        // a name of eight characters
       {"TL246000\r", "?"},                          // no such time
       {"EC999\r", "?"},                             // no channel 999 on the R8A
+      {"AX\r", "?"},                                // neither an antenna nor an AGC
       {"\r\r\r", ""},                               // lone CRs: nothing
   };
   for (const auto& [garbage, refusals] : cases) {
@@ -275,6 +276,11 @@ TEST(ReceiverCommands, LogKeepsTerminatorsAsReceived) {
             (std::vector<std::string>{"F0958000\r", "C005\r", "C007", "U", "\n"}));
   r8a.rx().ClearLog();
   EXPECT_TRUE(r8a.rx().commands().empty());
+  // A full log drops its older half before it takes the next command.
+  std::string many;
+  for (std::size_t i = 0; i <= Receiver::kLogLimit; ++i) many += "M4\r";
+  r8a.Send(many);
+  EXPECT_EQ(r8a.rx().commands().size(), Receiver::kLogLimit / 2 + 1);
 }
 
 TEST(ReceiverSignal, CarriersOpenTheSquelchAndNoiseDoesNot) {

@@ -61,6 +61,21 @@ TEST_F(FacePlateCoreTest, StepsTuneTheReceiver) {
   EXPECT_EQ(refreshes, 1);
   core->TuneUpDown(false, true);  // small step 0.01
   EXPECT_EQ(Sent().front(), "F0597999\r");
+  // 30 MHz is still HF: the small step there is the HF one.
+  t->ctx().control().TuneRadio(30000);
+  core->TuneUpDown(false, true);
+  EXPECT_NEAR(t->radio().RadioFreq, 29999.99, 1e-6);
+}
+
+TEST_F(FacePlateCoreTest, UnitsAndConnectReachTheReceiverAndThePort) {
+  Start(kModelR8A);
+  core->UnitsClick();
+  EXPECT_EQ(Sent().front(), "SM\r");
+  EXPECT_EQ(view.units, "MHz");
+  EXPECT_FALSE(core->Connect());  // open: it closes
+  EXPECT_EQ(t->ctx().link().PortError(), 1);
+  EXPECT_TRUE(core->Connect());
+  EXPECT_EQ(t->ctx().link().PortError(), 0);
 }
 
 TEST_F(FacePlateCoreTest, KeypadEnterTunesAndRefusedEntriesRetuneTheOldFrequency) {
@@ -82,6 +97,21 @@ TEST_F(FacePlateCoreTest, MemoryModeStepsTheChannels) {
   EXPECT_EQ(Sent(), (std::vector<std::string>{"U", "RA\r"}));
 }
 
+TEST_F(FacePlateCoreTest, MemoryTuneShowsInTheMemoryLabelAndItsMenuItem) {
+  Start(kModelR8B);
+  t->ctx().control().RadioCommand(kCmdMemoryMode, false);
+  FacePlateView v = core->UpdateDisplay();
+  EXPECT_EQ(v.mem_lbl_text, "MEM");
+  EXPECT_TRUE(v.mem_tune_item.enabled);
+  EXPECT_FALSE(v.mem_tune_item.checked);
+  Sent();
+  core->MemTuneBtnClick();
+  EXPECT_EQ(Sent().front(), "CTO\r");
+  v = core->UpdateDisplay();
+  EXPECT_EQ(v.mem_lbl_text, "MMT");
+  EXPECT_TRUE(v.mem_tune_item.checked);
+}
+
 TEST_F(FacePlateCoreTest, ControlStatesFollowModeAntennaAndModel) {
   struct Case {
     const char* name;
@@ -95,6 +125,8 @@ TEST_F(FacePlateCoreTest, ControlStatesFollowModeAntennaAndModel) {
       {"FM", kModelR8A, ModeCode::kFm, AntennaCode::kC, false, false, false, false, false, false},
       {"R8B USB", kModelR8B, ModeCode::kUsb, AntennaCode::kA2, true, true, true, true, true, true},
       {"R8A USB", kModelR8A, ModeCode::kUsb, AntennaCode::kA2, true, true, true, true, true, false},
+      {"R8B LSB", kModelR8B, ModeCode::kLsb, AntennaCode::kA1, true, true, true, true, true, true},
+      {"R8A LSB", kModelR8A, ModeCode::kLsb, AntennaCode::kA1, true, true, true, true, true, false},
       {"CW", kModelR8, ModeCode::kCw, AntennaCode::kA1, true, true, true, true, true, false},
   };
   for (const Case& c : cases) {
@@ -236,6 +268,7 @@ TEST_F(FacePlateCoreTest, TapeVoxFollowsTheCarrier) {
   core->Tick();
   core->TapeBtnClick();
   EXPECT_EQ(t->radio().TapeVOX, TapeVoxCode::kCarrier);
+  EXPECT_TRUE(view.tape_btn.down);
   Sent();
   t->ctx().control().TuneRadio(1234);  // nothing there: the carrier drops
   Sent();
@@ -260,6 +293,7 @@ TEST_F(FacePlateCoreTest, DsrDroppingClosesThePortUnlessIgnored) {
   EXPECT_TRUE(r.port_closed);
   EXPECT_TRUE(r.comms_lbl_enabled);
   EXPECT_EQ(t->ctx().link().PortError(), 1);
+  EXPECT_TRUE(core->UpdateDisplay().comms_btn.down);
 
   Start(kModelR8A);
   t->ctx().settings().IgnoreDSR = true;
@@ -268,6 +302,7 @@ TEST_F(FacePlateCoreTest, DsrDroppingClosesThePortUnlessIgnored) {
   r = core->Tick();
   EXPECT_FALSE(r.port_closed);
   EXPECT_EQ(t->ctx().link().PortError(), 0);
+  EXPECT_FALSE(core->UpdateDisplay().comms_btn.down);
 }
 
 TEST_F(FacePlateCoreTest, TheMinutePollsOnceButNotWhileTheReceiverScans) {

@@ -27,14 +27,6 @@ TEST(StepFrequency, CrossesTheGapsAndWraps) {
   }
 }
 
-TEST(StepFrequency, ScanLimitsWrapAround) {
-  // Receiver frequencies 9500..9900, a display offset of 1 kHz.
-  EXPECT_DOUBLE_EQ(KeepWithinScanLimits(9902, 1, 9500, 9900, true), 9501);
-  EXPECT_DOUBLE_EQ(KeepWithinScanLimits(9900, 1, 9500, 9900, true), 9900);
-  EXPECT_DOUBLE_EQ(KeepWithinScanLimits(9500, 1, 9500, 9900, false), 9901);
-  EXPECT_DOUBLE_EQ(KeepWithinScanLimits(9600, 1, 9500, 9900, false), 9600);
-}
-
 struct Typed {
   std::string keys;
   int band_units;

@@ -18,7 +18,6 @@ TEST(HelpTopics, EveryContextTheProgramOpensHasItsOwnTopic) {
   for (int page = 651; page <= 657; ++page) contexts.push_back(page);  // the Options pages
   std::set<std::string> paths;
   for (int c : contexts) {
-    ASSERT_TRUE(HasHelpTopic(c)) << c;
     const HelpTopic& t = HelpTopicFor(c);
     EXPECT_EQ(t.context, c);
     EXPECT_FALSE(t.title.empty());
@@ -60,7 +59,9 @@ TEST(HelpIndex, IsSortedAndLeadsOnlyToTopicsThatExist) {
   for (std::size_t i = 1; i < index.size(); ++i) {
     EXPECT_LE(lower(index[i - 1].keyword), lower(index[i].keyword));
   }
-  for (const HelpIndexEntry& e : index) EXPECT_TRUE(HasHelpTopic(e.context)) << e.keyword;
+  for (const HelpIndexEntry& e : index) {
+    EXPECT_EQ(HelpTopicFor(e.context).context, e.context) << e.keyword;
+  }
 }
 
 TEST(HelpIndex, TypedWordsFindKeywordsThatStartWithThemFirst) {

@@ -277,6 +277,40 @@ TEST(OptionsForm, CommitSetsEveryKeyAndTheFileReadsBackTheSame) {
   EXPECT_EQ(t.ctx().profile().ReadString("OPTIONS", "TIME", ""), "0.00");
   EXPECT_EQ(s.ex_freq1, 0.0);
   EXPECT_EQ(s.ex_freq2, 0.0);
+  f.to_freq = "10000000";  // the largest edge the file holds is kept
+  CommitOptionsForm(f, s);
+  EXPECT_EQ(s.ex_freq2, 1e7);
+}
+
+TEST(OptionsEnabling, FollowsTheModelTheScanModeAndTypeAndTheAlternateBand) {
+  struct Case {
+    int model_item, mode_item, type_item;
+    bool except;
+    bool char_edit, receiver_display, band_edits, delay_list;
+    int highest_bank;  // -1: none
+  };
+  const Case cases[] = {
+      {0, 1, 1, false, true, false, false, true, 9},    // R8, List, Time
+      {1, 1, 0, true, false, true, true, false, 43},    // R8A, List
+      {2, 1, 2, false, false, true, false, false, 99},  // R8B, List
+      {1, 0, 1, false, false, true, false, true, -1},   // Mem: no banks
+  };
+  for (const Case& c : cases) {
+    OptionsForm f = GoodForm();
+    f.model_item = c.model_item;
+    f.mode_item = c.mode_item;
+    f.type_item = c.type_item;
+    f.except_enabled = c.except;
+    const OptionsEnabling e = ComputeOptionsEnabling(f);
+    SCOPED_TRACE(c.model_item * 100 + c.mode_item * 10 + c.type_item);
+    EXPECT_EQ(e.char_edit, c.char_edit);
+    EXPECT_EQ(e.receiver_display, c.receiver_display);
+    EXPECT_EQ(e.band_edits, c.band_edits);
+    EXPECT_EQ(e.delay_list, c.delay_list);
+    for (int b = 0; b < kBankCount; ++b) {
+      EXPECT_EQ(e.banks[static_cast<std::size_t>(b)], b <= c.highest_bank) << "bank " << b;
+    }
+  }
 }
 
 TEST(OptionsPlacement, WarningBoxesGoBelowTheDialogAndStayOnTheScreen) {

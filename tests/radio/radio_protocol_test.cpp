@@ -47,89 +47,69 @@ class ProtocolBytes : public ::testing::Test {
   int notified = 0;
 };
 
-TEST_F(ProtocolBytes, TuningOnEachModel) {
-  Use(kModelR8);
-  radio.Antenna = AntennaCode::kA1;
-  control.TuneRadio(9580);
-  EXPECT_EQ(Sent(), "F0958000");
-  EXPECT_EQ(port.reads, (std::vector<std::size_t>{2}));
-
-  Use(kModelR8A);
-  Clear();
-  control.TuneRadio(9580);
-  EXPECT_EQ(Sent(), "F0958000\r");
-}
-
-TEST_F(ProtocolBytes, VhfTuningSelectsAntennaCFirst) {
-  Use(kModelR8A);
-  radio.Antenna = AntennaCode::kA1;
-  Clear();
-  control.TuneRadio(118000);
-  EXPECT_EQ(Sent(), "AC\rF1180000\r");
-  EXPECT_EQ(radio.Antenna, AntennaCode::kC);
-  Clear();
-  control.TuneRadio(118000);  // already on C: no antenna command
-  EXPECT_EQ(Sent(), "F1180000\r");
-}
-
-TEST_F(ProtocolBytes, ThirtyMegahertzIsStillHf) {
-  Use(kModelR8A);
-  radio.Antenna = AntennaCode::kA1;
-  Clear();
-  control.TuneRadio(30000);
-  EXPECT_EQ(Sent(), "F3000000\r");
-  Clear();
-  control.TuneRadio(30000.01);
-  EXPECT_EQ(Sent(), "AC\rF0300000\r");
-}
-
-TEST_F(ProtocolBytes, AlternateBandSwapsTheAntenna) {
-  Use(kModelR8A);
-  settings.primary_antenna = 1;
-  settings.ex_freq_enabled = true;
-  settings.ex_freq1 = 5000;
-  settings.ex_freq2 = 7000;
-  radio.Antenna = AntennaCode::kA1;
-  Clear();
-  control.TuneRadio(6000);
-  EXPECT_EQ(Sent(), "A2\rF0600000\r");
-  Clear();
-  control.TuneRadio(8000);
-  EXPECT_EQ(Sent(), "A1\rF0800000\r");
-  // Disabled, the band is ignored.
-  settings.ex_freq_enabled = false;
-  Clear();
-  control.TuneRadio(6000);
-  EXPECT_EQ(Sent(), "F0600000\r");
-  // A primary antenna setting out of range counts as antenna 1: HF never goes to the converter.
-  settings.primary_antenna = 0;
-  settings.ex_freq_enabled = true;
-  radio.Antenna = AntennaCode::kA1;
-  Clear();
-  control.TuneRadio(6000);
-  EXPECT_EQ(Sent(), "A2\rF0600000\r");
-}
-
-TEST_F(ProtocolBytes, TuningAddsTheOffsetAndClearsTheAEqualsBLamp) {
-  Use(kModelR8A);
-  settings.primary_antenna = 2;
-  radio.Antenna = AntennaCode::kA2;
-  radio.FreqOffset = -2.21;
-  radio.VFOEqLamp = true;
-  Clear();
-  control.TuneRadio(9580);
-  EXPECT_EQ(Sent(), "F0957779\r");
-  EXPECT_FALSE(radio.VFOEqLamp);
-}
-
-TEST_F(ProtocolBytes, FrequenciesBeyondSevenDigitsAreNotSent) {
-  Use(kModelR8A);
-  radio.Antenna = AntennaCode::kC;
-  for (double f : {1e7, -5.0, std::nan("")}) {
-    radio.FreqOffset = 0;
+// Tuning: the antenna the frequency needs goes first, then the frequency with the offset added.
+TEST_F(ProtocolBytes, TuningSelectsTheAntennaAndSendsTheFrequency) {
+  struct Case {
+    const char* what;
+    int model, primary;
+    AntennaCode antenna;
+    bool alternate_band;  // 5000..7000 kHz on the other antenna
+    double freq, offset;
+    const char* sent;  // nullptr: no frequency is sent
+    AntennaCode antenna_after;
+  };
+  const Case cases[] = {
+      {"R8", kModelR8, 1, AntennaCode::kA1, false, 9580, 0, "F0958000", AntennaCode::kA1},
+      {"R8A", kModelR8A, 1, AntennaCode::kA1, false, 9580, 0, "F0958000\r", AntennaCode::kA1},
+      {"VHF", kModelR8A, 1, AntennaCode::kA1, false, 118000, 0, "AC\rF1180000\r", AntennaCode::kC},
+      {"VHF already on C", kModelR8A, 1, AntennaCode::kC, false, 118000, 0, "F1180000\r",
+       AntennaCode::kC},
+      {"30 MHz is still HF", kModelR8A, 1, AntennaCode::kA1, false, 30000, 0, "F3000000\r",
+       AntennaCode::kA1},
+      {"just above", kModelR8A, 1, AntennaCode::kA1, false, 30000.01, 0, "AC\rF0300000\r",
+       AntennaCode::kC},
+      {"into the band", kModelR8A, 1, AntennaCode::kA1, true, 6000, 0, "A2\rF0600000\r",
+       AntennaCode::kA2},
+      {"out of the band", kModelR8A, 1, AntennaCode::kA2, true, 8000, 0, "A1\rF0800000\r",
+       AntennaCode::kA1},
+      {"the band's lower edge", kModelR8A, 1, AntennaCode::kA1, true, 5000, 0, "A2\rF0500000\r",
+       AntennaCode::kA2},
+      {"the band's upper edge", kModelR8A, 1, AntennaCode::kA1, true, 7000, 0, "A2\rF0700000\r",
+       AntennaCode::kA2},
+      {"band disabled", kModelR8A, 1, AntennaCode::kA1, false, 6000, 0, "F0600000\r",
+       AntennaCode::kA1},
+      // A primary antenna setting out of range counts as antenna 1: HF never goes to the converter.
+      {"primary out of range", kModelR8A, 0, AntennaCode::kA1, true, 6000, 0, "A2\rF0600000\r",
+       AntennaCode::kA2},
+      {"offset", kModelR8A, 2, AntennaCode::kA2, false, 9580, -2.21, "F0957779\r",
+       AntennaCode::kA2},
+      {"eight digits", kModelR8A, 1, AntennaCode::kC, false, 1e7, 0, nullptr, AntennaCode::kC},
+      {"negative", kModelR8A, 1, AntennaCode::kC, false, -5.0, 0, nullptr, AntennaCode::kC},
+      {"not a number", kModelR8A, 1, AntennaCode::kC, false, std::nan(""), 0, nullptr,
+       AntennaCode::kC},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Use(c.model);
+    settings.primary_antenna = c.primary;
+    settings.ex_freq_enabled = c.alternate_band;
+    settings.ex_freq1 = 5000;
+    settings.ex_freq2 = 7000;
+    radio.Antenna = c.antenna;
+    radio.FreqOffset = c.offset;
+    radio.VFOEqLamp = true;
     Clear();
-    control.TuneRadio(f);
-    EXPECT_EQ(Sent().find('F'), std::string::npos) << f;
+    control.TuneRadio(c.freq);
+    if (!c.sent) {
+      EXPECT_EQ(Sent().find('F'), std::string::npos);
+      continue;
+    }
+    EXPECT_EQ(Sent(), c.sent);
+    EXPECT_EQ(radio.Antenna, c.antenna_after);
+    EXPECT_FALSE(radio.VFOEqLamp);  // tuning away ends A=B
+    if (c.model == kModelR8) {
+      EXPECT_EQ(port.reads, (std::vector<std::size_t>{2}));
+    }
   }
 }
 

@@ -251,7 +251,6 @@ TEST(StatusLine, SurvivesAMillionRandomAndMutatedLines) {
                                R8ALine("00:<=", " 15.77000", "MHz"),
                                R8ALine("3024;", "  9580.00", "KHz", "A0", '*')};
   RadioState r;
-  int checks = 0;
   for (int i = 0; i < 1'000'000; ++i) {
     std::string line;
     const int kind = static_cast<int>(rng() % 4);
@@ -284,13 +283,9 @@ TEST(StatusLine, SurvivesAMillionRandomAndMutatedLines) {
     const int model = 1 + static_cast<int>(rng() % 3);
     DecodeStatusLine(line, model, r);
     ParseRadioStatus(line, r);
-    if (i % 1000 == 0) {
-      ExpectWithinCodes(r);
-      ++checks;
-    }
+    ExpectWithinCodes(r);
+    if (HasFailure()) FAIL() << "line " << i << " left a field outside its codes";
   }
-  ExpectWithinCodes(r);
-  EXPECT_EQ(checks, 1000);
 }
 
 }  // namespace

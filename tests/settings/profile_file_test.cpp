@@ -204,6 +204,7 @@ TEST(ProfileFile, DeleteKeyRemovesOnlyThatLine) {
   ProfileFile f(dir / "T.INI");
   ASSERT_TRUE(f.DeleteKey("s", "b"));
   ASSERT_TRUE(f.DeleteKey("S", "NOPE"));
+  ASSERT_TRUE(f.DeleteKey("NO SECTION", "A"));  // nothing to delete is no error either
   EXPECT_EQ(ReadBytes(dir / "T.INI"), "[S]\nA=1\nC=3\n");
 }
 

@@ -214,12 +214,9 @@ TEST(Settings, SmallReadAndWriteOperations) {
   TestContext t;
   ProfileFile& f = t.ctx().profile();
   EXPECT_DOUBLE_EQ(ReadRealSetting(f, "S", "R", "20.0"), 20.0);
-  WriteBytes(t.settings_path(), "[S]\nR=  12.5 \nBAD=1.2.3\nI=42x\nJ=x\n");
+  WriteBytes(t.settings_path(), "[S]\nR=  12.5 \nBAD=1.2.3\n");
   EXPECT_DOUBLE_EQ(ReadRealSetting(f, "S", "R", "0"), 12.5);
   EXPECT_DOUBLE_EQ(ReadRealSetting(f, "S", "BAD", "7"), 0.0);
-  EXPECT_EQ(ReadIntTextSetting(f, "S", "I", "5"), 42);
-  EXPECT_EQ(ReadIntTextSetting(f, "S", "J", "5"), 5);
-  EXPECT_EQ(ReadIntTextSetting(f, "S", "ABSENT", "17"), 17);
   ASSERT_TRUE(WriteRealSetting(f, "S", "W", 3.14159, 8, 3));
   ASSERT_TRUE(WriteIntSetting(f, "S", "N", 7, 4));
   ASSERT_TRUE(WriteLongSetting(f, "S", "L", 1234));
@@ -229,70 +226,73 @@ TEST(Settings, SmallReadAndWriteOperations) {
   EXPECT_NE(bytes.find("\nL=        1234\n"), std::string::npos);
 }
 
-TEST(Settings, WindowSizes) {
-  TestContext t;
-  ProfileFile& f = t.ctx().profile();
-  EXPECT_EQ(ReadWindowSize(f, "MEMLIST", {400, 300}).width, 400);
-  ASSERT_TRUE(WriteWindowSize(f, "MEMLIST", {640, 480}));
-  EXPECT_EQ(f.ReadInt("WINDOWS", "MEMLISTX", 0), 640);
-  EXPECT_EQ(f.ReadInt("WINDOWS", "MEMLISTY", 0), 480);
-  WriteBytes(t.settings_path(), "[WINDOWS]\nMEMLISTX=-5\nMEMLISTY=abc\n");
-  const WindowSize s = ReadWindowSize(f, "MEMLIST", {400, 300});
-  EXPECT_EQ(s.width, 400);
-  EXPECT_EQ(s.height, 300);
+TEST(ComboLists, ReadReplacesTheBuiltInListOnlyWithUsableStoredItems) {
+  using Items = std::vector<std::string>;
+  struct Case {
+    const char* file;
+    bool steps;   // else the offsets
+    Items items;  // empty: the built-in list stays
+    int index;
+  };
+  const Case cases[] = {
+      // The stored index is absent and the default 5 is past the list: the blank item is chosen.
+      {"[STEPSIZE]\nCOUNT=2\nSTEP1=0.3\nSTEP2=25\n", true, {"       ", "    0.3", "     25"}, 0},
+      {"[OFFSET]\nCOUNT=0\nDOFST=1\nOFST1=9.99\n", false, {}, 3},
+      {"[STEPSIZE]\nCOUNT=2\nSTEP1=0.3\nSTEP2=25\nDSTEP=2\n",
+       true,
+       {"       ", "    0.3", "     25"},
+       2},
+      // Too wide and not a number are left out; the absent OFST4 reads as 0.00.
+      {"[OFFSET]\nCOUNT=5\nOFST1=-2.21\nOFST2=123.456\nOFST3=abc\nOFST5=1.5\nDOFST=3\n",
+       false,
+       {"     ", "-2.21", " 0.00", "  1.5"},
+       3},
+      {"[STEPSIZE]\nCOUNT=2000000000\nDSTEP=99999\n", true,
+       Items(static_cast<std::size_t>(kComboListMaxItems) + 1, "<bounded>"), 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    TestContext t;
+    WriteBytes(t.settings_path(), c.file);
+    const ComboList built_in = c.steps ? DefaultStepList() : DefaultOffsetList();
+    ComboList list = built_in;
+    list.index = 4;
+    if (c.steps) {
+      ReadComboList(t.ctx().profile(), list, "STEPSIZE", "STEP", 5, kStepListWidth, "DSTEP");
+    } else {
+      ReadComboList(t.ctx().profile(), list, "OFFSET", "OFST", 3, kOffsetListWidth, "DOFST");
+    }
+    if (c.items.empty()) {
+      EXPECT_EQ(list.items, built_in.items);
+    } else if (c.items.back() == "<bounded>") {
+      EXPECT_EQ(list.items.size(), c.items.size());
+    } else {
+      EXPECT_EQ(list.items, c.items);
+    }
+    EXPECT_EQ(list.index, c.index);
+  }
 }
 
-TEST(ComboLists, StoredStepListReplacesTheBuiltInOne) {
-  TestContext t;
-  WriteBytes(t.settings_path(), "[STEPSIZE]\nCOUNT=2\nSTEP1=0.3\nSTEP2=25\n");
-  ComboList list = DefaultStepList();
-  ReadComboList(t.ctx().profile(), list, "STEPSIZE", "STEP", 5, kStepListWidth, "DSTEP");
-  EXPECT_EQ(list.items, (std::vector<std::string>{"       ", "    0.3", "     25"}));
-  // The stored index is absent and the default 5 is past the list: the blank item is chosen.
-  EXPECT_EQ(list.index, 0);
-
-  list.index = 2;
-  ASSERT_TRUE(WriteComboList(t.ctx().profile(), list, "STEPSIZE", "STEP", "DSTEP"));
-  EXPECT_EQ(ReadBytes(t.settings_path()),
-            "[STEPSIZE]\nCOUNT=   2\nSTEP1=0.3\nSTEP2=25\nDSTEP=   2\n");
-}
-
-TEST(ComboLists, WithoutACountTheBuiltInListStays) {
-  TestContext t;
-  WriteBytes(t.settings_path(), "[OFFSET]\nCOUNT=0\nDOFST=1\nOFST1=9.99\n");
-  ComboList list = DefaultOffsetList();
-  list.index = 4;
-  ReadComboList(t.ctx().profile(), list, "OFFSET", "OFST", 3, kOffsetListWidth, "DOFST");
-  EXPECT_EQ(list.items, DefaultOffsetList().items);
-  EXPECT_EQ(list.index, 3);
-}
-
-TEST(ComboLists, ItemsThatDoNotFitOrAreNotNumbersAreLeftOut) {
-  TestContext t;
-  WriteBytes(t.settings_path(),
-             "[OFFSET]\nCOUNT=5\nOFST1=-2.21\nOFST2=123.456\nOFST3=abc\nOFST5=1.5\nDOFST=3\n");
-  ComboList list = DefaultOffsetList();
-  ReadComboList(t.ctx().profile(), list, "OFFSET", "OFST", 3, kOffsetListWidth, "DOFST");
-  // OFST4 is absent and reads as the default 0.00.
-  EXPECT_EQ(list.items, (std::vector<std::string>{"     ", "-2.21", " 0.00", "  1.5"}));
-  EXPECT_EQ(list.index, 3);
-}
-
-TEST(ComboLists, AHugeCountIsBounded) {
-  TestContext t;
-  WriteBytes(t.settings_path(), "[STEPSIZE]\nCOUNT=2000000000\nDSTEP=99999\n");
-  ComboList list = DefaultStepList();
-  ReadComboList(t.ctx().profile(), list, "STEPSIZE", "STEP", 5, kStepListWidth, "DSTEP");
-  EXPECT_EQ(list.items.size(), static_cast<std::size_t>(kComboListMaxItems) + 1);
-  EXPECT_EQ(list.index, 5);
-}
-
-TEST(ComboLists, ShorterListRemovesItemsNoLongerStored) {
-  TestContext t;
-  WriteBytes(t.settings_path(), "[STEPSIZE]\nCOUNT=3\nDSTEP=1\nSTEP1=1\nSTEP2=2\nSTEP3=3\n");
-  ComboList list{{"       ", "   1.00"}, 1};
-  ASSERT_TRUE(WriteComboList(t.ctx().profile(), list, "STEPSIZE", "STEP", "DSTEP"));
-  EXPECT_EQ(ReadBytes(t.settings_path()), "[STEPSIZE]\nCOUNT=   1\nDSTEP=   1\nSTEP1=1.00\n");
+TEST(ComboLists, WriteStoresTheListAndRemovesItemsNoLongerInIt) {
+  struct Case {
+    const char* before;
+    ComboList list;
+    const char* after;
+  };
+  const Case cases[] = {
+      {"[STEPSIZE]\nCOUNT=2\nSTEP1=0.3\nSTEP2=25\n",
+       {{"       ", "    0.3", "     25"}, 2},
+       "[STEPSIZE]\nCOUNT=   2\nSTEP1=0.3\nSTEP2=25\nDSTEP=   2\n"},
+      {"[STEPSIZE]\nCOUNT=3\nDSTEP=1\nSTEP1=1\nSTEP2=2\nSTEP3=3\n",
+       {{"       ", "   1.00"}, 1},
+       "[STEPSIZE]\nCOUNT=   1\nDSTEP=   1\nSTEP1=1.00\n"},
+  };
+  for (const Case& c : cases) {
+    TestContext t;
+    WriteBytes(t.settings_path(), c.before);
+    ASSERT_TRUE(WriteComboList(t.ctx().profile(), c.list, "STEPSIZE", "STEP", "DSTEP"));
+    EXPECT_EQ(ReadBytes(t.settings_path()), c.after);
+  }
 }
 
 }  // namespace

@@ -24,7 +24,6 @@ constexpr double kMaxLampRadius = 7.0;
 constexpr double kBezel = 1.5;
 
 const QColor kCaptionColor(0xe4, 0xe7, 0xea);
-const QColor kLabelColor(0xa8, 0xae, 0xb4);
 const QColor kDisabledColor(0x6a, 0x6e, 0x74);
 const QColor kDefaultRing(0xf0, 0xa0, 0x30, 0xd0);
 
@@ -32,41 +31,6 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
   return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
                           a.greenF() + (b.greenF() - a.greenF()) * t,
                           a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF());
-}
-
-QFont LabelFont(const QFont& base) {
-  QFont f = base;
-  if (f.pointSizeF() > 0) {
-    f.setPointSizeF(f.pointSizeF() * 0.8);
-  } else {
-    f.setPixelSize(std::max(6, f.pixelSize() * 4 / 5));
-  }
-  return f;
-}
-
-// The caption block: CapLabel1, Caption, CapLabel2, each line only when it has text.
-struct TextBlock {
-  QString lines[3];
-  QFont fonts[3];
-  QSizeF sizes[3];
-  QSizeF size;
-};
-
-TextBlock MakeTextBlock(const QString& label1, const QString& caption, const QString& label2,
-                        const QFont& font) {
-  TextBlock b;
-  b.lines[0] = label1;
-  b.lines[1] = caption;
-  b.lines[2] = label2;
-  b.fonts[0] = b.fonts[2] = LabelFont(font);
-  b.fonts[1] = font;
-  for (int i = 0; i < 3; ++i) {
-    if (b.lines[i].isEmpty()) continue;
-    b.sizes[i] = QFontMetricsF(b.fonts[i]).size(Qt::TextShowMnemonic, b.lines[i]);
-    b.size.setWidth(std::max(b.size.width(), b.sizes[i].width()));
-    b.size.setHeight(b.size.height() + b.sizes[i].height());
-  }
-  return b;
 }
 
 }  // namespace
@@ -101,42 +65,16 @@ void TZelSwitchButton::SetIsButton(bool button) {
   update();
 }
 
-void TZelSwitchButton::SetIsDown(ButtonState state) {
-  if (state == is_down_) return;
-  is_down_ = state;
-  update();
-}
-
-void TZelSwitchButton::SetCapLocation(ButtonLayout layout) {
-  if (layout == cap_location_) return;
-  cap_location_ = layout;
-  update();
-}
-
-void TZelSwitchButton::SetCapLabel1(const QString& text) {
-  const QString cut = text.left(kMaxLabelLength);
-  if (cut == cap_label1_) return;
-  cap_label1_ = cut;
-  update();
-}
-
-void TZelSwitchButton::SetCapLabel2(const QString& text) {
-  const QString cut = text.left(kMaxLabelLength);
-  if (cut == cap_label2_) return;
-  cap_label2_ = cut;
-  update();
-}
-
-void TZelSwitchButton::SetIsGlyph(bool glyph) {
-  if (glyph == is_glyph_) return;
-  is_glyph_ = glyph;
-  update();
-}
-
 void TZelSwitchButton::SetCaption(const QString& caption) {
   if (caption == caption_) return;
   caption_ = caption;
   GrabAccelerator();
+  update();
+}
+
+void TZelSwitchButton::SetDown(bool down) {
+  if (down == down_) return;
+  down_ = down;
   update();
 }
 
@@ -180,7 +118,7 @@ void TZelSwitchButton::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
   }
   tracking_ = true;
-  SetIsDown(ButtonState::kDown);
+  SetDown(true);
 }
 
 void TZelSwitchButton::mouseMoveEvent(QMouseEvent* event) {
@@ -189,7 +127,7 @@ void TZelSwitchButton::mouseMoveEvent(QMouseEvent* event) {
     return;
   }
   const bool inside = rect().contains(event->position().toPoint());
-  SetIsDown(inside ? ButtonState::kDown : ButtonState::kUp);
+  SetDown(inside);
 }
 
 void TZelSwitchButton::mouseReleaseEvent(QMouseEvent* event) {
@@ -198,7 +136,7 @@ void TZelSwitchButton::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   tracking_ = false;
-  SetIsDown(ButtonState::kUp);
+  SetDown(false);
   if (rect().contains(event->position().toPoint())) Click();
 }
 
@@ -225,13 +163,9 @@ void TZelSwitchButton::focusOutEvent(QFocusEvent* event) {
 void TZelSwitchButton::changeEvent(QEvent* event) {
   if (event->type() == QEvent::EnabledChange && !isEnabled()) {
     tracking_ = false;
-    SetIsDown(ButtonState::kUp);
+    SetDown(false);
   }
   QWidget::changeEvent(event);
-}
-
-bool TZelSwitchButton::DrawnDown() const {
-  return is_down_ == ButtonState::kDown || is_down_ == ButtonState::kExclusive;
 }
 
 void TZelSwitchButton::paintEvent(QPaintEvent*) {
@@ -243,59 +177,27 @@ void TZelSwitchButton::paintEvent(QPaintEvent*) {
   if (is_button_) {
     DrawPanel(p);
     area.adjust(kPanelInset, kPanelInset, -kPanelInset, -kPanelInset);
-    if (DrawnDown()) area.translate(1, 1);
+    if (down_) area.translate(1, 1);
   }
 
-  const TextBlock text = MakeTextBlock(cap_label1_, caption_, cap_label2_, font());
-  const bool has_text = !text.size.isEmpty();
-  const bool vertical =
-      cap_location_ == ButtonLayout::kGlyphTop || cap_location_ == ButtonLayout::kGlyphBottom;
-  const double gap = is_glyph_ && has_text ? (vertical ? kSpacing - 2 : kSpacing) : 0.0;
+  // The lamp takes what the caption leaves, up to a panel lamp's usual size; lamp and caption are
+  // centred together, the lamp on the left.
+  const QSizeF text =
+      caption_.isEmpty() ? QSizeF() : QFontMetricsF(font()).size(Qt::TextShowMnemonic, caption_);
+  const double gap = text.isEmpty() ? 0.0 : kSpacing;
+  const double along = area.width() - text.width() - gap;
+  const double radius =
+      std::clamp((std::min(area.height(), along) - kBezel * 2) / 2, kMinLampRadius, kMaxLampRadius);
+  const double lamp = 2 * (radius + kBezel);
+  const double x = area.center().x() - (lamp + gap + text.width()) / 2;
+  DrawLamp(p, QPointF(x + lamp / 2, area.center().y()), radius);
 
-  // The lamp takes what the caption leaves, up to a panel lamp's usual size.
-  double radius = 0.0;
-  if (is_glyph_) {
-    const double across = vertical ? area.width() : area.height();
-    const double along = vertical ? area.height() - text.size.height() - gap
-                                  : area.width() - text.size.width() - gap;
-    radius = std::clamp((std::min(across, along) - kBezel * 2) / 2, kMinLampRadius, kMaxLampRadius);
-  }
-  const double lamp = is_glyph_ ? 2 * (radius + kBezel) : 0.0;
-
-  // Lamp and text are centred together, in the order CapLocation gives.
-  QPointF lamp_centre;
-  QRectF text_box;
-  if (vertical) {
-    const double total = lamp + gap + text.size.height();
-    double y = area.center().y() - total / 2;
-    const bool lamp_first = cap_location_ == ButtonLayout::kGlyphTop;
-    const double lamp_y = lamp_first ? y : y + text.size.height() + gap;
-    const double text_y = lamp_first ? y + lamp + gap : y;
-    lamp_centre = QPointF(area.center().x(), lamp_y + lamp / 2);
-    text_box = QRectF(area.left(), text_y, area.width(), text.size.height());
-  } else {
-    const double total = lamp + gap + text.size.width();
-    double x = area.center().x() - total / 2;
-    const bool lamp_first = cap_location_ == ButtonLayout::kGlyphLeft;
-    const double lamp_x = lamp_first ? x : x + text.size.width() + gap;
-    const double text_x = lamp_first ? x + lamp + gap : x;
-    lamp_centre = QPointF(lamp_x + lamp / 2, area.center().y());
-    text_box = QRectF(text_x, area.center().y() - text.size.height() / 2, text.size.width(),
-                      text.size.height());
-  }
-
-  if (is_glyph_) DrawLamp(p, lamp_centre, radius);
-
-  const bool enabled = isEnabled() && is_down_ != ButtonState::kDisabled;
-  double y = text_box.top();
-  for (int i = 0; i < 3; ++i) {
-    if (text.lines[i].isEmpty()) continue;
-    p.setFont(text.fonts[i]);
-    p.setPen(!enabled ? kDisabledColor : i == 1 ? kCaptionColor : kLabelColor);
-    const QRectF line(text_box.left(), y, text_box.width(), text.sizes[i].height());
-    p.drawText(line, Qt::AlignCenter | Qt::TextShowMnemonic, text.lines[i]);
-    y += text.sizes[i].height();
-  }
+  if (text.isEmpty()) return;
+  p.setFont(font());
+  p.setPen(isEnabled() ? kCaptionColor : kDisabledColor);
+  const QRectF box(x + lamp + gap, area.center().y() - text.height() / 2, text.width(),
+                   text.height());
+  p.drawText(box, Qt::AlignCenter | Qt::TextShowMnemonic, caption_);
 }
 
 void TZelSwitchButton::DrawPanel(QPainter& p) const {
@@ -308,7 +210,7 @@ void TZelSwitchButton::DrawPanel(QPainter& p) const {
   p.drawRoundedRect(outer, radius, radius);
 
   const QRectF body = outer.adjusted(2, 2, -2, -2);
-  const bool down = DrawnDown();
+  const bool down = down_;
   QLinearGradient face(body.topLeft(), body.bottomLeft());
   if (down) {
     face.setColorAt(0.0, QColor(0x1e, 0x20, 0x23));

@@ -13,13 +13,6 @@ class TZelSwitchButton : public QWidget {
   Q_OBJECT
 
  public:
-  // Drawn pressed state.
-  enum class ButtonState { kUp, kDisabled, kDown, kExclusive };
-  // Where the lamp stands; the caption takes the other side.
-  enum class ButtonLayout { kGlyphLeft, kGlyphRight, kGlyphTop, kGlyphBottom };
-
-  static constexpr int kMaxLabelLength = 255;
-
   explicit TZelSwitchButton(QWidget* parent = nullptr);
 
   QColor OnColor() const { return on_color_; }
@@ -31,24 +24,9 @@ class TZelSwitchButton : public QWidget {
   // A push button takes the focus and inverts IsOn on each click; a plain lamp does neither.
   bool IsButton() const { return is_button_; }
   void SetIsButton(bool button);
-  ButtonState IsDown() const { return is_down_; }
-  void SetIsDown(ButtonState state);
-  ButtonLayout CapLocation() const { return cap_location_; }
-  void SetCapLocation(ButtonLayout layout);
-  // Extra caption lines above (1) and below (2) the caption; longer texts are cut to 255.
-  const QString& CapLabel1() const { return cap_label1_; }
-  void SetCapLabel1(const QString& text);
-  const QString& CapLabel2() const { return cap_label2_; }
-  void SetCapLabel2(const QString& text);
-  // Whether the lamp is drawn at all.
-  bool IsGlyph() const { return is_glyph_; }
-  void SetIsGlyph(bool glyph);
   // "&" marks the accelerator character, as in "&POWER".
   const QString& Caption() const { return caption_; }
   void SetCaption(const QString& caption);
-  bool Default() const { return default_; }
-  void SetDefault(bool is_default);
-
   // What a mouse click does: a push button inverts IsOn, then clicked() is emitted.
   void Click();
 
@@ -70,7 +48,9 @@ class TZelSwitchButton : public QWidget {
 
  private:
   void GrabAccelerator();
-  bool DrawnDown() const;
+  void SetDown(bool down);
+  // A push button with the focus is the default one: Enter and Space click it.
+  void SetDefault(bool is_default);
   void DrawPanel(QPainter& p) const;
   void DrawLamp(QPainter& p, const QPointF& centre, double radius) const;
 
@@ -78,11 +58,7 @@ class TZelSwitchButton : public QWidget {
   QColor off_color_{0x00, 0x80, 0x00};
   bool is_on_ = false;
   bool is_button_ = false;
-  ButtonState is_down_ = ButtonState::kUp;
-  ButtonLayout cap_location_ = ButtonLayout::kGlyphLeft;
-  QString cap_label1_;
-  QString cap_label2_;
-  bool is_glyph_ = true;
+  bool down_ = false;  // drawn pressed while the pointer holds it
   QString caption_;
   bool default_ = false;
 

@@ -17,9 +17,9 @@
 #include <QTextDocument>
 #include <QTreeWidget>
 
+#include "help/help_topics.h"
 #include "help/ui/about_dialog.h"
 #include "help/ui/help_desk.h"
-#include "help/help_topics.h"
 #include "support/ui_support.h"
 
 namespace r8 {
@@ -96,16 +96,6 @@ TEST(HelpWindow, ContentsAndIndexOpenTopics) {
   EXPECT_EQ(w.IndexLst->item(0)->text(), QStringLiteral("Small step size"));
   QTest::keyClick(w.IndexEdit, Qt::Key_Return);
   EXPECT_EQ(w.CurrentContext(), 653);
-}
-
-TEST(HelpWindow, Picture) {
-  THelpWindow w;
-  w.resize(900, 600);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  w.ShowContext(kHelpOptions);
-  QApplication::processEvents();
-  EXPECT_FALSE(QImage(testing::SaveShot(&w, QStringLiteral("help_window"))).isNull());
 }
 
 TEST(HelpDesk, TheHelpMenuHasItsItemsAndF1OpensTheFocusedWindowsTopic) {
