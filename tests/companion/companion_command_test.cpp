@@ -54,11 +54,12 @@ TEST(CompanionCommand, OptionsReachTheCommandAndTheOutputChoice) {
                       "6070;1000-1100;;CAN;CFRX;E;NAm;;1\r\n");
   const CompanionRun import = RunCompanionCommand(
       {"--window", "--folder", dir.path().string(), "--import-eibi", (dir / "in.csv").string(),
-       "--range", "49m", "--kind", "broadcast", "--max-records", "10"},
+       "--range", "49m", "--range", "31m", "--kind", "broadcast", "--max-records", "10"},
       "/usr/bin/true");
   EXPECT_EQ(import.output, CompanionOutput::kWindow);
   ASSERT_TRUE(import.report.ok()) << import.report.text;
-  EXPECT_NE(import.report.text.find("Imported 1 lines as 1 records"), std::string::npos)
+  // Each --range adds its band to the ones before.
+  EXPECT_NE(import.report.text.find("Imported 2 lines as 2 records"), std::string::npos)
       << import.report.text;
 }
 

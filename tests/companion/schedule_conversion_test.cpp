@@ -219,6 +219,8 @@ TEST_F(ConversionTest, UnusableFilesAndOverfullDumpsAreRefusedWhole) {
 
 TEST(FileCommit, AKilledCommitIsUndoneOrFinished) {
   testing::TempDir dir;
+  std::string none;
+  EXPECT_FALSE(ReadWholeFile(dir / "MISSING.DAT", none));
   const fs::path a = dir / "A.DAT";
   const fs::path b = dir / "B.DAT";
   // Killed after A's old file stepped aside and the new one took its place, B not yet: undone.

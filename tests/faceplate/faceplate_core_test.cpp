@@ -4,6 +4,7 @@
 
 #include "app/app_context.h"
 #include "radio/radio_model.h"
+#include "support/database_builder.h"
 #include "support/test_context.h"
 
 namespace r8 {
@@ -252,14 +253,33 @@ TEST_F(FacePlateCoreTest, EditingTheStepListInsertsInOrderWithinLimits) {
 
 TEST_F(FacePlateCoreTest, ListsComeFromAndGoBackToTheSettingsFile) {
   Start(kModelR8A);
-  testing::WriteBytes(t->settings_path(), "[OFFSET]\nCOUNT=2\nOFST1=-1.5\nOFST2=2\nDOFST=1\n");
+  testing::WriteBytes(t->settings_path(),
+                      "[OFFSET]\nCOUNT=2\nOFST1=-1.5\nOFST2=2\nDOFST=1\n"
+                      "[STEPSIZE]\nCOUNT=1\nSTEP1=2.5\nDSTEP=1\n");
   core->LoadLists();
   EXPECT_DOUBLE_EQ(t->radio().FreqOffset, -1.5);
   EXPECT_EQ(core->ui().offset_index, 1);
+  EXPECT_EQ(core->steps().items.size(), 2u);
+  EXPECT_EQ(core->ui().step_index, 1);
   core->SelectCombo(kTagOffsetList, 2);
   core->SaveLists();
   EXPECT_EQ(t->ctx().profile().ReadInt("OFFSET", "DOFST", 0), 2);
-  EXPECT_EQ(t->ctx().profile().ReadInt("STEPSIZE", "COUNT", 0), 9);
+  EXPECT_EQ(t->ctx().profile().ReadInt("STEPSIZE", "COUNT", 0), 1);
+}
+
+TEST_F(FacePlateCoreTest, TheStationListFollowsTheReceiverAndAEqualsBReachesIt) {
+  Start(kModelR8A);
+  t->ctx().database() =
+      testing::MakeDatabase({"Radio Test"}, {testing::AllDayRec(1, 5975.0, "Eu")});
+  core->UpdateDisplay();
+  ASSERT_EQ(view.stations.size(), 1u);
+  EXPECT_NE(view.stations[0].text.find("Radio Test"), std::string::npos);
+  Sent();
+  core->VFOEqBtnClick();
+  EXPECT_EQ(Sent(), (std::vector<std::string>{"AEB\r", "RA\r"}));
+  EXPECT_EQ(view.stations.size(), 1u);  // kept through the refresh
+  core->PowerBtnClick();
+  EXPECT_TRUE(view.stations.empty());  // off: nobody listed
 }
 
 TEST_F(FacePlateCoreTest, TapeVoxFollowsTheCarrier) {

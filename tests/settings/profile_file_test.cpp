@@ -115,6 +115,14 @@ TEST(ProfileFile, ByteOrderMarkAndEveryLineEndReadAsTheFileMeansThem) {
     ASSERT_TRUE(f.WriteString("OPTIONS", "NEW", "1"));
     EXPECT_EQ(ReadBytes(dir / "T.INI"), c.after);
   }
+  // A mark another program has since removed is not written back.
+  TempDir dir;
+  WriteBytes(dir / "T.INI", bom + "[A]\r\nX=1\r\n");
+  ProfileFile f(dir / "T.INI");
+  EXPECT_EQ(f.ReadInt("A", "X", 0), 1);
+  WriteBytes(dir / "T.INI", "[A]\r\nX=22\r\n");
+  ASSERT_TRUE(f.WriteString("A", "Y", "2"));
+  EXPECT_EQ(ReadBytes(dir / "T.INI"), "[A]\r\nX=22\r\nY=2\r\n");
 }
 
 TEST(ProfileFile, DamagedFilesReadWithoutHarm) {
