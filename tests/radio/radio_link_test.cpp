@@ -100,11 +100,11 @@ TEST_F(RadioLinkTest, AFailedOpenLeavesThePortUnusableButRefusedLineSettingsOnly
 }
 
 TEST_F(RadioLinkTest, CloseMarksThePortUnusable) {
-  Use(kModelR8A);
+  Use(kModelR8);
   link.CommOpen();
   port.line = {};
   link.CommClose();
-  EXPECT_TRUE(port.line.dtr_on);  // the line is left as the receiver expects it
+  EXPECT_TRUE(port.line.cts_output_flow);  // the R8's handshaking is left set up
   EXPECT_EQ(link.PortError(), 1);
   EXPECT_FALSE(link.port_open());
   EXPECT_FALSE(link.RadioTransact("VA\r", 2).sent);

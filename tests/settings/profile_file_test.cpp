@@ -123,6 +123,12 @@ TEST(ProfileFile, ByteOrderMarkAndEveryLineEndReadAsTheFileMeansThem) {
   WriteBytes(dir / "T.INI", "[A]\r\nX=22\r\n");
   ASSERT_TRUE(f.WriteString("A", "Y", "2"));
   EXPECT_EQ(ReadBytes(dir / "T.INI"), "[A]\r\nX=22\r\nY=2\r\n");
+  // Nor does a file made anew after the old one was deleted start with one.
+  WriteBytes(dir / "T.INI", bom + "[A]\r\n");
+  EXPECT_EQ(f.ReadInt("A", "X", 5), 5);
+  std::filesystem::remove(dir / "T.INI");
+  ASSERT_TRUE(f.WriteString("B", "Z", "1"));
+  EXPECT_EQ(ReadBytes(dir / "T.INI").substr(0, 3), "[B]");
 }
 
 TEST(ProfileFile, DamagedFilesReadWithoutHarm) {
