@@ -34,15 +34,27 @@ TEST(TextOut, AlignsOnTheReferencePoint) {
 
 TEST(TextOut, TabbedPiecesGoToTheirStops) {
   RecordingCanvas c;
-  TextOutTabbed(c, {2, 7, 500, 20}, "1430\tBBC\t 9580.00\tEu", "LRC", {50, 200, 300});
+  TextOutTabbed(c, {2, 7, 500, 20}, "1430\tBBC\t 9580.00\tEu", "LRC", {60, 200, 300});
   EXPECT_EQ(c.calls, (std::vector<RecordingCanvas::Call>{
-                         {2, 7, "1430"}, {50, 7, "BBC"}, {120, 7, " 9580.00"}, {290, 7, "Eu"}}));
+                         {2, 7, "1430"}, {60, 7, "BBC"}, {120, 7, " 9580.00"}, {290, 7, "Eu"}}));
+}
+
+// A field too wide for its column pushes the next one along, a space after its end, whatever the
+// next one's alignment; fields that fit keep their stops.
+TEST(TextOut, TabbedFieldsNeverRunIntoEachOther) {
+  RecordingCanvas c;
+  TextOutTabbed(c, {0, 0, 500, 10}, "1900-1958\tmtwhf\tRadio\tR\tEu", "CLRL", {86, 115, 200, 300});
+  EXPECT_EQ(c.calls, (std::vector<RecordingCanvas::Call>{{0, 0, "1900-1958"},
+                                                         {100, 0, "mtwhf"},
+                                                         {160, 0, "Radio"},
+                                                         {220, 0, "R"},
+                                                         {300, 0, "Eu"}}));
 }
 
 TEST(TextOut, PiecesBeyondTheTabStopsAreNotDrawn) {
   RecordingCanvas c;
-  TextOutTabbed(c, {0, 0, 100, 10}, "a\tb\tc\td", "", {10});
-  EXPECT_EQ(c.calls, (std::vector<RecordingCanvas::Call>{{0, 0, "a"}, {10, 0, "b"}}));
+  TextOutTabbed(c, {0, 0, 100, 10}, "a\tb\tc\td", "", {30});
+  EXPECT_EQ(c.calls, (std::vector<RecordingCanvas::Call>{{0, 0, "a"}, {30, 0, "b"}}));
   c.calls.clear();
   TextOutTabbed(c, {0, 0, 100, 10}, "", "", {});
   EXPECT_EQ(c.calls, (std::vector<RecordingCanvas::Call>{{0, 0, ""}}));
