@@ -68,6 +68,7 @@ FacePlateView ComputeFacePlateView(const AppContext& ctx, const FacePlateUiState
   v.vfo_eq_lite = r.PowerOn && r.VFOEqLamp;
   v.power_lit = r.PowerOn;
   v.save_lbl_enabled = ctx.database().DatabaseChanged() != 0;
+  v.link_failed = ctx.link().last_failed();
   v.meter_level = MeterSegment(model, r.PowerOn, r.MeterLevel, r.Carrier);
 
   // Usable whatever the receiver does: power, the connection and memory mode, the scan button.

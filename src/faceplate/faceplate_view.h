@@ -78,6 +78,7 @@ struct FacePlateView {
   // The stations on the tuned frequency now; empty while off or above 30000 kHz.
   std::vector<StationLine> stations;
   bool save_lbl_enabled = false;  // the database has unsaved changes
+  bool link_failed = false;       // the last exchange with the receiver went unanswered
 
   // Menu items that follow the panel.
   std::string vfo_menu_caption = "&VFO  ";

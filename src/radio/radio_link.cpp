@@ -154,6 +154,7 @@ TransactResult RadioLink::RadioTransact(std::string_view text, std::size_t expec
     if (radio_.PowerOn) prompts_.Beep(BeepKind::kExclamation);
   }
   result.ok = success;
+  last_failed_ = !success;
   if (busy) prompts_.BusyCursor(false);
   return result;
 }

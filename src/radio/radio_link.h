@@ -44,6 +44,8 @@ class RadioLink {
   // Applies line settings and timeouts for the model; returns false (PortError 1) when the
   // timeouts cannot be set. Line settings the device refuses leave a line_warning().
   bool CommConfigure(bool apply_flow_control);
+  // The last exchange got no proper answer after every retry (a silent or garbling receiver).
+  bool last_failed() const { return last_failed_; }
   // What the last configuration could not set, in words for the user; empty when all was set.
   const std::string& line_warning() const { return line_warning_; }
   void CommClose();
@@ -76,6 +78,7 @@ class RadioLink {
   const RadioState& radio_;
   int port_error_ = 1;
   std::string line_warning_;
+  bool last_failed_ = false;
 };
 
 }  // namespace r8

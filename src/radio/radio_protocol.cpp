@@ -65,7 +65,11 @@ std::optional<std::string> FrontPanelText(int id, const RadioState& r) {
 
 RadioControl::RadioControl(RadioLink& link, RadioState& radio, const Settings& settings,
                            Clock& clock)
-    : link_(link), radio_(radio), settings_(settings), clock_(clock) {}
+    : link_(link),
+      radio_(radio),
+      settings_(settings),
+      clock_(clock),
+      confirmed_freq_(radio.RadioFreq) {}
 
 bool RadioControl::IsR8() const { return settings_.RadioModel == kModelR8; }
 
@@ -133,10 +137,19 @@ void RadioControl::TuneRadio(double freq_khz) {
   }
   radio_.VFOEqLamp = false;
   // Seven digits are all the command has room for; a frequency beyond them is not sent.
-  if (!std::isfinite(units) || units < 0 || std::llround(units) > 9999999) return;
+  if (!std::isfinite(units) || units < 0 || std::llround(units) > 9999999) {
+    radio_.RadioFreq = confirmed_freq_;
+    return;
+  }
   std::string digits = std::to_string(std::llround(units));
   digits.insert(0, 7 - digits.size(), '0');
-  Send("F" + digits + (IsR8() ? "" : "\r"), 2);
+  const TransactResult t = Send("F" + digits + (IsR8() ? "" : "\r"), 2);
+  if (t.sent && !t.ok) {
+    // The receiver did not take it: show what it last confirmed, not a frequency it never got.
+    radio_.RadioFreq = confirmed_freq_;
+    return;
+  }
+  confirmed_freq_ = radio_.RadioFreq;
   if (on_tuned) on_tuned(radio_.RadioFreq);
 }
 
@@ -171,6 +184,7 @@ PollResult RadioControl::PollStatus() {
   }
   const bool power_before = power_seen_;
   DecodeStatusLine(reply, settings_.RadioModel, radio_);
+  confirmed_freq_ = radio_.RadioFreq;
   poll.read = true;
   poll.scan_ended = was_scanning && radio_.ScanState != ScanStateCode::kReceiverScan;
   poll.power_came_on = radio_.PowerOn && !power_before;

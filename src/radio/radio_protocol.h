@@ -104,6 +104,8 @@ class RadioControl {
   const Settings& settings_;
   Clock& clock_;
   bool power_seen_ = false;
+  // The frequency the receiver last reported or acknowledged.
+  double confirmed_freq_ = 0.0;
 };
 
 }  // namespace r8

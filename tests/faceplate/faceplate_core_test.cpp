@@ -201,15 +201,24 @@ TEST_F(FacePlateCoreTest, TheMeterFollowsTheEmulatedSignal) {
   EXPECT_TRUE(t->radio().Carrier);
 }
 
-TEST_F(FacePlateCoreTest, AFailedPollLeavesTheStateAndBeeps) {
+TEST_F(FacePlateCoreTest, ASilentReceiverLeavesTheConfirmedStateAndIsShownAsFailing) {
   Start(kModelR8A);
   core->UpdateDisplay();
   const std::string before = view.freq_text;
+  EXPECT_FALSE(view.link_failed);
   t->port().SetSilent(true);
   core->UpdateDisplay();
   EXPECT_EQ(view.freq_text, before);
   EXPECT_TRUE(view.on);
+  EXPECT_TRUE(view.link_failed);
   EXPECT_EQ(t->prompts().beeps.size(), 1u);
+  // A tune that is not acknowledged shows the frequency the receiver last confirmed.
+  for (char c : std::string("9580\r")) core->SetTuner(c);
+  EXPECT_EQ(view.freq_text, before);
+  EXPECT_DOUBLE_EQ(t->radio().RadioFreq, 5975.0);
+  t->port().SetSilent(false);
+  core->UpdateDisplay();
+  EXPECT_FALSE(view.link_failed);
 }
 
 TEST_F(FacePlateCoreTest, CombosRefuseBlankItemsAndTwelveKilohertz) {

@@ -89,10 +89,17 @@ void TFacePlate::BuildMenus() {
   auto follow = [this, exit](const FacePlateView& v) {
     exit->setEnabled(v.exit_item.enabled);
     SaveLbl->setEnabled(v.save_lbl_enabled);
+    link_failed_ = v.link_failed;
+    ShowComms();
     database_menu_->ShowChanged(v.save_lbl_enabled);
   };
   subscriptions_.push_back(panel_->view_applied().Subscribe(follow));
   follow(panel_->view());
+}
+
+void TFacePlate::ShowComms() {
+  // Lit while the receiver's DSR is off or it left the last command unanswered.
+  CommsLbl->setEnabled(dsr_off_ || link_failed_);
 }
 
 void TFacePlate::Command(int id, int param) { ctx_.commands().Post(id, param); }
@@ -125,7 +132,10 @@ void TFacePlate::UpdateDisplay() { panel_->UpdateDisplay(); }
 void TFacePlate::TimerTick() {
   const TickResult t = panel_->core().Tick();
   panel_->ApplyClock(t.clock);
-  if (t.dsr_changed) CommsLbl->setEnabled(t.comms_lbl_enabled);
+  if (t.dsr_changed) {
+    dsr_off_ = t.comms_lbl_enabled;
+    ShowComms();
+  }
 }
 
 bool TFacePlate::FormCloseQuery() {

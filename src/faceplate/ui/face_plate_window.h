@@ -52,6 +52,7 @@ class TFacePlate : public QMainWindow {
 
  private:
   void BuildMenus();
+  void ShowComms();
 
   AppContext& ctx_;
   FacePlatePanel* panel_ = nullptr;
@@ -65,6 +66,8 @@ class TFacePlate : public QMainWindow {
   QLabel* CommsLbl = nullptr;
   QTimer* tick_ = nullptr;
   std::vector<Subscription> subscriptions_;
+  bool dsr_off_ = false;
+  bool link_failed_ = false;
   bool destroyed_ = false;
   bool shown_ = false;
 };
