@@ -260,6 +260,17 @@ TEST_F(FacePlateCoreTest, EditingTheStepListInsertsInOrderWithinLimits) {
   EXPECT_EQ(core->offsets().items[1], "-2.21");
 }
 
+TEST(DisplayRules, TheR8ShowsMegahertzAboveThirtyMegahertz) {
+  RadioState r;
+  r.PowerOn = true;
+  r.RadioFreq = 45000;
+  ApplyDisplayRules(r, kModelR8);
+  EXPECT_EQ(r.BandUnits, BandUnitsCode::kMHz);
+  r.RadioFreq = 9580;
+  ApplyDisplayRules(r, kModelR8);
+  EXPECT_EQ(r.BandUnits, BandUnitsCode::kKHz);
+}
+
 TEST_F(FacePlateCoreTest, ListsComeFromAndGoBackToTheSettingsFile) {
   Start(kModelR8A);
   testing::WriteBytes(t->settings_path(),
@@ -312,6 +323,13 @@ TEST_F(FacePlateCoreTest, TapeVoxFollowsTheCarrier) {
   core->PowerBtnClick();
   EXPECT_EQ(Sent().front(), "TF\r");
   EXPECT_EQ(t->radio().TapeVOX, TapeVoxCode::kOff);
+  // Without the VOX a relay switched on by hand is left alone.
+  core->PowerBtnClick();
+  ASSERT_TRUE(t->radio().PowerOn);
+  t->radio().Tape = true;
+  Sent();
+  core->PowerBtnClick();
+  EXPECT_EQ(Sent().front(), "PF\r");
 }
 
 TEST_F(FacePlateCoreTest, DsrDroppingClosesThePortUnlessIgnored) {

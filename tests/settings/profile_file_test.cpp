@@ -56,6 +56,8 @@ TEST(ProfileFile, WritingOneKeyKeepsEveryOtherByte) {
 
   // Writing the same value again leaves the file alone; a new key joins its section before the
   // blank line, in the file's own line-end style.
+  EXPECT_TRUE(f.WriteString("OPTIONS", "PORT", "4"));
+  EXPECT_EQ(ReadBytes(dir / "T.INI"), expected);
   ASSERT_TRUE(f.WriteString("stepsize", "STEP2", "25"));
   expected.replace(expected.find("STEP1=0.3\r\n"), 11, "STEP1=0.3\r\nSTEP2=25\r\n");
   EXPECT_EQ(ReadBytes(dir / "T.INI"), expected);
