@@ -58,6 +58,9 @@ QWidget* Page(QWidget* parent, int page) {
 QLabel* Buddy(const QString& caption, QWidget* buddy, QWidget* parent) {
   auto* l = new QLabel(caption, parent);
   l->setBuddy(buddy);
+  // The size hint measures the caption kerned ("To"), but the underlined shortcut letter is drawn
+  // apart from the rest, so a short caption would lose its last letter.
+  l->setMinimumWidth(l->sizeHint().width() + l->fontMetrics().averageCharWidth());
   return l;
 }
 

@@ -284,6 +284,21 @@ TEST_F(OptionsDialogTest, HelpButtonAndF1OpenTheDialogsAndThePagesTopics) {
   EXPECT_EQ(help_calls, (std::vector<int>{kHelpOptions, 654, 651, kHelpOptions}));
 }
 
+TEST_F(OptionsDialogTest, ShortCaptionsAreNotCutOff) {
+  Open(kModelR8A);
+  dlg->OptionPage->setCurrentIndex(kPageRadio);
+  QApplication::processEvents();
+  for (QLabel* l : dlg->findChildren<QLabel*>()) {
+    if (l->text() != QStringLiteral("&To")) continue;
+    const QFontMetrics fm = l->fontMetrics();
+    // Each letter's own advance: what the label needs when the shortcut letter is drawn apart.
+    EXPECT_GE(l->width(), fm.horizontalAdvance(QStringLiteral("T")) +
+                              fm.horizontalAdvance(QStringLiteral("o")));
+    return;
+  }
+  ADD_FAILURE() << "no \"To\" label";
+}
+
 TEST_F(OptionsDialogTest, ShowOptionsOpensOnThePageAskedFor) {
   t = std::make_unique<TestContext>(kModelR8A);
   WriteBytes(t->settings_path(), kSetUpFile);
