@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <vector>
+
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -9,6 +12,8 @@
 #include "common/ui/qt_program_launcher.h"
 #include "common/ui/qt_user_prompts.h"
 #include "emulator/emulated_serial_port.h"
+#include "emulator/signal_band.h"
+#include "faceplate/ui/face_plate_panel.h"
 #include "faceplate/ui/face_plate_window.h"
 #include "radio/port_names.h"
 #include "radio/port_router.h"
@@ -80,6 +85,20 @@ int main(int argc, char** argv) {
   main_window = &face;
   face.show();
   face.FormShow();
+  if (cl.emulate && ctx.radio().PowerOn) {
+    // The demo opens on a signal whose station is on the air now, so the station list and the
+    // meter show something real from the first second.
+    std::vector<r8::emulator::Carrier> carriers(r8::emulator::Carriers().begin(),
+                                                r8::emulator::Carriers().end());
+    std::stable_sort(carriers.begin(), carriers.end(),
+                     [](const auto& a, const auto& b) { return a.strength > b.strength; });
+    std::vector<double> candidates;
+    for (const auto& c : carriers) candidates.push_back(c.freq_10hz / 100.0);
+    if (const auto khz = face.panel().core().FirstFrequencyOnAir(candidates)) {
+      ctx.control().TuneRadio(*khz);
+      face.UpdateDisplay();
+    }
+  }
   startup_finished = true;
   return app.exec();
 }

@@ -64,6 +64,18 @@ FacePlateView FacePlateCore::UpdateDisplay() {
 }
 
 std::vector<StationLine> FacePlateCore::StationsOnAirNow() {
+  return StationsOnAirAt(ctx_.radio().RadioFreq);
+}
+
+std::optional<double> FacePlateCore::FirstFrequencyOnAir(const std::vector<double>& candidates) {
+  for (double khz : candidates) {
+    if (!StationsOnAirAt(khz).empty()) return khz;
+  }
+  if (candidates.empty()) return std::nullopt;
+  return candidates.front();
+}
+
+std::vector<StationLine> FacePlateCore::StationsOnAirAt(double khz) {
   StationLines lines;
   QueryPorts ports;
   ports.targets = &lines;
@@ -72,7 +84,7 @@ std::vector<StationLine> FacePlateCore::StationsOnAirNow() {
   ports.utc_offset_hours = offset == kTimeNotSet ? 0.0 : offset;
   QueryResults& results = ctx_.query_results();
   StationQuery(ctx_.database(), results, ports, QueryTarget::kFacePlate, QueryKind::kOnFrequency,
-               FormatFixedWidth(ctx_.radio().RadioFreq, 8, 2));
+               FormatFixedWidth(khz, 8, 2));
   std::vector<StationLine> out;
   for (std::size_t i = 0; i < lines.lines.size(); ++i) {
     const bool flagged = static_cast<int>(i) < results.face_plate.count() &&

@@ -3,6 +3,7 @@
 // window (face_plate_window.h) reads its controls, calls one of these and applies the view.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,10 @@ class FacePlateCore {
   FacePlateView View() const;
   // The stations scheduled on the tuned frequency now (the front panel's list).
   std::vector<StationLine> StationsOnAirNow();
+  std::vector<StationLine> StationsOnAirAt(double khz);
+  // Of the candidates (strongest signal first), the first frequency with a station on the air
+  // now; the first candidate when none has one, nullopt when there are none.
+  std::optional<double> FirstFrequencyOnAir(const std::vector<double>& candidates);
 
   // Start-up: the step and offset lists from the settings file, FreqOffset from the offset list.
   void LoadLists();

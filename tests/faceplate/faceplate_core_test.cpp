@@ -300,6 +300,10 @@ TEST_F(FacePlateCoreTest, TheStationListFollowsTheReceiverAndAEqualsBReachesIt) 
   EXPECT_EQ(view.stations.size(), 1u);  // kept through the refresh
   core->PowerBtnClick();
   EXPECT_TRUE(view.stations.empty());  // off: nobody listed
+  // The demo's start: the strongest signal with a station on the air, else the strongest.
+  EXPECT_EQ(core->FirstFrequencyOnAir({9580, 5975, 7205}), 5975.0);
+  EXPECT_EQ(core->FirstFrequencyOnAir({15400}), 15400.0);
+  EXPECT_EQ(core->FirstFrequencyOnAir({}), std::nullopt);
 }
 
 TEST_F(FacePlateCoreTest, TapeVoxFollowsTheCarrier) {
