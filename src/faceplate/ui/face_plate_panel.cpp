@@ -297,6 +297,13 @@ void FacePlatePanel::BuildPanel() {
     buttons->addWidget(w);
   }
   buttons->addStretch(1);
+  // The style sheet's min-width would let a narrow window squeeze these to "VFC" and "YN": each
+  // keeps room for its whole caption.
+  for (QWidget* w : std::initializer_list<QWidget*>{VFOBtn, VFOEqBtn, SyncBtn, NoiseBtn, NotchBtn,
+                                                    TapeBtn, MemBtn, CommsBtn}) {
+    w->ensurePolished();
+    w->setMinimumWidth(w->sizeHint().width());
+  }
 
   // The receiver's selectors.
   struct ComboDef {

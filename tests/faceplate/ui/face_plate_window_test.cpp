@@ -186,6 +186,27 @@ TEST_F(FacePlateWindowTest, ControlsFollowFmAndAntennaC) {
   EXPECT_EQ(C<QComboBox>("AntLst")->currentText(), QStringLiteral("C"));
 }
 
+// On a 1024 x 768 screen the whole faceplate fits, and no button or label is cut short, with the
+// blanker's boxes shown or hidden.
+TEST_F(FacePlateWindowTest, FitsA1024By768ScreenWithEveryCaptionWhole) {
+  StartWith(kModelR8A);
+  EXPECT_LE(face->minimumSizeHint().width(), 1024);
+  EXPECT_LE(face->minimumSizeHint().height(), 768);
+  for (bool blanker : {false, true}) {
+    if (blanker) QTest::mouseClick(C<QToolButton>("NoiseBtn"), Qt::LeftButton);
+    face->resize(face->minimumSizeHint());
+    QApplication::processEvents();
+    for (QAbstractButton* b : face->findChildren<QAbstractButton*>()) {
+      if (!b->isVisible() || b->text().isEmpty()) continue;
+      EXPECT_GE(b->width(), b->minimumSizeHint().width()) << b->objectName().toStdString();
+    }
+    for (QLabel* l : face->findChildren<QLabel*>()) {
+      if (!l->isVisible() || l->text().isEmpty()) continue;
+      EXPECT_GE(l->width(), l->minimumSizeHint().width()) << l->objectName().toStdString();
+    }
+  }
+}
+
 TEST_F(FacePlateWindowTest, NoiseBlankerGroupRemembersItsWidthAndLeavesTheLayoutAlone) {
   StartWith(kModelR8A);
   face->resize(face->sizeHint());
