@@ -40,16 +40,12 @@ FacePlatePanel::FacePlatePanel(AppContext& ctx, QWidget* parent)
       events.display_refreshed.Subscribe([this](const RadioState&) { ShowCurrentView(); }));
   subscriptions_.push_back(
       events.database_changed.Subscribe([this](const DatabaseChange&) { ShowCurrentView(); }));
-  subscriptions_.push_back(events.port_changed.Subscribe([this](const bool& usable) {
-    ShowPort(usable);
-    ShowCurrentView();
-  }));
-  ShowPort(ctx_.link().PortError() == 0);
+  // The view says whether the port is usable (the Comms button's state).
+  subscriptions_.push_back(
+      events.port_changed.Subscribe([this](const bool&) { ShowCurrentView(); }));
   // Until the first refresh the panel shows a receiver that is off.
   ShowCurrentView();
 }
-
-void FacePlatePanel::ShowPort(bool usable) { CommsBtn->setChecked(!usable); }
 
 void FacePlatePanel::FillLists() {
   FillCombo(StepLst, core_.steps().items);

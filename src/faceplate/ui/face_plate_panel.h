@@ -91,7 +91,6 @@ class FacePlatePanel : public QWidget {
   void BNClicked(int id, QWidget* focus);
   void NoiseBoxClick(QCheckBox* box);
   void FreqLbl2BtnClick();
-  void ShowPort(bool usable);
 
   AppContext& ctx_;
   FacePlateCore core_;
