@@ -373,6 +373,7 @@ TEST_F(FacePlateCoreTest, TheMinutePollsOnceButNotWhileTheReceiverScans) {
   t->clock().Advance(60'000);
   core->Tick();
   EXPECT_TRUE(Sent().empty());
+  EXPECT_FALSE(core->TuneUpDown(true, false));  // the receiver steps itself; no refresh
 }
 
 TEST_F(FacePlateCoreTest, TheTimePanelTogglesTheClockWithoutAPoll) {

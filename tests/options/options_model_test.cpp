@@ -402,6 +402,9 @@ TEST_F(OptionsCoreTest, DisplayHandlersSendNothingWhileFilling) {
   EXPECT_TRUE(t.port().commands().empty());
   EXPECT_EQ(t.ctx().settings().ClockDisplay, 2);
   EXPECT_EQ(t.radio().BandUnits, BandUnitsCode::kKHz);
+  core.set_filling(false);
+  core.RadioBandDispClick(1);
+  EXPECT_EQ(t.radio().BandUnits, BandUnitsCode::kMHz);
 }
 
 TEST_F(OptionsCoreTest, ASettingsFileThatCannotBeWrittenIsReportedNotPassedOver) {
