@@ -45,7 +45,24 @@ void EmulatedSerialPort::Spoil(Reply& reply) {
   }
 }
 
+void EmulatedSerialPort::Deliver(std::uint64_t until_ms) {
+  // Each pass takes at least one byte, so this ends.
+  for (std::uint64_t t = to_receiver_.ArrivalMs(1); t <= until_ms && t != SerialLine::kNever;
+       t = to_receiver_.ArrivalMs(1)) {
+    receiver_.AdvanceTo(t);
+    receiver_.Receive(to_receiver_.TakeArrived(t), t);
+  }
+}
+
+void EmulatedSerialPort::HearEverythingSent() {
+  Pump(NowMs());
+  // The receiver may run a few milliseconds ahead of the port's clock: nothing sent later can
+  // reach it before these bytes, and what it answers still arrives at its proper time.
+  Deliver(SerialLine::kNever);
+}
+
 void EmulatedSerialPort::Pump(std::uint64_t now_ms) {
+  Deliver(now_ms);
   receiver_.AdvanceTo(now_ms);
   for (Reply& r : receiver_.TakeReplies()) {
     if (!plugged_ || silent_) continue;
@@ -60,6 +77,8 @@ void EmulatedSerialPort::Pump(std::uint64_t now_ms) {
     if (delay_count_ > 0) {
       --delay_count_;
       r.at_ms += delay_ms_;
+    } else if (!faults_.Apply(r)) {
+      continue;
     }
     line_.Send(r.bytes, r.at_ms);
   }
@@ -116,14 +135,15 @@ int EmulatedSerialPort::Write(std::string_view bytes) {
   if (!open_) return kLineErrorIo;
   const std::uint64_t now = NowMs();
   Pump(now);
-  if (plugged_ && LineMatches()) {
-    receiver_.Receive(bytes, now);
-    Pump(now);
-  }
+  if (plugged_ && LineMatches()) to_receiver_.Send(bytes, now);
   return kLineErrorNone;
 }
 
-ReadResult EmulatedSerialPort::Read(std::size_t count) {
+ReadResult EmulatedSerialPort::Read(std::size_t count) { return ReadUntil(count, false); }
+
+ReadResult EmulatedSerialPort::ReadReply(std::size_t count) { return ReadUntil(count, true); }
+
+ReadResult EmulatedSerialPort::ReadUntil(std::size_t count, bool stop_at_line_feed) {
   ReadResult result;
   if (!open_) {
     result.ok = false;
@@ -134,17 +154,26 @@ ReadResult EmulatedSerialPort::Read(std::size_t count) {
   const std::uint64_t deadline = now + timeouts_.read_total_ms;
   Pump(now);
   // Each pass waits for the next thing that can bring bytes, so the loop ends by the deadline.
-  while (input_.size() < count && now < deadline) {
+  auto complete = [&] {
+    if (input_.size() >= count) return true;
+    return stop_at_line_feed && input_.find('\n') != std::string::npos;
+  };
+  while (!complete() && now < deadline) {
     const std::size_t missing = count - input_.size();
-    // Too few bytes on the wire: only the receiver's next message can complete the read.
-    std::uint64_t wake =
-        line_.pending() >= missing ? line_.ArrivalMs(missing) : receiver_.NextEventMs();
+    // The next thing that can bring bytes: the rest of a command reaching the receiver, enough
+    // bytes on the wire, or (too few there) the receiver's next message. A line feed wanted wakes
+    // at each byte's arrival.
+    std::uint64_t wake = receiver_.NextEventMs();
+    if (to_receiver_.pending() > 0) wake = std::min(wake, to_receiver_.ArrivalMs(1));
+    if (line_.pending() >= missing) wake = std::min(wake, line_.ArrivalMs(missing));
+    if (stop_at_line_feed && line_.pending() > 0) wake = std::min(wake, line_.ArrivalMs(1));
     wake = std::clamp(wake, now + 1, deadline);
     clock_.PauseMs(static_cast<std::uint32_t>(wake - now));
     now = NowMs();
     Pump(now);
   }
-  const std::size_t n = std::min(count, input_.size());
+  std::size_t n = std::min(count, input_.size());
+  if (const std::size_t lf = input_.find('\n'); stop_at_line_feed && lf < n) n = lf + 1;
   result.bytes = input_.substr(0, n);
   input_.erase(0, n);
   if (overrun_) result.errors |= kLineErrorOverrun;
@@ -173,8 +202,8 @@ ModemLines EmulatedSerialPort::Modem() {
   return {plugged_, plugged_ && receiver_.SquelchOpen()};
 }
 
-std::string EmulatedSerialPort::LastCommand() const {
-  const auto& log = receiver_.commands();
+std::string EmulatedSerialPort::LastCommand() {
+  const auto& log = commands();
   return log.empty() ? std::string() : log.back();
 }
 
@@ -208,7 +237,10 @@ void EmulatedSerialPort::SetPlugged(bool plugged) {
   Pump(NowMs());
   plugged_ = plugged;
   // Pulling the cable loses whatever was on the wire.
-  if (!plugged) line_.Clear();
+  if (!plugged) {
+    line_.Clear();
+    to_receiver_.Clear();
+  }
 }
 
 void EmulatedSerialPort::FailNextOpen(int count) { fail_opens_ = std::max(0, count); }

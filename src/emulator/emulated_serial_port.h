@@ -1,6 +1,7 @@
-// The emulated receiver behind the SerialPort port, in process: what the program writes reaches the
-// receiver at once, what the receiver answers arrives at 9600 baud, and a read waits through the
-// clock (a fake clock in tests, so waiting costs no real time). Tests can stage line faults.
+// The emulated receiver behind the SerialPort port, in process: what the program writes and what
+// the receiver answers both travel at 9600 baud (10 bits a character), and a read waits through
+// the clock (a fake clock in tests, so waiting costs no real time). Tests can stage line faults,
+// counted or by chance (a FaultPlan).
 //
 // Decisions the port makes on its own:
 // - Open succeeds for any name unless a test made it fail; the receiver keeps running (and keeps
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "common/clock.h"
+#include "emulator/fault_plan.h"
 #include "emulator/receiver.h"
 #include "emulator/serial_line.h"
 #include "radio/serial_port.h"
@@ -47,6 +49,7 @@ class EmulatedSerialPort : public SerialPort {
   bool SetTimeouts(const PortTimeouts& timeouts) override;
   int Write(std::string_view bytes) override;
   ReadResult Read(std::size_t count) override;
+  ReadResult ReadReply(std::size_t count) override;
   void Purge() override;
   std::size_t InputQueueCount() override;
   ModemLines Modem() override;
@@ -62,12 +65,24 @@ class EmulatedSerialPort : public SerialPort {
   int purge_count() const { return purge_count_; }
 
   // The commands the receiver parsed, with their terminators as received.
-  const std::vector<std::string>& commands() const { return receiver_.commands(); }
+  // Every command the program has sent, as the receiver hears it (one still on the wire is taken
+  // to its arrival).
+  const std::vector<std::string>& commands() {
+    HearEverythingSent();
+    return receiver_.commands();
+  }
   // The latest command, or "" when there is none.
-  std::string LastCommand() const;
-  void ClearLog() { receiver_.ClearLog(); }
+  std::string LastCommand();
+  void ClearLog() {
+    HearEverythingSent();
+    receiver_.ClearLog();
+  }
 
-  Receiver& receiver() { return receiver_; }
+  // The receiver once it has heard everything sent so far.
+  Receiver& receiver() {
+    HearEverythingSent();
+    return receiver_;
+  }
   // Receiver time: milliseconds of the clock since the port was made.
   std::uint64_t NowMs();
   // The receiver's own scan, started and stopped from its front panel at the present time.
@@ -83,17 +98,26 @@ class EmulatedSerialPort : public SerialPort {
   // Unplugged: DSR and carrier detect off, the receiver hears nothing and nothing arrives.
   void SetPlugged(bool plugged);
   void FailNextOpen(int count = 1);
+  // Faults by chance on every message after the counted ones above.
+  void SetFaultPlan(const FaultPlan& plan, std::uint32_t seed) { faults_ = {plan, seed}; }
+  const FaultCounts& fault_counts() const { return faults_.counts(); }
 
  private:
   // Runs the receiver up to now and moves what it sent onto the wire and what arrived into the
   // input queue.
   void Pump(std::uint64_t now_ms);
+  // Hands the receiver what has reached it by until_ms, each part at its own arrival time.
+  void Deliver(std::uint64_t until_ms);
+  void HearEverythingSent();
+  ReadResult ReadUntil(std::size_t count, bool stop_at_line_feed);
   void Spoil(Reply& reply);
   bool LineMatches() const;
 
   Clock& clock_;
   Receiver receiver_;
-  SerialLine line_;
+  SerialLine line_;         // receiver to program
+  SerialLine to_receiver_;  // program to receiver
+  FaultInjector faults_;
   std::uint32_t last_tick_;
   std::uint64_t elapsed_ms_ = 0;
 

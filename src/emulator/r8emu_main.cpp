@@ -1,12 +1,16 @@
 // r8emu: the emulated receiver on a pseudo-terminal, for the program and for end-to-end runs.
 //
-//   r8emu --model R8|R8A|R8B [--trace]
+//   r8emu --model R8|R8A|R8B [--trace] [--faults PLAN] [--seed N]
 //
 // Prints the terminal's device path as the first line of standard output, then serves the receiver
-// there in real time with 9600-baud line timing. It runs until killed, or, when standard input is a
-// pipe, socket or terminal, until standard input closes (so a parent that dies takes it along;
-// started with /dev/null as input it just runs). Lines on standard input work the front panel:
-// "scan memory", "scan frequency", "stop". --trace writes each command received to standard error.
+// there in real time with 9600-baud line timing both ways: a command reaches the receiver when its
+// last character would have, and the answer takes its own characters' time. It runs until killed,
+// or, when standard input is a pipe, socket or terminal, until standard input closes (so a parent
+// that dies takes it along; started with /dev/null as input it just runs). Lines on standard input
+// work the front panel: "scan memory", "scan frequency", "stop"; "status" prints the status line
+// the receiver would send now and the faults so far ("faults=N"). --trace writes each command
+// received to standard error. --faults spoils what the receiver sends, by chance
+// (drop=0.01,garble=0.01,late=0.01:500ms,silence=5s@30s); --seed makes a run repeatable.
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
@@ -17,16 +21,20 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
 
+#include "emulator/fault_plan.h"
 #include "emulator/receiver.h"
 #include "emulator/serial_line.h"
 #include "radio/radio_model.h"
 
 namespace {
 
+using r8::emulator::FaultInjector;
+using r8::emulator::FaultPlan;
 using r8::emulator::Receiver;
 using r8::emulator::ScanKind;
 using r8::emulator::SerialLine;
@@ -34,7 +42,10 @@ using r8::emulator::SerialLine;
 constexpr std::size_t kMaxPanelLine = 256;
 
 int Usage() {
-  std::fputs("usage: r8emu --model R8|R8A|R8B [--trace]\n", stderr);
+  std::fputs(
+      "usage: r8emu --model R8|R8A|R8B [--trace] [--faults drop=P,garble=P,late=P[:D],silence=D@T]"
+      " [--seed N]\n",
+      stderr);
   return 2;
 }
 
@@ -79,8 +90,15 @@ bool WatchesStandardInput() {
   return S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || isatty(STDIN_FILENO);
 }
 
-void PanelCommand(std::string_view line, Receiver& rx, std::uint64_t now_ms) {
-  if (line == "scan memory") {
+void PanelCommand(std::string_view line, Receiver& rx, const FaultInjector& faults,
+                  std::uint64_t now_ms) {
+  if (line == "status") {
+    std::string status = rx.StatusLine();
+    while (!status.empty() && (status.back() == '\n' || status.back() == '\r')) status.pop_back();
+    std::printf("%s faults=%llu\n", Printable(status).c_str(),
+                static_cast<unsigned long long>(faults.counts().total()));
+    std::fflush(stdout);
+  } else if (line == "scan memory") {
     rx.StartScan(ScanKind::kMemory, now_ms);
   } else if (line == "scan frequency") {
     rx.StartScan(ScanKind::kFrequency, now_ms);
@@ -96,9 +114,23 @@ void PanelCommand(std::string_view line, Receiver& rx, std::uint64_t now_ms) {
 int main(int argc, char** argv) {
   int model = r8::kModelNone;
   bool trace = false;
+  FaultPlan plan;
+  std::uint32_t seed = 1;
   for (int i = 1; i < argc; ++i) {
     const std::string_view a = argv[i];
-    if (a == "--model" && i + 1 < argc) {
+    if (a == "--faults" && i + 1 < argc) {
+      std::string error;
+      const auto parsed = r8::emulator::ParseFaultPlan(argv[++i], error);
+      if (!parsed) {
+        std::fprintf(stderr, "r8emu: --faults: %s\n", error.c_str());
+        return 2;
+      }
+      plan = *parsed;
+    } else if (a == "--seed" && i + 1 < argc) {
+      char* end = nullptr;
+      seed = static_cast<std::uint32_t>(std::strtoul(argv[++i], &end, 10));
+      if (end == argv[i] || *end != '\0') return Usage();
+    } else if (a == "--model" && i + 1 < argc) {
       model = r8::ModelFromName(argv[++i]).value_or(r8::kModelNone);
     } else if (a.starts_with("--model=")) {
       model = r8::ModelFromName(a.substr(8)).value_or(r8::kModelNone);
@@ -135,7 +167,9 @@ int main(int argc, char** argv) {
   std::fflush(stdout);
 
   Receiver rx(model);
-  SerialLine line;
+  SerialLine line;      // receiver to program
+  SerialLine incoming;  // program to receiver
+  FaultInjector faults(plan, seed);
   if (trace) {
     rx.SetCommandObserver(
         [](std::string_view cmd) { std::fprintf(stderr, "> %s\n", Printable(cmd).c_str()); });
@@ -150,15 +184,22 @@ int main(int argc, char** argv) {
   char buf[512];
   for (;;) {
     const std::uint64_t now = now_ms();
+    for (std::uint64_t t = incoming.ArrivalMs(1); t <= now; t = incoming.ArrivalMs(1)) {
+      rx.AdvanceTo(t);
+      rx.Receive(incoming.TakeArrived(t), t);
+    }
     rx.AdvanceTo(now);
-    for (const auto& r : rx.TakeReplies()) line.Send(r.bytes, r.at_ms);
+    for (auto& r : rx.TakeReplies()) {
+      if (faults.Apply(r)) line.Send(r.bytes, r.at_ms);
+    }
     const std::string out = line.TakeArrived(now);
     // A client that does not read loses what does not fit, as with a receiver that ignores
     // flow control.
     if (!out.empty()) {
       [[maybe_unused]] const ssize_t sent = write(master, out.data(), out.size());
     }
-    const std::uint64_t next = std::min(line.ArrivalMs(1), rx.NextEventMs());
+    const std::uint64_t next =
+        std::min({line.ArrivalMs(1), incoming.ArrivalMs(1), rx.NextEventMs()});
     const int timeout =
         next == Receiver::kNever
             ? 1000
@@ -167,7 +208,7 @@ int main(int argc, char** argv) {
     if (poll(fds, watch_stdin ? 2 : 1, timeout) < 0) continue;
     if (fds[0].revents & POLLIN) {
       const ssize_t n = read(master, buf, sizeof buf);
-      if (n > 0) rx.Receive(std::string_view(buf, static_cast<std::size_t>(n)), now_ms());
+      if (n > 0) incoming.Send(std::string_view(buf, static_cast<std::size_t>(n)), now_ms());
     } else if (fds[0].revents & (POLLHUP | POLLERR)) {
       usleep(10000);  // no client side open: do not spin
     }
@@ -177,7 +218,7 @@ int main(int argc, char** argv) {
       for (ssize_t i = 0; i < n; ++i) {
         if (buf[i] == '\n') {
           if (!panel.empty() && panel.back() == '\r') panel.pop_back();
-          PanelCommand(panel, rx, now_ms());
+          PanelCommand(panel, rx, faults, now_ms());
           panel.clear();
         } else if (panel.size() < kMaxPanelLine) {
           panel += buf[i];

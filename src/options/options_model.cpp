@@ -51,6 +51,7 @@ OptionsForm FillOptionsForm(const Settings& s, const RadioState& radio, const Lo
   f.line_pacing = std::to_string(s.RxPace);
   f.char_pacing = std::to_string(s.TxPace);
   f.ignore_dsr = s.IgnoreDSR;
+  f.complete_reply = s.complete_reply;
 
   f.sign_item = s.TimeOffset < 0 ? 1 : 0;
   if (s.TimeOffset != kTimeNotSet && std::isfinite(s.TimeOffset)) {
@@ -173,6 +174,7 @@ void CommitOptionsForm(const OptionsForm& f, Settings& s) {
   s.TxPace = WholeNumber(f.char_pacing).value_or(s.TxPace);
   s.RxPace = WholeNumber(f.line_pacing).value_or(s.RxPace);
   s.IgnoreDSR = f.ignore_dsr;
+  s.complete_reply = f.complete_reply;
   s.log = f.log;
   s.ex_freq_enabled = f.except_enabled;
   s.ex_freq1 = EdgeValue(f.from_freq);

@@ -53,6 +53,7 @@ struct OptionsForm {
   std::string line_pacing;  // LineEdit (RXPACE)
   std::string char_pacing;  // CharEdit (TXPACE)
   bool ignore_dsr = false;  // IgnoreCB
+  bool complete_reply = false;  // CompleteCB (RXCOMPLETE)
   // "Time"
   int sign_item = 0;     // TimeOffset: 0 "+", 1 "-"
   int hour_item = -1;    // HourLst

@@ -42,6 +42,7 @@ bool RadioLink::CommConfigure(bool apply_flow_control) {
   PortTimeouts timeouts;
   timeouts.read_total_ms = static_cast<std::uint32_t>(settings_.RxPace);
   LineSettings line;
+  line.baud = kBaudRate;
   const bool r8 = settings_.RadioModel == kModelR8;
   if (r8) {
     line.data_bits = 7;
@@ -70,6 +71,7 @@ bool RadioLink::CommConfigure(bool apply_flow_control) {
   } else {
     line_warning_.clear();
   }
+  timeouts_ = timeouts;
   if (!port_.SetTimeouts(timeouts)) {
     port_error_ = 1;
     return false;
@@ -100,14 +102,31 @@ int RadioLink::CommWrite(std::string_view text) {
   return errors;
 }
 
+std::uint32_t LineTimeMs(std::size_t characters) {
+  // 10 bits a character (8N1 and 7E1 alike), rounded up.
+  return static_cast<std::uint32_t>((characters * 10 * 1000 + kBaudRate - 1) / kBaudRate);
+}
+
 CommReadResult RadioLink::CommRead(std::size_t count) {
-  // While the receiver scans by itself it sends on its own; waiting would only lose lines.
-  if (radio_.ScanState != ScanStateCode::kReceiverScan)
+  const bool complete_reply = settings_.complete_reply;
+  // While the receiver scans by itself it sends on its own; waiting would only lose lines. In
+  // the fast mode the read itself waits, and only as long as the reply takes.
+  if (!complete_reply && radio_.ScanState != ScanStateCode::kReceiverScan)
     PaceDelay(static_cast<std::uint32_t>(settings_.RxPace));
   CommReadResult r;
   r.reply.assign(count, ' ');
   port_.ClearBreak();
-  ReadResult read = port_.Read(count);
+  ReadResult read;
+  if (complete_reply) {
+    // The reply needs its own time on the line; the pacing is the margin on top of it.
+    PortTimeouts wait = timeouts_;
+    wait.read_total_ms = static_cast<std::uint32_t>(settings_.RxPace) + LineTimeMs(count);
+    port_.SetTimeouts(wait);
+    read = port_.ReadReply(count);
+    port_.SetTimeouts(timeouts_);
+  } else {
+    read = port_.Read(count);
+  }
   if (!read.ok) {
     r.reply.clear();
     r.errors = read.errors != kLineErrorNone ? read.errors : kLineErrorIo;
@@ -147,6 +166,7 @@ TransactResult RadioLink::RadioTransact(std::string_view text, std::size_t expec
         CommWrite(" \r");
         CommRead(1);
       }
+      if (settings_.complete_reply) LetTheLineRunQuiet();
     }
   } while (!success && attempts < kAttempts);
   if (!success) {
@@ -157,6 +177,21 @@ TransactResult RadioLink::RadioTransact(std::string_view text, std::size_t expec
   last_failed_ = !success;
   if (busy) prompts_.BusyCursor(false);
   return result;
+}
+
+void RadioLink::LetTheLineRunQuiet() {
+  PortTimeouts wait = timeouts_;
+  wait.read_total_ms = static_cast<std::uint32_t>(settings_.RxPace);
+  port_.SetTimeouts(wait);
+  // Each pass takes what has come in; the pass that waits the pacing for nothing ends it. A
+  // receiver that never stops talking is cut off after a few queues' worth.
+  for (std::size_t taken = 0; taken < kQuietLimit;) {
+    const ReadResult r = port_.Read(1);
+    if (!r.ok || r.bytes.empty()) break;
+    taken += r.bytes.size() + port_.InputQueueCount();
+    port_.Purge();
+  }
+  port_.SetTimeouts(timeouts_);
 }
 
 bool RadioLink::CommDSR() { return port_.IsOpen() && port_.Modem().dsr; }

@@ -33,6 +33,11 @@ struct TransactResult {
 inline constexpr std::size_t kQueueSize = 256;
 inline constexpr int kAttempts = 3;
 inline constexpr std::size_t kFailedReplyLength = 37;
+inline constexpr int kBaudRate = 9600;
+// After a failed attempt with fast replies, at most this many bytes are waited out.
+inline constexpr std::size_t kQuietLimit = 4 * kQueueSize;
+// How long characters take on the line at kBaudRate, in whole milliseconds.
+std::uint32_t LineTimeMs(std::size_t characters);
 
 class RadioLink {
  public:
@@ -70,6 +75,10 @@ class RadioLink {
 
  private:
   void OpenPort();
+  // Fast replies take a reply as soon as it is whole, so one that came late would be read as the
+  // answer to the next command, and every reply after it would be one behind. After a failed
+  // attempt the line is therefore let run quiet (no byte for the pacing) before the next one.
+  void LetTheLineRunQuiet();
 
   SerialPort& port_;
   Clock& clock_;
@@ -78,6 +87,7 @@ class RadioLink {
   const RadioState& radio_;
   int port_error_ = 1;
   std::string line_warning_;
+  PortTimeouts timeouts_;
   bool last_failed_ = false;
 };
 

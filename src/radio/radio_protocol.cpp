@@ -161,8 +161,15 @@ PollResult RadioControl::PollStatus() {
   std::string reply;
   std::size_t bytes = 0;
   int errors = kLineErrorNone;
-  if (!was_scanning) {
+  // A receiver believed to scan but silent for many reads (the belief came from a garbled line,
+  // or the scan ended unheard) is asked again, or the program would wait for lines forever.
+  const bool ask = !was_scanning || silent_scan_reads_ >= kSilentScanReads;
+  if (ask) {
+    silent_scan_reads_ = 0;
     TransactResult t = Send("RA\r", static_cast<std::size_t>(length));
+    // Every attempt failed: the last read may still have brought the full count (a line without
+    // its line feed), but what is left in hand is the blank failure reply, not the receiver's.
+    if (!t.ok) return poll;
     reply = std::move(t.reply);
     bytes = t.bytes_read;
     errors = t.errors;
@@ -172,6 +179,7 @@ PollResult RadioControl::PollStatus() {
     reply = std::move(r.reply);
     bytes = r.bytes_read;
     errors = r.errors;
+    silent_scan_reads_ = bytes == 0 ? silent_scan_reads_ + 1 : 0;
     // A scanning R8A/R8B reports every step; only a stop on a signal matters.
     if (IsR8AOrB() && bytes == static_cast<std::size_t>(length) && reply[20] != '*') {
       poll.ignored = true;

@@ -42,6 +42,10 @@ struct PollResult {
   bool power_came_on = false;  // PowerOn seen true after having been false
 };
 
+// Reads in a row that bring nothing from a receiver believed to be scanning before it is asked
+// for its status again.
+inline constexpr int kSilentScanReads = 10;
+
 class RadioControl {
  public:
   RadioControl(RadioLink& link, RadioState& radio, const Settings& settings, Clock& clock);
@@ -104,6 +108,7 @@ class RadioControl {
   const Settings& settings_;
   Clock& clock_;
   bool power_seen_ = false;
+  int silent_scan_reads_ = 0;  // reads in a row that got nothing while the receiver scans
   // The frequency the receiver last reported or acknowledged.
   double confirmed_freq_ = 0.0;
 };

@@ -73,6 +73,9 @@ class SerialPort {
   virtual int Write(std::string_view bytes) = 0;
   // Waits for count bytes until the read timeout runs out; returns what arrived.
   virtual ReadResult Read(std::size_t count) = 0;
+  // As Read, but also returns as soon as a line feed has arrived, so that a reply that came up
+  // short ends there rather than at the timeout.
+  virtual ReadResult ReadReply(std::size_t count) { return Read(count); }
   // Discards both queues: what is waiting to go out and what has come in.
   virtual void Purge() = 0;
   virtual std::size_t InputQueueCount() = 0;

@@ -64,6 +64,7 @@ void ReadSettings(ProfileFile& f, Settings& s) {
   s.TxPace = IntIn(f, "TXPACE", 5, 0, 100);
   s.RxPace = IntIn(f, "RXPACE", 115, 0, 1000);
   s.IgnoreDSR = f.ReadInt(kO, "IGNOREDSR", 0) == 1;
+  s.complete_reply = f.ReadInt(kO, "RXCOMPLETE", 0) == 1;
   s.scan_mode = IntIn(f, "SCANMODE", 0, 0, 4);
   s.scan_type = IntIn(f, "SCANTYPE", 0, 0, 3);
   s.scan_delay = IntIn(f, "SCANDELAY", 3, 0, 10);
@@ -96,6 +97,7 @@ bool WriteSettings(ProfileFile& f, const Settings& s) {
   WriteIntSetting(f, kO, "PORT", s.CommPort, 1);
   WriteIntSetting(f, kO, "TXPACE", s.TxPace, 1);
   WriteIntSetting(f, kO, "RXPACE", s.RxPace, 1);
+  WriteIntSetting(f, kO, "RXCOMPLETE", s.complete_reply ? 1 : 0, 1);
   WriteIntSetting(f, kO, "IGNOREDSR", s.IgnoreDSR ? 1 : 0, 1);
   WriteLongSetting(f, kO, "MARK", s.mark_color);
   WriteLongSetting(f, kO, "HIGH", s.high_color);

@@ -43,6 +43,7 @@ struct Settings {
   int TxPace = 5;                            // TXPACE, ms
   int RxPace = 115;                          // RXPACE, ms
   bool IgnoreDSR = false;                    // IGNOREDSR = 1
+  bool complete_reply = false;               // RXCOMPLETE = 1: read a reply once it is whole
   int scan_mode = 0;                         // SCANMODE 0..4
   int scan_type = 0;                         // SCANTYPE 0..3
   int scan_delay = 3;                        // SCANDELAY 0..10
@@ -79,7 +80,7 @@ double ReadRealSetting(ProfileFile& f, std::string_view section, std::string_vie
 
 // Section "OPTIONS" into s. Unusable values (not a number, out of range) keep the key's default.
 void ReadSettings(ProfileFile& f, Settings& s);
-// TIME, LOCAL, RADIO, ANTENNA, PORT, TXPACE, RXPACE, IGNOREDSR, MARK, HIGH, HINTS.
+// TIME, LOCAL, RADIO, ANTENNA, PORT, TXPACE, RXPACE, RXCOMPLETE, IGNOREDSR, MARK, HIGH, HINTS.
 bool WriteSettings(ProfileFile& f, const Settings& s);
 // What the Options dialog's OK adds: EXFREQ*, HSTEP, VSTEP, the scan keys and the "LOG" section.
 bool WriteOptionKeys(ProfileFile& f, const Settings& s);

@@ -43,13 +43,15 @@ TEST_F(EmulatedPortTest, ReadWaitsForTheReplyAtLineSpeed) {
     int model;
     const char* command;
     std::size_t length;
-    std::uint32_t ms;  // characters x 1.04 ms, rounded up to the tick
+    // The command's characters, then the reply's, at 1.04 ms each, each way rounded up to the
+    // tick.
+    std::uint32_t ms;
   };
   const Case cases[] = {
-      {kModelR8A, "RA\r", 37, 39},
-      {kModelR8, "RA\r", 25, 27},
-      {kModelR8, "TO\r", 1, 2},
-      {kModelR8B, "F0958000\r", 2, 3},
+      {kModelR8A, "RA\r", 37, 43},
+      {kModelR8, "RA\r", 25, 31},
+      {kModelR8, "TO\r", 1, 6},
+      {kModelR8B, "F0958000\r", 2, 13},
   };
   clock_.SetTick(0xFFFFFFF0u);  // the first case runs across the tick's wrap
   for (const Case& c : cases) {
@@ -86,7 +88,7 @@ TEST_F(EmulatedPortTest, InputQueueFillsAsCharactersArriveAndPurgeKeepsWhatIsOnT
   EmulatedSerialPort& port = Start(kModelR8A);
   port.Write("RA\r");
   EXPECT_EQ(port.InputQueueCount(), 0u);
-  clock_.Advance(10);
+  clock_.Advance(14);  // the command arrives at 4 ms, then 9 characters of the reply
   EXPECT_EQ(port.InputQueueCount(), 9u);
   port.Purge();
   EXPECT_EQ(port.InputQueueCount(), 0u);
@@ -141,18 +143,24 @@ TEST_F(EmulatedPortTest, TheWrongLineSettingsLetNothingThrough) {
 
 TEST_F(EmulatedPortTest, ModemLinesFollowTheCableAndTheSquelch) {
   EmulatedSerialPort& port = Start(kModelR8A);
+  // Commands take their time on the line before the receiver acts on them.
+  auto send = [&](const char* command) {
+    port.Write(command);
+    clock_.Advance(20);
+  };
   EXPECT_TRUE(port.Modem().dsr);
-  port.Write("F0958000\r");
+  send("F0958000\r");
   EXPECT_TRUE(port.Modem().carrier);
-  port.Write("F0960000\r");
+  send("F0960000\r");
   EXPECT_FALSE(port.Modem().carrier);
-  port.Write("F0958000\rPF\r");
+  send("F0958000\rPF\r");
   EXPECT_TRUE(port.Modem().dsr) << "switched off by command, the set still holds DSR";
   EXPECT_FALSE(port.Modem().carrier);
-  port.Write("PO\r");
+  send("PO\r");
   EXPECT_TRUE(port.Modem().carrier);
 
   port.ClearLog();
+  port.Purge();
   port.SetPlugged(false);
   EXPECT_FALSE(port.Modem().dsr);
   EXPECT_FALSE(port.Modem().carrier);

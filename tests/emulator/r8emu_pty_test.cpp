@@ -71,6 +71,7 @@ class R8emuProcess {
 
   bool started() const { return pid_ > 0; }
   int stdout_fd() const { return stdout_; }
+  int stdin_fd() const { return stdin_; }
   void CloseInput() {
     if (stdin_ >= 0) close(stdin_);
     stdin_ = -1;
@@ -123,6 +124,11 @@ TEST(R8emu, AnswersTheStatusQueryOnItsPseudoTerminal) {
   ASSERT_EQ(write(fd, "ID\r", 3), 3);
   EXPECT_EQ(ReadUntil(fd, 5), "R8A\r\n");
   close(fd);
+  // The front panel's "status": the line the receiver would send now, and the faults so far.
+  ASSERT_EQ(write(emu.stdin_fd(), "status\n", 7), 7);
+  const std::string status = ReadUntil(emu.stdout_fd(), 0);
+  EXPECT_EQ(status.substr(0, 24), reply.substr(0, 24));
+  EXPECT_NE(status.find(" faults=0\n"), std::string::npos) << status;
 
   emu.CloseInput();
   ASSERT_TRUE(emu.Reap()) << "r8emu did not stop when its input closed";

@@ -66,6 +66,8 @@ int main(int argc, char** argv) {
     options.resize(options.sizeHint());
     options.OptionPage->setCurrentIndex(r8::kPageRadio);
     ok &= Save(&options, folder, "options_radio");
+    options.OptionPage->setCurrentIndex(r8::kPageComms);
+    ok &= Save(&options, folder, "options_comms");
   }
   {
     r8::THelpWindow help;

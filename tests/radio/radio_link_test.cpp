@@ -203,6 +203,22 @@ TEST_F(RadioLinkTest, ReadsArePacedAndPurgedButNotWhileTheReceiverScans) {
   EXPECT_EQ(clock.total_paused_ms(), before);
 }
 
+// Fast replies: no wait before the read, which takes the reply once it is whole and allows the
+// reply's own line time on top of the pacing; the port's configured timeout comes back after.
+TEST_F(RadioLinkTest, FastRepliesWaitOnlyAsLongAsTheReplyTakes) {
+  Use(kModelR8A);
+  settings.RxPace = 50;
+  settings.complete_reply = true;
+  link.CommOpen();
+  port.answers.push_back("abc\n");
+  const std::uint64_t before = clock.total_paused_ms();
+  EXPECT_EQ(link.CommRead(37).reply, "abc\n");
+  EXPECT_EQ(clock.total_paused_ms(), before);
+  EXPECT_EQ(port.reply_read_timeouts, std::vector<std::uint32_t>{50 + 39});
+  EXPECT_EQ(port.timeouts, (PortTimeouts{50, 0, 0}));
+  EXPECT_EQ(LineTimeMs(1), 2u);
+}
+
 TEST_F(RadioLinkTest, TransactionsHoldTheBusyCursorUnlessAScanRuns) {
   Use(kModelR8A);
   link.CommOpen();

@@ -410,6 +410,16 @@ TEST_F(ProtocolBytes, WhileTheReceiverScansOnlyItsOwnLinesAreRead) {
   EXPECT_DOUBLE_EQ(radio.RadioFreq, 9585.0);
   control.SendFollowUps(p);
   EXPECT_EQ(Sent(), "RS\r");
+
+  // Believed to scan (a garbled line said so) but silent: after that many empty reads it is asked.
+  radio.ScanState = ScanStateCode::kReceiverScan;
+  port.acknowledge = false;
+  Clear();
+  for (int i = 0; i < kSilentScanReads; ++i) EXPECT_FALSE(control.PollStatus().read);
+  EXPECT_EQ(Sent(), "");
+  port.answers.push_back(" 012 00:<8   9585.00 KHz BBC____ 80\r\n");
+  EXPECT_TRUE(control.PollStatus().scan_ended);
+  EXPECT_EQ(Sent(), "RA\r");
 }
 
 }  // namespace

@@ -2,9 +2,13 @@
 // meant, and the next status poll reads the same state back.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include "app/app_context.h"
 #include "radio/radio_model.h"
 #include "radio/radio_protocol.h"
+#include "radio/status_line.h"
 #include "support/test_context.h"
 
 namespace r8 {
@@ -185,6 +189,62 @@ TEST(RoundTrip, ChannelStoreRecallAndNames) {
   control.RadioCommand(kCmdMemoryMode, false);  // back to VFO mode for the name
   EXPECT_TRUE(control.StoreRadioMemName("BBC WS"));
   EXPECT_EQ(t.receiver().channel(123).name, "BBC WS ");  // the receiver shows blanks again
+}
+
+// Thousands of tunes and polls through a line that drops, garbles and delays the receiver's
+// messages and falls silent for a while, in both read modes: no transaction outlasts its retries,
+// a failed poll changes nothing, and a poll no fault came near reads the receiver's true state.
+TEST(RoundTrip, TheLinkComesThroughLineFaultsWithTheReceiversState) {
+  for (const bool fast : {false, true}) {
+    SCOPED_TRACE(fast ? "fast replies" : "default reads");
+    TestContext t(kModelR8A);
+    t.ctx().settings().complete_reply = fast;
+    t.ctx().settings().RxPace = fast ? 20 : 115;
+    t.Connect();
+    t.port().SetFaultPlan({0.03, 0.03, 0.03, 400, 60000, 4000}, 11);
+    RadioControl& control = t.ctx().control();
+    std::mt19937 rng(3);
+    std::uniform_int_distribution<int> khz(500, 29999);
+    std::uint64_t last_fault_ms = 0;
+    std::uint64_t faults = 0;
+    int checked = 0;
+    int failed = 0;
+    for (int i = 0; i < 5000; ++i) {
+      const std::uint64_t start = t.port().NowMs();
+      const RadioState before = t.radio();
+      const bool poll = i % 2 == 1;
+      PollResult p;
+      if (poll) {
+        p = control.PollStatus();
+      } else {
+        control.TuneRadio(khz(rng));
+      }
+      const std::uint64_t end = t.port().NowMs();
+      // Three attempts, each a read and two resynchronising reads, each of them at most the
+      // pacing twice (wait and timeout) and the line time.
+      const std::uint64_t pace = static_cast<std::uint64_t>(t.ctx().settings().RxPace);
+      ASSERT_LE(end - start, 3 * 3 * (2 * pace + 45)) << "transaction " << i;
+      const std::uint64_t now_faults = t.port().fault_counts().total();
+      if (now_faults != faults) last_fault_ms = end;
+      faults = now_faults;
+      if (!poll) continue;
+      if (!p.read) {
+        ++failed;
+        EXPECT_EQ(t.radio().RadioFreq, before.RadioFreq) << i;
+        EXPECT_EQ(t.radio().PowerOn, before.PowerOn) << i;
+      } else if (start > last_fault_ms + 500) {
+        RadioState truth = t.radio();
+        DecodeStatusLine(t.receiver().StatusLine(), kModelR8A, truth);
+        ++checked;
+        ASSERT_NEAR(t.radio().RadioFreq, truth.RadioFreq, 0.001) << i;
+        ASSERT_TRUE(t.radio().PowerOn) << i;
+      }
+    }
+    // The plan was felt, and most polls still came through clean.
+    EXPECT_GT(t.port().fault_counts().silenced, 0u);
+    EXPECT_GT(failed, 10);
+    EXPECT_GT(checked, 500);
+  }
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST(Settings, ReadsEveryOptionsKey) {
   WriteBytes(
       t.settings_path(),
       "[OPTIONS]\r\nTIME= -5.75\r\nLOCAL=1\r\nRADIO=3\r\nANTENNA=2\r\nPORT=4\r\nTXPACE=10\r\n"
-      "RXPACE=200\r\nIGNOREDSR=1\r\nSCANMODE=2\r\nSCANTYPE=3\r\nSCANDELAY=7\r\n"
+      "RXPACE=200\r\nRXCOMPLETE=1\r\nIGNOREDSR=1\r\nSCANMODE=2\r\nSCANTYPE=3\r\nSCANDELAY=7\r\n"
       "SCANLIST=000312\r\nMEMFILE=C:\\R8\\BANDS.MEM\r\nLOGFILE=MY.LOG\r\nLOGFORM=A.FML\r\n"
       "RPTFORM=B.FMR\r\nMARK=     255\r\nHIGH=   65280\r\nTIMER=1\r\nCLOCK=1\r\nHINTS=0\r\n"
       "EXFREQ=1\r\nEXFREQ1=5900.00\r\nEXFREQ2=6200.50\r\nHSTEP=0.05\r\nVSTEP=2.5\r\n"
@@ -67,6 +67,7 @@ TEST(Settings, ReadsEveryOptionsKey) {
   EXPECT_EQ(s.CommPort, 4);
   EXPECT_EQ(s.TxPace, 10);
   EXPECT_EQ(s.RxPace, 200);
+  EXPECT_TRUE(s.complete_reply);
   EXPECT_TRUE(s.IgnoreDSR);
   EXPECT_EQ(s.scan_mode, 2);
   EXPECT_EQ(s.scan_type, 3);
@@ -97,6 +98,7 @@ TEST(Settings, UnusableValuesFallBackToDefaults) {
   };
   const std::vector<Case> cases = {
       {"IGNOREDSR=2", [](const Settings& s) { return !s.IgnoreDSR; }},
+      {"RXCOMPLETE=2", [](const Settings& s) { return !s.complete_reply; }},
       {"EXFREQ=2", [](const Settings& s) { return !s.ex_freq_enabled; }},
       {"RADIO=7", [](const Settings& s) { return s.RadioModel == 0; }},
       {"PORT=abc", [](const Settings& s) { return s.CommPort == 1; }},
@@ -153,7 +155,7 @@ TEST(Settings, WritesEachKeyInItsOwnWidth) {
   ASSERT_TRUE(WriteExitSettings(t.ctx().profile(), s, false));
   EXPECT_EQ(ReadBytes(t.settings_path()),
             "[OPTIONS]\r\nTIME= -5.50\r\nLOCAL=2\r\nRADIO=2\r\nANTENNA=1\r\nPORT=3\r\nTXPACE=5\r\n"
-            "RXPACE=115\r\nIGNOREDSR=1\r\nMARK=     8388608\r\nHIGH=    16776960\r\nHINTS=1\r\n"
+            "RXPACE=115\r\nRXCOMPLETE=0\r\nIGNOREDSR=1\r\nMARK=     8388608\r\nHIGH=    16776960\r\nHINTS=1\r\n"
             "XPOS=   0\r\nYPOS=  45\r\nTIMER=0\r\nCLOCK=1\r\n");
 
   // Minimised: the position is not written.

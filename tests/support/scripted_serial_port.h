@@ -52,6 +52,10 @@ class ScriptedSerialPort : public SerialPort {
     }
     return r;
   }
+  ReadResult ReadReply(std::size_t count) override {
+    reply_read_timeouts.push_back(timeouts.read_total_ms);
+    return Read(count);
+  }
   void Purge() override { ++purges; }
   std::size_t InputQueueCount() override { return input_queue; }
   ModemLines Modem() override { return modem; }
@@ -69,6 +73,7 @@ class ScriptedSerialPort : public SerialPort {
   std::vector<std::string> writes;
   std::string written;
   std::vector<std::size_t> reads;
+  std::vector<std::uint32_t> reply_read_timeouts;  // the read timeout of each ReadReply
   LineSettings line;
   PortTimeouts timeouts;
   std::size_t queue_in = 0, queue_out = 0;

@@ -141,6 +141,7 @@ void TOptions::Fill(const OptionsForm& f) {
   LineEdit->setText(QString::fromLatin1(f.line_pacing.c_str()));
   CharEdit->setText(QString::fromLatin1(f.char_pacing.c_str()));
   IgnoreCB->setChecked(f.ignore_dsr);
+  CompleteCB->setChecked(f.complete_reply);
 
   TimeOffset->SetItemIndex(f.sign_item);
   HourLst->setCurrentIndex(f.hour_item);
@@ -185,6 +186,7 @@ OptionsForm TOptions::ReadForm() const {
   f.line_pacing = Text(LineEdit);
   f.char_pacing = Text(CharEdit);
   f.ignore_dsr = IgnoreCB->isChecked();
+  f.complete_reply = CompleteCB->isChecked();
 
   f.sign_item = TimeOffset->ItemIndex();
   f.hour_item = HourLst->currentIndex();

@@ -75,6 +75,7 @@ class TOptions : public QDialog {
   QLineEdit* LineEdit = nullptr;
   QLineEdit* CharEdit = nullptr;
   QCheckBox* IgnoreCB = nullptr;
+  QCheckBox* CompleteCB = nullptr;
   // "Time"
   QPushButton* TimeBtn = nullptr;
   QGroupBox* TimeBox = nullptr;

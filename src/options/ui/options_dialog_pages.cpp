@@ -80,6 +80,14 @@ QWidget* TOptions::BuildCommsPage() {
   auto* pacing = new QFormLayout(CommsPacing);
   pacing->addRow(Buddy(QStringLiteral("&Line Pacing"), LineEdit, CommsPacing), LineEdit);
   pacing->addRow(Buddy(QStringLiteral("&Character Pacing"), CharEdit, CommsPacing), CharEdit);
+  // Off, the link waits the whole line pacing before each read; on, it reads a reply as soon as
+  // it is whole and keeps the line pacing as the limit.
+  CompleteCB = new QCheckBox(QStringLiteral("&Fast replies (read once complete)"), CommsPacing);
+  CompleteCB->setObjectName(QStringLiteral("CompleteCB"));
+  CompleteCB->setToolTip(
+      QStringLiteral("Take each reply as soon as it has all arrived; Line Pacing is then the "
+                     "longest wait for it"));
+  pacing->addRow(CompleteCB);
 
   IgnoreCB =
       new QCheckBox(QStringLiteral("Disable Radio Sensing (ignores Comms status indicator)"), page);

@@ -80,7 +80,11 @@ int QtSerialPort::Write(std::string_view bytes) {
   return n == static_cast<qint64>(bytes.size()) ? kLineErrorNone : kLineErrorIo;
 }
 
-ReadResult QtSerialPort::Read(std::size_t count) {
+ReadResult QtSerialPort::Read(std::size_t count) { return ReadUntil(count, false); }
+
+ReadResult QtSerialPort::ReadReply(std::size_t count) { return ReadUntil(count, true); }
+
+ReadResult QtSerialPort::ReadUntil(std::size_t count, bool stop_at_line_feed) {
   ReadResult r;
   if (!port_->isOpen()) {
     r.ok = false;
@@ -88,13 +92,23 @@ ReadResult QtSerialPort::Read(std::size_t count) {
     return r;
   }
   QDeadlineTimer deadline(static_cast<qint64>(timeouts_.read_total_ms));
-  while (static_cast<std::size_t>(port_->bytesAvailable()) < count && !deadline.hasExpired()) {
+  auto complete = [&] {
+    const qint64 have = port_->bytesAvailable();
+    if (static_cast<std::size_t>(have) >= count) return true;
+    return stop_at_line_feed && port_->peek(have).contains('\n');
+  };
+  while (!complete() && !deadline.hasExpired()) {
     if (!port_->waitForReadyRead(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)))) {
       if (port_->error() != QSerialPort::NoError && port_->error() != QSerialPort::TimeoutError)
         break;
     }
   }
-  const QByteArray data = port_->read(static_cast<qint64>(count));
+  qint64 take = static_cast<qint64>(count);
+  if (stop_at_line_feed) {
+    const qsizetype lf = port_->peek(take).indexOf('\n');
+    if (lf >= 0) take = lf + 1;
+  }
+  const QByteArray data = port_->read(take);
   r.bytes.assign(data.constData(), static_cast<std::size_t>(data.size()));
   switch (port_->error()) {
     case QSerialPort::NoError:

@@ -25,6 +25,7 @@ class QtSerialPort : public SerialPort {
   bool SetTimeouts(const PortTimeouts& timeouts) override;
   int Write(std::string_view bytes) override;
   ReadResult Read(std::size_t count) override;
+  ReadResult ReadReply(std::size_t count) override;
   void Purge() override;
   std::size_t InputQueueCount() override;
   ModemLines Modem() override;
@@ -33,6 +34,8 @@ class QtSerialPort : public SerialPort {
   const std::string& device() const { return device_; }
 
  private:
+  ReadResult ReadUntil(std::size_t count, bool stop_at_line_feed);
+
   std::function<std::string(const std::string&)> device_for_;
   std::unique_ptr<QSerialPort> port_;
   PortTimeouts timeouts_;

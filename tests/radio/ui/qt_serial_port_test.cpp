@@ -37,42 +37,47 @@ class R8emuProcess {
 };
 
 TEST(QtSerialPortEndToEnd, TheTransportTalksToR8emuThroughQSerialPort) {
-  R8emuProcess emu("R8A");
-  ASSERT_FALSE(emu.device().empty()) << "r8emu did not start";
+  // Both ways of reading: after the full pacing wait, and as soon as the reply is whole.
+  for (const bool fast : {false, true}) {
+    SCOPED_TRACE(fast ? "fast replies" : "default reads");
+    R8emuProcess emu("R8A");
+    ASSERT_FALSE(emu.device().empty()) << "r8emu did not start";
 
-  QtSerialPort port([&](const std::string&) { return emu.device(); });
-  QtClock clock;
-  testing::ScriptedPrompts prompts;
-  Settings settings;
-  settings.RadioModel = kModelR8A;
-  settings.CommPort = 1;
-  settings.RxPace = 50;
-  settings.IgnoreDSR = true;  // a pseudo-terminal has no modem lines
-  RadioState radio;
-  RadioLink link(port, clock, prompts, settings, radio);
-  RadioControl control(link, radio, settings, clock);
+    QtSerialPort port([&](const std::string&) { return emu.device(); });
+    QtClock clock;
+    testing::ScriptedPrompts prompts;
+    Settings settings;
+    settings.RadioModel = kModelR8A;
+    settings.CommPort = 1;
+    settings.RxPace = 50;
+    settings.IgnoreDSR = true;  // a pseudo-terminal has no modem lines
+    settings.complete_reply = fast;
+    RadioState radio;
+    RadioLink link(port, clock, prompts, settings, radio);
+    RadioControl control(link, radio, settings, clock);
 
-  link.CommOpen();
-  ASSERT_EQ(link.PortError(), 0);
-  EXPECT_EQ(port.device(), emu.device());
+    link.CommOpen();
+    ASSERT_EQ(link.PortError(), 0);
+    EXPECT_EQ(port.device(), emu.device());
 
-  PollResult poll = control.PollStatus();
-  ASSERT_TRUE(poll.read);
-  EXPECT_TRUE(radio.PowerOn);
-  EXPECT_DOUBLE_EQ(radio.RadioFreq, 5975.0);
+    PollResult poll = control.PollStatus();
+    ASSERT_TRUE(poll.read);
+    EXPECT_TRUE(radio.PowerOn);
+    EXPECT_DOUBLE_EQ(radio.RadioFreq, 5975.0);
 
-  control.TuneRadio(9580);
-  poll = control.PollStatus();
-  ASSERT_TRUE(poll.read);
-  EXPECT_DOUBLE_EQ(radio.RadioFreq, 9580.0);
-  EXPECT_GT(radio.MeterLevel, 40);  // a strong carrier there
+    control.TuneRadio(9580);
+    poll = control.PollStatus();
+    ASSERT_TRUE(poll.read);
+    EXPECT_DOUBLE_EQ(radio.RadioFreq, 9580.0);
+    EXPECT_GT(radio.MeterLevel, 40);  // a strong carrier there
 
-  radio.Mode = ModeCode::kUsb;
-  EXPECT_TRUE(control.RadioCommand(kCmdMode, false));
-  control.PollStatus();
-  EXPECT_EQ(radio.Mode, ModeCode::kUsb);
-  EXPECT_TRUE(prompts.beeps.empty());
-  link.CommClose();
+    radio.Mode = ModeCode::kUsb;
+    EXPECT_TRUE(control.RadioCommand(kCmdMode, false));
+    control.PollStatus();
+    EXPECT_EQ(radio.Mode, ModeCode::kUsb);
+    EXPECT_TRUE(prompts.beeps.empty());
+    link.CommClose();
+  }
 }
 
 // The R8 on a pseudo-terminal, which refuses its 7E1: the link goes on with what the device has,
