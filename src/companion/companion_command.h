@@ -18,7 +18,7 @@
 namespace r8 {
 
 enum class CompanionOutput {
-  kAuto,    // a terminal when started from one, else a window when there is a display
+  kAuto,    // the output, as kText (the program asks for the window)
   kText,    // the terminal only
   kWindow,  // a window
 };

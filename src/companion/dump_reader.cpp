@@ -109,6 +109,33 @@ std::string ReadCells(std::string_view cells, const ScheduleRecord& base, const 
   return {};
 }
 
+// A broadcast whose stop is not after its start runs past midnight: the station lists find a
+// timed record only from its start on the same day, so it becomes the part up to 2400 on its days
+// and the part from 0000 on the following days. A stop equal to the start is no broadcast at all.
+std::string SplitAtMidnight(const ScheduleRecord& group, std::vector<DumpRecord>& read) {
+  if (group.StartTime >= kAllDay || group.StopTime > group.StartTime) return {};
+  if (group.StopTime == group.StartTime) {
+    return "the time range " + Quoted(IntToTime4(group.StartTime) + "-" +
+                                      IntToTime4(group.StopTime)) +
+           " stops when it starts";
+  }
+  const unsigned days = group.Days;
+  const auto following = static_cast<std::uint8_t>(((days << 1) | (days >> 6)) & 0x7F);
+  std::vector<DumpRecord> split;
+  for (DumpRecord d : read) {
+    const std::int16_t stop = d.record.StopTime;
+    d.record.StopTime = kAllDay;
+    split.push_back(d);
+    if (stop == 0) continue;  // ends at midnight: nothing after it
+    d.record.StartTime = 0;
+    d.record.StopTime = stop;
+    d.record.Days = following;
+    split.push_back(d);
+  }
+  read = std::move(split);
+  return {};
+}
+
 }  // namespace
 
 DumpContents ReadDump(std::string_view text) {
@@ -146,7 +173,8 @@ DumpContents ReadDump(std::string_view text) {
         fail("a continuation line (43 blanks, then frequencies) with no readable line before it");
         continue;
       }
-      const std::string error = ReadCells(cells, *group, group_name, number, read);
+      std::string error = ReadCells(cells, *group, group_name, number, read);
+      if (error.empty()) error = SplitAtMidnight(*group, read);
       if (!error.empty()) {
         fail(error);
         continue;
@@ -161,6 +189,7 @@ DumpContents ReadDump(std::string_view text) {
       if (error.empty()) error = ReadDays(head.substr(kDaysAt, 7), r);
       const std::string name(head.substr(kNameAt));
       if (error.empty()) error = ReadCells(cells, r, name, number, read);
+      if (error.empty()) error = SplitAtMidnight(r, read);
       if (!error.empty()) {
         fail(error);
         continue;

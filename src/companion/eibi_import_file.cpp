@@ -5,7 +5,7 @@
 #include "common/format.h"
 #include "common/program_launcher.h"
 #include "companion/eibi_import.h"
-#include "companion/file_commit.h"
+#include "common/file_commit.h"
 #include "companion/schedule_conversion.h"
 #include "companion/single_byte_text.h"
 #include "database/database_files.h"

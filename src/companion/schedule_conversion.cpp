@@ -10,7 +10,7 @@
 #include "common/file_date.h"
 #include "common/format.h"
 #include "common/program_launcher.h"
-#include "companion/file_commit.h"
+#include "common/file_commit.h"
 #include "companion/single_byte_text.h"
 #include "database/database_files.h"
 

@@ -5,7 +5,7 @@
 #include <system_error>
 #include <vector>
 
-#include "companion/file_commit.h"
+#include "common/file_commit.h"
 #include "database/database_files.h"
 
 namespace r8 {
@@ -36,8 +36,9 @@ std::optional<std::string> Read(const fs::path& p) {
   return bytes;
 }
 
-CompanionReport Fail(CompanionReport report, const std::string& why) {
-  report.text += why + "\nNothing was changed.\n";
+// recovered: an interrupted change was put right first, so files did change.
+CompanionReport Fail(CompanionReport report, const std::string& why, bool recovered) {
+  report.text += why + (recovered ? "\nThe swap was not made.\n" : "\nNothing was changed.\n");
   report.exit_code = kExitFailed;
   return report;
 }
@@ -67,22 +68,22 @@ CompanionReport SwapScheduleSets(const fs::path& folder) {
   const SetFiles active = Set(folder, kScheduleFileName, kStationsFileName);
   const SetFiles src = Set(folder, kSrcSetFileName, kStationsSrcFileName);
   const SetFiles skd = Set(folder, kSkdSetFileName, kStationsSkdFileName);
-  if (RecoverCommit({active.stations, active.schedule, src.stations, src.schedule, skd.stations,
-                     skd.schedule})) {
-    report.text += "A swap stopped half way before was put right first.\n";
-  }
+  const bool recovered = RecoverCommit(
+      {active.stations, active.schedule, src.stations, src.schedule, skd.stations, skd.schedule});
+  if (recovered) report.text += "A change stopped half way before was put right first.\n";
+  auto fail = [&](const std::string& why) { return Fail(report, why, recovered); };
   const std::optional<std::string> schedule = Read(active.schedule);
   const std::optional<std::string> stations = Read(active.stations);
   if (!schedule || !stations) {
-    return Fail(report, "The active set (SWBCGIDE.DAT with STATIONS.DAT) cannot be read in " +
-                            folder.string() + ".");
+    return fail("The active set (SWBCGIDE.DAT with STATIONS.DAT) cannot be read in " +
+                folder.string() + ".");
   }
   const bool has_src = Exists(src.schedule);
   const bool has_skd = Exists(skd.schedule);
   if (!has_src && !has_skd) {
-    return Fail(report,
-                "Neither SWBCGIDE.SRC nor SWBCGIDE.SKD exists: there is no inactive set to swap "
-                "with.");
+    return fail(
+        "Neither SWBCGIDE.SRC nor SWBCGIDE.SKD exists: there is no inactive set to swap "
+        "with.");
   }
   if (has_src && has_skd) {
     for (const SetFiles* set : {&src, &skd}) {
@@ -94,32 +95,41 @@ CompanionReport SwapScheduleSets(const fs::path& folder) {
           set->schedule_name + " was removed). The active set was not swapped again.\n";
       return report;
     }
-    return Fail(report,
-                "Both SWBCGIDE.SRC and SWBCGIDE.SKD exist, so it is not clear which one is the "
-                "inactive set. Move one of them, with its STATIONS file, out of the folder.");
+    return fail(
+        "Both SWBCGIDE.SRC and SWBCGIDE.SKD exist, so it is not clear which one is the "
+        "inactive set. Move one of them, with its STATIONS file, out of the folder.");
   }
   const SetFiles& in = has_skd ? skd : src;
   const SetFiles& out = has_skd ? src : skd;
   const std::optional<std::string> in_schedule = Read(in.schedule);
   const std::optional<std::string> in_stations = Read(in.stations);
   if (!in_schedule || !in_stations) {
-    return Fail(report, in.schedule_name + " cannot be swapped in without its station names in " +
-                            in.stations_name + ", which cannot be read.");
+    return fail(in.schedule_name + " cannot be swapped in without its station names in " +
+                in.stations_name + ", which cannot be read.");
+  }
+  // An earlier way of swapping, stopped half way, could leave a copy of the active names there
+  // alone; that copy is no one's and goes.
+  if (Exists(out.stations) && Read(out.stations) == stations) {
+    std::error_code ec;
+    fs::remove(out.stations, ec);
+    report.text +=
+        "A leftover copy of the active station names (" + out.stations_name + ") was removed.\n";
   }
   if (Exists(out.stations)) {
-    return Fail(report, out.stations_name + " exists without " + out.schedule_name +
-                            "; the active set's names would overwrite it. Move it out of the "
-                            "folder first.");
+    return fail(out.stations_name + " exists without " + out.schedule_name +
+                "; the active set's names would overwrite it. Move it out of the "
+                "folder first.");
   }
   std::string error;
+  // One change: the four files written and the set that came in removed, so a kill at any
+  // point leaves either the sets as they were or the swap made.
   if (!CommitFiles({{active.stations, *in_stations},
                     {active.schedule, *in_schedule},
                     {out.stations, *stations},
                     {out.schedule, *schedule}},
-                   error)) {
-    return Fail(report, error);
+                   error, {in.stations, in.schedule})) {
+    return fail(error);
   }
-  RemoveSet(in);
   report.text += "The schedule sets were swapped: the set from " + in.schedule_name + " and " +
                  in.stations_name + " is now active; the set that was active is now in " +
                  out.schedule_name + " and " + out.stations_name +

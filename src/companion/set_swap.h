@@ -5,7 +5,7 @@
 // since a schedule's station numbers mean nothing without its own names. The active set moves to
 // the other extension, so the caption then names the set that came in.
 //
-// The four files are replaced as one change (companion/file_commit.h), then the inactive set's old
+// The four files are replaced as one change (common/file_commit.h), then the inactive set's old
 // files are removed. A swap killed before that leaves both extensions on disk, one of them equal to
 // the active set: the next swap finishes it by removing that copy. Nothing is lost at any point.
 #pragma once
@@ -17,8 +17,6 @@
 
 namespace r8 {
 
-inline constexpr std::string_view kStationsSrcFileName = "STATIONS.SRC";
-inline constexpr std::string_view kStationsSkdFileName = "STATIONS.SKD";
 
 CompanionReport SwapScheduleSets(const std::filesystem::path& folder);
 

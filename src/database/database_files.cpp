@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "common/file_commit.h"
 #include "common/file_date.h"
 #include "common/file_names.h"
 #include "common/format.h"
@@ -66,23 +67,6 @@ void AddTableWarnings(const TableDecodeReport& r, std::string_view file, std::st
     warnings.push_back(name + " ends with " + std::to_string(r.trailing_bytes) +
                        " bytes that do not make a whole record; they were ignored.");
   }
-}
-
-bool WriteWholeFile(const fs::path& file, const std::string& bytes, std::string& error) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (out) out.close();
-  if (!out) {
-    error = "Cannot write file \"" + ExpandedPath(file) + "\".";
-    return false;
-  }
-  return true;
-}
-
-fs::path TempBeside(const fs::path& file) {
-  fs::path t = file;
-  t += ".tmp";
-  return t;
 }
 
 }  // namespace
@@ -155,6 +139,16 @@ bool DumpNeedsConversion(const fs::path& folder, ProfileFile& profile) {
   return written < *date;
 }
 
+bool RecoverDatabaseFolder(const fs::path& folder) {
+  std::vector<fs::path> paths;
+  for (std::string_view name :
+       {kStationsFileName, kScheduleFileName, kDumpFileName, kStationsSrcFileName, kSrcSetFileName,
+        kStationsSkdFileName, kSkdSetFileName}) {
+    paths.push_back(DatabaseFile(folder, name));
+  }
+  return RecoverCommit(paths);
+}
+
 LoadResult ReadDB(const fs::path& folder, StationDatabase& db, DatabasePorts& ports) {
   if (DumpNeedsConversion(folder, ports.profile) &&
       RunCompanion(folder, " /t", ports.prompts, ports.launcher)) {
@@ -193,34 +187,19 @@ SaveResult SaveDatabaseFiles(const fs::path& folder, const StationDatabase& db,
   }
   const fs::path schedule_file = DatabaseFile(folder, kScheduleFileName);
   const fs::path stations_file = DatabaseFile(folder, kStationsFileName);
-  const fs::path schedule_temp = TempBeside(schedule_file);
-  const fs::path stations_temp = TempBeside(stations_file);
 
   ProgressScope scope(progress, "Saving Database",
                       "Wait....  Saving Frequencies : " +
                           Count4(static_cast<std::size_t>(db.count())) + " Records to write.");
-  const std::string schedule_bytes = EncodeSchedule(db, scope.display());
-  bool ok = WriteWholeFile(schedule_temp, schedule_bytes, result.error);
-  if (ok) {
-    scope.SetMessage("Wait....  Saving Stations : " + Count4(db.stations().size()) +
-                     " Records to write.");
-    ok = WriteWholeFile(stations_temp, EncodeStations(db.stations()), result.error);
-  }
-  std::error_code ec;
-  // Stations first: names are only ever added or renamed, so a stop between the two renames
-  // leaves the old schedule with a station table that still names all its records.
-  if (ok) {
-    fs::rename(stations_temp, stations_file, ec);
-    if (!ec) fs::rename(schedule_temp, schedule_file, ec);
-    if (ec) {
-      ok = false;
-      result.error =
-          "Cannot replace the database files in \"" + ExpandedPath(folder) + "\".\r" + ec.message();
-    }
-  }
-  if (!ok) {
-    fs::remove(schedule_temp, ec);
-    fs::remove(stations_temp, ec);
+  std::vector<FileToWrite> files(2);
+  files[0] = {schedule_file, EncodeSchedule(db, scope.display())};
+  scope.SetMessage("Wait....  Saving Stations : " + Count4(db.stations().size()) +
+                   " Records to write.");
+  files[1] = {stations_file, EncodeStations(db.stations())};
+  // The two files are one document: they are replaced together or not at all.
+  std::string error;
+  if (!CommitFiles(files, error)) {
+    result.error = error;
     return result;
   }
   result.ok = true;
@@ -235,7 +214,9 @@ bool RunCompanion(const fs::path& folder, std::string_view switch_text, UserProm
     ShowLaunchError(prompts, program);
     return false;
   }
-  std::vector<std::string> arguments;
+  // The companion reports in a window only when asked; run from a script it writes to its
+  // output and exits.
+  std::vector<std::string> arguments = {"--window"};
   const std::string sw = TrimStr(switch_text);
   if (!sw.empty()) arguments.push_back(sw);
   if (!launcher.Start(program, arguments, folder)) {

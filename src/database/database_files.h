@@ -23,6 +23,8 @@ inline constexpr std::string_view kStationsFileName = "STATIONS.DAT";
 inline constexpr std::string_view kDumpFileName = "SKEDULE.TXT";
 inline constexpr std::string_view kSrcSetFileName = "SWBCGIDE.SRC";
 inline constexpr std::string_view kSkdSetFileName = "SWBCGIDE.SKD";
+inline constexpr std::string_view kStationsSrcFileName = "STATIONS.SRC";
+inline constexpr std::string_view kStationsSkdFileName = "STATIONS.SKD";
 inline constexpr std::string_view kUpdateFileName = "SW_UPD.DBF";
 inline constexpr std::string_view kCompanionFileName = "QUORNUTE.EXE";
 inline constexpr std::string_view kDatabaseSection = "DATABASE";
@@ -66,6 +68,9 @@ bool DumpNeedsConversion(const std::filesystem::path& folder, ProfileFile& profi
 // The whole load: the conversion check, then the files; warnings and errors are shown to the user.
 // A conversion whose companion cannot be started is reported, and the files on disk are loaded.
 LoadResult ReadDB(const std::filesystem::path& folder, StationDatabase& db, DatabasePorts& ports);
+// Finishes or undoes a change to the database files that was stopped half way (a save, a
+// conversion, an import or a swap), before anything reads them. True when something was put right.
+bool RecoverDatabaseFolder(const std::filesystem::path& folder);
 
 struct SaveResult {
   bool ok = false;

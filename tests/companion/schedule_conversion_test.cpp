@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "companion/dump_reader.h"
+
 #include <chrono>
 
 #include "common/format.h"
-#include "companion/file_commit.h"
+#include "common/file_commit.h"
 #include "database/database_files.h"
 #include "database/demo_database.h"
 #include "database/schedule_dump.h"
@@ -156,6 +160,7 @@ TEST_F(ConversionTest, BadLinesAreReportedByNumberAndLeaveTheDatabaseUntouched) 
       {"tab", line("1400-1500", "\t      ", "  9580.0Eu "), "control character"},
       {"frequency too high", line("1400-1500", "       ", " 145500.0Eu "), "32767 kHz"},
       {"utility code", line("Util-\xE9t\xE9 ", "       ", "  9580.0Eu "), "utility code"},
+      {"no length", line("1300-1300", "       ", "  9580.0Eu "), "stops when it starts"},
   };
   const StationDatabase db = CraftedDatabase();
   SaveAndDump(db);
@@ -217,6 +222,23 @@ TEST_F(ConversionTest, UnusableFilesAndOverfullDumpsAreRefusedWhole) {
   EXPECT_EQ(ConvertScheduleFile(dir_.path()).exit_code, kExitFailed);
 }
 
+// A broadcast past midnight is listed: up to 2400 on its days, from 0000 on the days after.
+TEST(DumpReader, ABroadcastPastMidnightIsSplitThere) {
+  const DumpContents d =
+      ReadDump(DumpLine("2300-0130", "     fa", "Radio A", "  9580.0Eu ") + k43 + "  6000.0Eu \r\n" +
+               DumpLine("2200-0000", "s      ", "Radio B", "  7000.0Eu "));
+  ASSERT_TRUE(d.errors.empty());
+  std::vector<std::tuple<double, int, int, int, int>> got;
+  for (const DumpRecord& r : d.records) {
+    got.emplace_back(r.record.Freq, r.record.StartTime, r.record.StopTime, r.record.Days, r.line);
+  }
+  EXPECT_EQ(got, (std::vector<std::tuple<double, int, int, int, int>>{{9580, 2300, 2400, 0x60, 1},
+                                                                        {9580, 0, 130, 0x41, 1},
+                                                                        {6000, 2300, 2400, 0x60, 2},
+                                                                        {6000, 0, 130, 0x41, 2},
+                                                                        {7000, 2200, 2400, 0x01, 3}}));
+}
+
 TEST(FileCommit, AKilledCommitIsUndoneOrFinished) {
   testing::TempDir dir;
   std::string none;
@@ -239,6 +261,40 @@ TEST(FileCommit, AKilledCommitIsUndoneOrFinished) {
   EXPECT_EQ(ReadBytes(a), "new a");
   EXPECT_FALSE(fs::exists(dir / "A.DAT.old"));
   EXPECT_FALSE(RecoverCommit({a, b}));
+
+  // Killed once the marker was written and A had taken its name: the change is finished, and
+  // the file it removes goes too.
+  WriteBytes(a, "new a");
+  WriteBytes(b, "old b");
+  WriteBytes(dir / "B.DAT.new", "new b");
+  WriteBytes(dir / "C.DAT", "gone");
+  WriteBytes(dir / kCommitMarkerName, "R8 COMMIT 1\nW A.DAT\nW B.DAT\nR C.DAT\n");
+  EXPECT_TRUE(RecoverCommit({a, b}));
+  EXPECT_EQ(ReadBytes(b), "new b");
+  EXPECT_FALSE(fs::exists(dir / "C.DAT"));
+  EXPECT_FALSE(fs::exists(dir / kCommitMarkerName));
+  // Killed before the marker had its name: the new files are dropped, the old ones untouched.
+  WriteBytes(dir / "A.DAT.new", "newer a");
+  WriteBytes(dir / (std::string(kCommitMarkerName) + ".new"), "R8 COMMIT 1\nW A.DAT\n");
+  EXPECT_TRUE(RecoverCommit({a, b}));
+  EXPECT_EQ(ReadBytes(a), "new a");
+  EXPECT_FALSE(fs::exists(dir / "A.DAT.new"));
+  // A marker naming a file outside the folder is not acted on.
+  WriteBytes(dir / "A.DAT.new", "newer a");
+  WriteBytes(dir / kCommitMarkerName, "R8 COMMIT 1\nW ../A.DAT\n");
+  EXPECT_TRUE(RecoverCommit({a, b}));
+  EXPECT_EQ(ReadBytes(a), "new a");
+
+  // A whole commit: written, removed, nothing left beside; one still marked is refused.
+  std::string error;
+  ASSERT_TRUE(CommitFiles({{a, "A"}, {b, "B"}}, error, {dir / "MISSING.DAT"})) << error;
+  EXPECT_EQ(ReadBytes(a) + ReadBytes(b), "AB");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+  WriteBytes(dir / kCommitMarkerName, "R8 COMMIT 1\n");
+  EXPECT_FALSE(CommitFiles({{a, "A2"}}, error));
+  EXPECT_NE(error.find("has not finished"), std::string::npos);
+  EXPECT_FALSE(CommitFiles({{a, "A2"}, {dir / "sub" / "X", "x"}}, error));
+  EXPECT_EQ(ReadBytes(a), "A");
 }
 
 }  // namespace

@@ -137,5 +137,31 @@ TEST_F(SetSwapTest, ASwapKilledHalfWayIsPutRightWithoutLosingASet) {
                                                 {"STATIONS.SRC", "a names"}}));
 }
 
+// The earlier way, killed between its two ".SRC" renames, left the active names' copy alone in
+// STATIONS.SRC: put right into a state the swap accepts, and the swap is made.
+TEST_F(SetSwapTest, AnOrphanCopyOfTheActiveNamesDoesNotBlockEveryLaterSwap) {
+  Write({{"STATIONS.DAT", "b names"},
+         {"STATIONS.DAT.old", "a names"},
+         {"SWBCGIDE.DAT", "b"},
+         {"SWBCGIDE.DAT.old", "a"},
+         {"STATIONS.SRC", "a names"},
+         {"SWBCGIDE.SRC.new", "a"},
+         {"SWBCGIDE.SKD", "b"},
+         {"STATIONS.SKD", "b names"}});
+  const CompanionReport report = SwapScheduleSets(dir_.path());
+  ASSERT_TRUE(report.ok()) << report.text;
+  EXPECT_EQ(Snapshot(dir_.path()),
+            (std::map<std::string, std::string>{{"SWBCGIDE.DAT", "b"},
+                                                {"STATIONS.DAT", "b names"},
+                                                {"SWBCGIDE.SRC", "a"},
+                                                {"STATIONS.SRC", "a names"}}));
+  // A refusal after putting something right does not claim that nothing changed.
+  Write({{"SWBCGIDE.DAT.new", "x"}, {"STATIONS.SKD", "c names"}});
+  const CompanionReport refused = SwapScheduleSets(dir_.path());
+  EXPECT_FALSE(refused.ok());
+  EXPECT_EQ(refused.text.find("Nothing was changed."), std::string::npos) << refused.text;
+  EXPECT_NE(refused.text.find("The swap was not made."), std::string::npos) << refused.text;
+}
+
 }  // namespace
 }  // namespace r8

@@ -118,7 +118,7 @@ TEST_F(DatabaseCommandsTest, ImportNeedsTheUpdateFileAndAConfirmation) {
   Answers({Answer::kYes, Answer::kNo});
   EXPECT_EQ(CMFileImport(dir_.path(), db_, ports_), CommandOutcome::kDone);
   EXPECT_EQ(prompts_.texts()[1], kSavePrompt + "importing?");
-  EXPECT_EQ(Launches(), (std::vector<std::vector<std::string>>{{"/i"}}));
+  EXPECT_EQ(Launches(), (std::vector<std::vector<std::string>>{{"--window", "/i"}}));
 }
 
 TEST_F(DatabaseCommandsTest, SwapNeedsTheDatabaseAndAnInactiveSet) {
@@ -132,7 +132,7 @@ TEST_F(DatabaseCommandsTest, SwapNeedsTheDatabaseAndAnInactiveSet) {
     testing::WriteBytes(d / inactive, "");
     launcher_.calls.clear();
     EXPECT_EQ(CMSwapDatabase(d.path(), db_, ports_), CommandOutcome::kDone) << inactive;
-    EXPECT_EQ(Launches(), (std::vector<std::vector<std::string>>{{"/u"}}));
+    EXPECT_EQ(Launches(), (std::vector<std::vector<std::string>>{{"--window", "/u"}}));
   }
   db_.SetDatabaseChanged(1);
   Touch("SWBCGIDE.SKD");
@@ -149,7 +149,7 @@ TEST_F(DatabaseCommandsTest, PublishSavesOnYesBeforeStartingTheCompanion) {
   prompts_.QueueAnswer(Answer::kYes);
   EXPECT_EQ(CMFilePublish(dir_.path(), db_, ports_), CommandOutcome::kDone);
   EXPECT_EQ(prompts_.texts(), (std::vector<std::string>{kSavePrompt + "publishing?"}));
-  EXPECT_EQ(Launches(), (std::vector<std::vector<std::string>>{{"/r"}}));
+  EXPECT_EQ(Launches(), (std::vector<std::vector<std::string>>{{"--window", "/r"}}));
   EXPECT_EQ(db_.DatabaseChanged(), 0);
   EXPECT_EQ(testing::ReadBytes(dir_ / "SWBCGIDE.DAT").size(), 32u);  // saved before publishing
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/file_commit.h"
+
 #include <filesystem>
 #include <vector>
 
@@ -167,8 +169,9 @@ TEST_F(DatabaseFilesTest, DistributionFormLoadSaveLoadKeepsTheTables) {
   EXPECT_EQ(Records(again), first);
   EXPECT_EQ(again.stations(), first_names);
   EXPECT_EQ(again.hour_index(), first_index);
-  EXPECT_FALSE(fs::exists(dir_ / "SWBCGIDE.DAT.tmp"));
-  EXPECT_FALSE(fs::exists(dir_ / "STATIONS.DAT.tmp"));
+  EXPECT_FALSE(fs::exists(dir_ / "SWBCGIDE.DAT.new"));
+  EXPECT_FALSE(fs::exists(dir_ / "STATIONS.DAT.new"));
+  EXPECT_FALSE(fs::exists(dir_ / kCommitMarkerName));
 }
 
 TEST_F(DatabaseFilesTest, ASaveThatCannotCompleteLeavesBothOldFilesAsTheyWere) {
@@ -176,13 +179,13 @@ TEST_F(DatabaseFilesTest, ASaveThatCannotCompleteLeavesBothOldFilesAsTheyWere) {
   const std::string stations = StationFileBytes({"Old name"});
   WriteDatabaseFiles(Folder(), schedule, stations);
   // The station file's temporary cannot be created: the save must stop before replacing anything.
-  fs::create_directory(dir_ / "STATIONS.DAT.tmp");
+  fs::create_directory(dir_ / "STATIONS.DAT.new");
   db_ = testing::MakeDatabase({"New name"}, {Rec(0, 100, 1, 6000), Rec(0, 100, 1, 7000)});
   db_.SetDatabaseChanged(1);
   EXPECT_EQ(CMFileSave(Folder(), db_, ports_), CommandOutcome::kFailed);
   EXPECT_EQ(Bytes("SWBCGIDE.DAT"), schedule);
   EXPECT_EQ(Bytes("STATIONS.DAT"), stations);
-  EXPECT_FALSE(fs::exists(dir_ / "SWBCGIDE.DAT.tmp"));
+  EXPECT_FALSE(fs::exists(dir_ / "SWBCGIDE.DAT.new"));
   EXPECT_EQ(db_.DatabaseChanged(), 1);
   ASSERT_EQ(prompts_.messages.size(), 1u);
   EXPECT_EQ(prompts_.messages[0].kind, MessageKind::kError);
@@ -236,7 +239,7 @@ TEST_F(DatabaseFilesTest, AnEditedTextDumpIsHandedToTheCompanionInsteadOfLoading
   EXPECT_EQ(ReadDB(Folder(), db_, ports_).status, LoadStatus::kHandedToCompanion);
   EXPECT_EQ(db_.count(), 0);
   ASSERT_EQ(launcher_.calls.size(), 1u);
-  EXPECT_EQ(launcher_.calls[0].arguments, (std::vector<std::string>{"/t"}));
+  EXPECT_EQ(launcher_.calls[0].arguments, (std::vector<std::string>{"--window", "/t"}));
   EXPECT_EQ(launcher_.calls[0].program.filename(), "QUORNUTE.EXE");
   EXPECT_EQ(launcher_.calls[0].working_dir, Folder());
 
@@ -264,7 +267,7 @@ TEST_F(DatabaseFilesTest, RunCompanionReportsAProgramThatWillNotStart) {
   launcher_.succeed = false;
   EXPECT_FALSE(RunCompanion(Folder(), " /r", prompts_, launcher_));
   ASSERT_EQ(launcher_.calls.size(), 1u);
-  EXPECT_EQ(launcher_.calls[0].arguments, (std::vector<std::string>{"/r"}));
+  EXPECT_EQ(launcher_.calls[0].arguments, (std::vector<std::string>{"--window", "/r"}));
   EXPECT_EQ(prompts_.texts(),
             (std::vector<std::string>{"ERROR: " + ExpandedPath(Folder() / "QUORNUTE.EXE") +
                                       "\rFile not found or other error."}));

@@ -12,6 +12,7 @@
 #include "common/ui/menu_items.h"
 #include "common/ui/prog_bar_dialog.h"
 #include "common/ui/qt_user_prompts.h"
+#include "database/database_files.h"
 #include "database/ui/database_menu.h"
 #include "faceplate/ui/controls_menu.h"
 #include "faceplate/ui/face_plate_panel.h"
@@ -111,6 +112,8 @@ void TFacePlate::FormShow() {
   if (auto first = RunFirstStart(ctx_, this, help_->Shower()); first && first->ok) {
     ctx_.scan().banks = first->scan_banks;
   }
+  // A save or companion run killed half way is put right before the first load.
+  RecoverDatabaseFolder(ctx_.data_folder());
   database_menu_->LoadDatabase();
   panel_->core().LoadLists();
   panel_->FillLists();

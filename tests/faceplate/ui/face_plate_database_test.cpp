@@ -141,7 +141,7 @@ TEST_F(FacePlateDatabaseTest, DumpWritesTheScheduleTextAndSwapStartsTheCompanion
   t->prompts().QueueAnswer(Answer::kYes);
   C<QAction>("SwapDatabase1")->trigger();
   ASSERT_EQ(t->launcher().calls.size(), 1u);
-  EXPECT_EQ(t->launcher().calls[0].arguments, (std::vector<std::string>{"/u"}));
+  EXPECT_EQ(t->launcher().calls[0].arguments, (std::vector<std::string>{"--window", "/u"}));
 }
 
 }  // namespace
