@@ -122,6 +122,7 @@ TEST(OptionsChecks, BoundsAndTypedTextThatIsNotANumber) {
   const Case cases[] = {
       {"tx 0", [](F f) { f.char_pacing = "0"; }, ""},
       {"tx padded", [](F f) { f.char_pacing = " 7 "; }, ""},
+      {"tx plus sign", [](F f) { f.char_pacing = "+7"; }, ""},
       {"tx -1", [](F f) { f.char_pacing = "-1"; }, kTx},
       {"tx word", [](F f) { f.char_pacing = "five"; }, kTx},
       {"tx empty", [](F f) { f.char_pacing = ""; }, kTx},
