@@ -122,6 +122,7 @@ TEST(OptionsChecks, BoundsAndTypedTextThatIsNotANumber) {
   const Case cases[] = {
       {"tx 0", [](F f) { f.char_pacing = "0"; }, ""},
       {"tx padded", [](F f) { f.char_pacing = " 7 "; }, ""},
+      {"tx plus sign", [](F f) { f.char_pacing = "+7"; }, ""},
       {"tx -1", [](F f) { f.char_pacing = "-1"; }, kTx},
       {"tx word", [](F f) { f.char_pacing = "five"; }, kTx},
       {"tx empty", [](F f) { f.char_pacing = ""; }, kTx},
@@ -237,33 +238,15 @@ TEST(OptionsForm, CommitSetsEveryKeyAndTheFileReadsBackTheSame) {
 
   Settings& s = t.ctx().settings();
   CommitOptionsForm(f, s);
-  EXPECT_DOUBLE_EQ(s.TimeOffset, -5.75);
-  EXPECT_EQ(s.local_clock, 1);
-  EXPECT_EQ(s.CommPort, 2);
-  EXPECT_EQ(s.scan_list, "000312");
-  EXPECT_EQ(s.scan_delay, 7);
   ASSERT_TRUE(WriteOptionsFile(t.ctx().profile(), s));
 
-  Settings back;
-  ReadSettings(t.ctx().profile(), back);
-  EXPECT_DOUBLE_EQ(back.TimeOffset, -5.75);
-  EXPECT_EQ(back.local_clock, 1);
-  EXPECT_EQ(back.RadioModel, kModelR8A);
-  EXPECT_EQ(back.primary_antenna, 1);
-  EXPECT_EQ(back.CommPort, 2);
-  EXPECT_EQ(back.TxPace, 5);
-  EXPECT_EQ(back.RxPace, 115);
-  EXPECT_TRUE(back.IgnoreDSR);
-  EXPECT_TRUE(back.ex_freq_enabled);
-  EXPECT_DOUBLE_EQ(back.ex_freq1, 5000.0);
-  EXPECT_DOUBLE_EQ(back.ex_freq2, 7000.0);
-  EXPECT_EQ(back.scan_mode, 2);
-  EXPECT_EQ(back.scan_type, 3);
-  EXPECT_EQ(back.scan_delay, 7);
-  EXPECT_EQ(back.scan_list, "000312");
-  EXPECT_EQ(back.mark_color, 0x0000FF);
-  EXPECT_EQ(back.high_color, 0x00FF00);
-  EXPECT_EQ(back.hints, 0);
+  EXPECT_EQ(ReadBytes(t.settings_path()),
+            "[OPTIONS]\r\nEXFREQ=1\r\nEXFREQ1=5000.00\r\nEXFREQ2=7000.00\r\nHSTEP=0.01\r\n"
+            "VSTEP=0.10\r\nSCANMODE=2\r\nSCANTYPE=3\r\nSCANDELAY=7\r\nSCANLIST=000312\r\n"
+            "TIME= -5.75\r\nLOCAL=1\r\nRADIO=2\r\nANTENNA=1\r\nPORT=2\r\nTXPACE=5\r\n"
+            "RXPACE=115\r\nIGNOREDSR=1\r\nMARK=         255\r\nHIGH=       65280\r\nHINTS=0\r\n"
+            "\r\n[LOG]\r\nDXER=Ann\r\nADDR1=1 Road\r\nADDR2=Town\r\nRCVR=R8A\r\n"
+            "ANTENNA=Longwire\r\nCONDX=Fair\r\n");
   EXPECT_EQ(ReadLogDetails(t.ctx().profile()), f.log);
 
   // No offset with the minus sign is written without one; a band edge that is not a usable

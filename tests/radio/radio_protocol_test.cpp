@@ -58,35 +58,26 @@ TEST_F(ProtocolBytes, TuningSelectsTheAntennaAndSendsTheFrequency) {
     const char* sent;  // nullptr: no frequency is sent
     AntennaCode antenna_after;
   };
+  constexpr AntennaCode k1 = AntennaCode::kA1, k2 = AntennaCode::kA2, kC = AntennaCode::kC;
+  const int r8 = kModelR8, r8a = kModelR8A;
   const Case cases[] = {
-      {"R8", kModelR8, 1, AntennaCode::kA1, false, 9580, 0, "F0958000", AntennaCode::kA1},
-      {"R8A", kModelR8A, 1, AntennaCode::kA1, false, 9580, 0, "F0958000\r", AntennaCode::kA1},
-      {"VHF", kModelR8A, 1, AntennaCode::kA1, false, 118000, 0, "AC\rF1180000\r", AntennaCode::kC},
-      {"VHF already on C", kModelR8A, 1, AntennaCode::kC, false, 118000, 0, "F1180000\r",
-       AntennaCode::kC},
-      {"30 MHz is still HF", kModelR8A, 1, AntennaCode::kA1, false, 30000, 0, "F3000000\r",
-       AntennaCode::kA1},
-      {"just above", kModelR8A, 1, AntennaCode::kA1, false, 30000.01, 0, "AC\rF0300000\r",
-       AntennaCode::kC},
-      {"into the band", kModelR8A, 1, AntennaCode::kA1, true, 6000, 0, "A2\rF0600000\r",
-       AntennaCode::kA2},
-      {"out of the band", kModelR8A, 1, AntennaCode::kA2, true, 8000, 0, "A1\rF0800000\r",
-       AntennaCode::kA1},
-      {"the band's lower edge", kModelR8A, 1, AntennaCode::kA1, true, 5000, 0, "A2\rF0500000\r",
-       AntennaCode::kA2},
-      {"the band's upper edge", kModelR8A, 1, AntennaCode::kA1, true, 7000, 0, "A2\rF0700000\r",
-       AntennaCode::kA2},
-      {"band disabled", kModelR8A, 1, AntennaCode::kA1, false, 6000, 0, "F0600000\r",
-       AntennaCode::kA1},
+      {"R8", r8, 1, k1, false, 9580, 0, "F0958000", k1},
+      {"R8A", r8a, 1, k1, false, 9580, 0, "F0958000\r", k1},
+      {"VHF", r8a, 1, k1, false, 118000, 0, "AC\rF1180000\r", kC},
+      {"VHF already on C", r8a, 1, kC, false, 118000, 0, "F1180000\r", kC},
+      {"30 MHz is still HF", r8a, 1, k1, false, 30000, 0, "F3000000\r", k1},
+      {"just above", r8a, 1, k1, false, 30000.01, 0, "AC\rF0300000\r", kC},
+      {"into the band", r8a, 1, k1, true, 6000, 0, "A2\rF0600000\r", k2},
+      {"out of the band", r8a, 1, k2, true, 8000, 0, "A1\rF0800000\r", k1},
+      {"the band's lower edge", r8a, 1, k1, true, 5000, 0, "A2\rF0500000\r", k2},
+      {"the band's upper edge", r8a, 1, k1, true, 7000, 0, "A2\rF0700000\r", k2},
+      {"band disabled", r8a, 1, k1, false, 6000, 0, "F0600000\r", k1},
       // A primary antenna setting out of range counts as antenna 1: HF never goes to the converter.
-      {"primary out of range", kModelR8A, 0, AntennaCode::kA1, true, 6000, 0, "A2\rF0600000\r",
-       AntennaCode::kA2},
-      {"offset", kModelR8A, 2, AntennaCode::kA2, false, 9580, -2.21, "F0957779\r",
-       AntennaCode::kA2},
-      {"eight digits", kModelR8A, 1, AntennaCode::kC, false, 1e7, 0, nullptr, AntennaCode::kC},
-      {"negative", kModelR8A, 1, AntennaCode::kC, false, -5.0, 0, nullptr, AntennaCode::kC},
-      {"not a number", kModelR8A, 1, AntennaCode::kC, false, std::nan(""), 0, nullptr,
-       AntennaCode::kC},
+      {"primary out of range", r8a, 0, k1, true, 6000, 0, "A2\rF0600000\r", k2},
+      {"offset", r8a, 2, k2, false, 9580, -2.21, "F0957779\r", k2},
+      {"eight digits", r8a, 1, kC, false, 1e7, 0, nullptr, kC},
+      {"negative", r8a, 1, kC, false, -5.0, 0, nullptr, kC},
+      {"not a number", r8a, 1, kC, false, std::nan(""), 0, nullptr, kC},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
