@@ -8,6 +8,7 @@
 #include "common/file_date.h"
 #include "common/file_names.h"
 #include "common/format.h"
+#include "companion/eibi_import.h"
 
 namespace r8 {
 namespace fs = std::filesystem;
@@ -143,7 +144,7 @@ bool RecoverDatabaseFolder(const fs::path& folder) {
   std::vector<fs::path> paths;
   for (std::string_view name :
        {kStationsFileName, kScheduleFileName, kDumpFileName, kStationsSrcFileName, kSrcSetFileName,
-        kStationsSkdFileName, kSkdSetFileName}) {
+        kStationsSkdFileName, kSkdSetFileName, kImportLogFileName}) {
     paths.push_back(DatabaseFile(folder, name));
   }
   return RecoverCommit(paths);

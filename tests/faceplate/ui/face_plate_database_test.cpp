@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "common/file_commit.h"
 #include "database/database_files.h"
 #include "faceplate/ui/face_plate_panel.h"
 #include "faceplate/ui/face_plate_window.h"
@@ -16,6 +17,7 @@
 namespace r8 {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::Rec;
 using testing::TestContext;
 
@@ -51,6 +53,18 @@ class FacePlateDatabaseTest : public ::testing::Test {
     return testing::Named<T>(face.get(), name);
   }
 };
+
+// A save killed after its commit marker was written: the start finishes it before the load.
+TEST_F(FacePlateDatabaseTest, StartingFinishesASaveThatWasKilledHalfWay) {
+  const fs::path folder = t->dir().path();
+  fs::rename(folder / "SWBCGIDE.DAT", folder / "SWBCGIDE.DAT.new");
+  testing::WriteBytes(folder / "SWBCGIDE.DAT",
+                      testing::SavedScheduleBytes({Rec(1400, 1500, 1, 9580.0)}));
+  testing::WriteBytes(folder / kCommitMarkerName, "R8 COMMIT 1\nW SWBCGIDE.DAT\n");
+  Show();
+  EXPECT_EQ(t->ctx().database().count(), 5);
+  EXPECT_FALSE(fs::exists(folder / kCommitMarkerName));
+}
 
 TEST_F(FacePlateDatabaseTest, TheStationListShowsWhoIsOnTheFrequencyNow) {
   Show();

@@ -102,6 +102,7 @@ TEST_F(OptionsDialogTest, OkWritesTheSettingsAndTheBanksOfAnR8A) {
   dlg->HourLst->setCurrentIndex(5);
   dlg->MinLst->setCurrentIndex(3);
   dlg->LineEdit->setText(QStringLiteral("200"));
+  dlg->CompleteCB->click();
   dlg->ModeLst->setCurrentIndex(1);
   dlg->TypeLst->setCurrentIndex(0);
   for (QCheckBox* b : dlg->Bank) b->setChecked(false);
@@ -116,6 +117,7 @@ TEST_F(OptionsDialogTest, OkWritesTheSettingsAndTheBanksOfAnR8A) {
   EXPECT_EQ(Key("PORT"), "3");
   EXPECT_EQ(Key("TIME"), "-5.75");
   EXPECT_EQ(Key("RXPACE"), "200");
+  EXPECT_EQ(Key("RXCOMPLETE"), "1");
   EXPECT_EQ(Key("CONDX", "LOG"), "Poor");
   BankFlags expected{};
   expected[3] = true;
