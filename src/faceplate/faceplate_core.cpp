@@ -8,6 +8,7 @@
 #include "database/station_query.h"
 #include "radio/radio_model.h"
 #include "radio/status_line.h"
+#include "scan/scan_rules.h"
 
 namespace r8 {
 namespace {
@@ -127,10 +128,25 @@ double FacePlateCore::StepSize(bool small_step) const {
 bool FacePlateCore::TuneUpDown(bool up, bool small_step) {
   RadioState& r = ctx_.radio();
   if (!r.PowerOn) return false;
-  scan_direction_up_ = up;
+  ScanStatus& scan = ctx_.scan();
+  scan.direction_up = up;
+  list_scan_found_nothing_ = false;
   if ((r.MemoryMode == MemoryModeCode::kVfo || r.MemTune == 1) &&
       r.ScanState != ScanStateCode::kReceiverScan) {
-    ctx_.control().TuneRadio(StepFrequency(r.RadioFreq, StepSize(small_step), up));
+    double f = StepFrequency(r.RadioFreq, StepSize(small_step), up);
+    if (scan.active && scan.mode == kScanModeAB) {
+      f = WrapToScanLimits(f, r.FreqOffset, scan.lower_khz, scan.upper_khz, up);
+    }
+    ctx_.control().TuneRadio(f);
+  } else if (scan.active && scan.mode == kScanModeList &&
+             r.ScanState != ScanStateCode::kReceiverScan) {
+    const std::optional<int> next = NextListChannel(
+        r.MemChannel, up, scan.banks, ctx_.settings().RadioModel, scan.channel_occupied);
+    if (next) {
+      ctx_.control().RecallChannel(*next);
+    } else {
+      list_scan_found_nothing_ = true;
+    }
   } else {
     ctx_.control().StepChannel(up);
   }

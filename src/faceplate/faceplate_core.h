@@ -43,7 +43,8 @@ class FacePlateCore {
   const KeypadEntry& entry() const { return entry_; }
   ComboList& steps() { return steps_; }
   ComboList& offsets() { return offsets_; }
-  bool scan_direction_up() const { return scan_direction_up_; }
+  // The last tuning step of a memory-list scan found no stored channel in the selected banks.
+  bool list_scan_found_nothing() const { return list_scan_found_nothing_; }
 
   // Polls the receiver, computes what the faceplate shows and tells every window that follows
   // the display (the context's display_refreshed event).
@@ -62,7 +63,8 @@ class FacePlateCore {
   void SaveLists();
 
   // One tuning step, then a refresh unless the receiver scans by itself; false when nothing was
-  // refreshed.
+  // refreshed. The step stores its direction as the scan's; during an A-B scan it wraps at the
+  // limits, and during a memory-list scan it recalls the next stored channel of the banks.
   bool TuneUpDown(bool up, bool small_step);
   double StepSize(bool small_step) const;
   // One keypad character ('0'..'9', '.', '\b', '\r'); tunes on Enter.
@@ -98,7 +100,7 @@ class FacePlateCore {
   KeypadEntry entry_;
   ComboList steps_ = DefaultStepList();
   ComboList offsets_ = DefaultOffsetList();
-  bool scan_direction_up_ = true;
+  bool list_scan_found_nothing_ = false;
   std::string last_clock_text_;
   bool display_poll_enabled_ = true;
   bool dsr_state_ = true;

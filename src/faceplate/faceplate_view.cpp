@@ -47,7 +47,7 @@ FacePlateView ComputeFacePlateView(const AppContext& ctx, const FacePlateUiState
   const Settings& s = ctx.settings();
   const int model = s.RadioModel;
   const bool r8ab = model == kModelR8A || model == kModelR8B;
-  const bool scan_active = ctx.link().scan_active;
+  const bool scan_active = ctx.scan().active;
   const int port_error = ctx.link().PortError();
   FacePlateView v;
   v.on = r.PowerOn;
@@ -85,6 +85,7 @@ FacePlateView ComputeFacePlateView(const AppContext& ctx, const FacePlateUiState
   v.scan_item.enabled = true;
   v.scan_pause_item.enabled = scan_active;
   v.scan_pause_item.checked = scan_active && ctx.scan().paused;
+  v.scan_lbl_text = scan_active && ctx.scan().paused ? "PAUS" : "SCAN";
   v.timer_btn.down = v.timer_lbl_visible = v.timer_item.checked = s.timer_enabled == 1;
 
   if (!r.PowerOn) {
@@ -124,6 +125,7 @@ FacePlateView ComputeFacePlateView(const AppContext& ctx, const FacePlateUiState
   v.vfo_btn.enabled = v.vfo_eq_btn.enabled = free;
   v.ant.enabled = v.mode.enabled = v.step.enabled = v.offset.enabled = free;
   v.small_step_item.enabled = free;
+  v.scan_params_item.enabled = free;
   v.tape_btn.enabled = v.mem_btn.enabled = free;
   v.timer_btn.enabled = v.comms_btn.enabled = free;
   v.connect_item.enabled = free;

@@ -57,6 +57,7 @@ struct FacePlateView {
   bool notch_lbl_visible = false;
   bool tape_lbl_visible = false;
   bool scan_lbl_visible = false;
+  std::string scan_lbl_text = "SCAN";  // "PAUS" while the program's scan is paused
   bool timer_lbl_visible = false;
   std::string scan_type_text;  // "MS", "AC", "??"
   std::string vfo_lbl;         // "A", "B" or blank when off
@@ -84,6 +85,7 @@ struct FacePlateView {
   std::string vfo_menu_caption = "&VFO  ";
   MenuView exit_item, power_item, small_step_item, other_item, options_item, vfo_eq_item, sync_item;
   MenuView noise_item, notch_item, tape_item, mem_item, mem_tune_item, scan_item, scan_pause_item;
+  MenuView scan_params_item;
   MenuView timer_item, connect_item;
   MenuView ant_item, rf_item, agc_item, bw_item, mode_item, step_item, offset_item;
 };

@@ -17,8 +17,13 @@ inline constexpr std::array<std::string_view, 4> kScanModeNames = {"Mem", "List"
 inline constexpr std::array<std::string_view, 3> kScanTypeNames = {"Seek", "Time", "Carr"};
 inline constexpr std::array<int, 10> kScanDelaysMs = {10,  20,   50,   100,  200,
                                                       500, 1000, 2000, 5000, 10000};
+inline constexpr int kScanModeMem = 1;
 inline constexpr int kScanModeList = 2;
+inline constexpr int kScanModeAB = 3;
+inline constexpr int kScanModeFreq = 4;
+inline constexpr int kScanTypeSeek = 1;
 inline constexpr int kScanTypeTime = 2;
+inline constexpr int kScanTypeCarr = 3;
 
 // 9 on the R8 (and before a model is chosen), 43 on the R8A, 99 on the R8B.
 int HighestBank(int model);

@@ -244,7 +244,7 @@ TEST(OptionsForm, CommitSetsEveryKeyAndTheFileReadsBackTheSame) {
             "[OPTIONS]\r\nEXFREQ=1\r\nEXFREQ1=5000.00\r\nEXFREQ2=7000.00\r\nHSTEP=0.01\r\n"
             "VSTEP=0.10\r\nSCANMODE=2\r\nSCANTYPE=3\r\nSCANDELAY=7\r\nSCANLIST=000312\r\n"
             "TIME= -5.75\r\nLOCAL=1\r\nRADIO=2\r\nANTENNA=1\r\nPORT=2\r\nTXPACE=5\r\n"
-            "RXPACE=115\r\nIGNOREDSR=1\r\nMARK=         255\r\nHIGH=       65280\r\nHINTS=0\r\n"
+            "RXPACE=115\r\nRXCOMPLETE=0\r\nIGNOREDSR=1\r\nMARK=         255\r\nHIGH=       65280\r\nHINTS=0\r\n"
             "\r\n[LOG]\r\nDXER=Ann\r\nADDR1=1 Road\r\nADDR2=Town\r\nRCVR=R8A\r\n"
             "ANTENNA=Longwire\r\nCONDX=Fair\r\n");
   EXPECT_EQ(ReadLogDetails(t.ctx().profile()), f.log);

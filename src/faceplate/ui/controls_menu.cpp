@@ -17,7 +17,7 @@ namespace r8 {
 ControlsMenu::ControlsMenu(AppContext& ctx, QMenuBar& bar, FacePlatePanel& panel,
                            std::function<void(int page)> run_options)
     : ctx_(ctx), run_options_(std::move(run_options)) {
-  QMenu* controls = bar.addMenu(QStringLiteral("&Controls"));
+  QMenu* controls = menu_ = bar.addMenu(QStringLiteral("&Controls"));
   struct Item {
     QAction** field;
     const char* name;

@@ -10,6 +10,8 @@
 class QAction;
 class QMenuBar;
 
+class QMenu;
+
 namespace r8 {
 
 class AppContext;
@@ -22,6 +24,7 @@ class ControlsMenu {
   ControlsMenu(AppContext& ctx, QMenuBar& bar, FacePlatePanel& panel,
                std::function<void(int page)> run_options);
 
+  QMenu* menu() const { return menu_; }
   void SmallStepsize1Click();
   void Other1Click();
   // The page the Options item opens: the one the dialog was last closed on.
@@ -33,6 +36,7 @@ class ControlsMenu {
   AppContext& ctx_;
   std::function<void(int)> run_options_;
   int last_options_page_ = 0;
+  QMenu* menu_ = nullptr;
   QAction* Antenna1 = nullptr;
   QAction* RF1 = nullptr;
   QAction* AGC1 = nullptr;

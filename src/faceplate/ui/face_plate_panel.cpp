@@ -266,11 +266,17 @@ void FacePlatePanel::BuildPanel() {
   NotchBtn = PanelToolButton(panel, "NotchBtn", "NOTCH");
   TapeBtn = PanelToolButton(panel, "TapeBtn", "TAPE");
   MemBtn = PanelToolButton(panel, "MemBtn", "MEM");
+  ScanBtn = PanelToolButton(panel, "ScanBtn", "SCAN");
   CommsBtn = PanelToolButton(panel, "CommsBtn", "COMMS");
   connect(NoiseBtn, &QToolButton::clicked, this, &FacePlatePanel::NoiseBtnClick);
   connect(NotchBtn, &QToolButton::clicked, this, &FacePlatePanel::NotchBtnClick);
   connect(TapeBtn, &QToolButton::clicked, this, &FacePlatePanel::TapeBtnClick);
   connect(MemBtn, &QToolButton::clicked, this, &FacePlatePanel::MemBtnClick);
+  // The scan's own controller decides; the button shows what the view says after it.
+  connect(ScanBtn, &QToolButton::clicked, this, [this] {
+    if (on_scan_click) on_scan_click();
+    ApplyView(core_.View());
+  });
   connect(CommsBtn, &QToolButton::clicked, this, &FacePlatePanel::Disconnect1Click);
   NoiseGrp = new QGroupBox(panel);
   NoiseGrp->setObjectName(QStringLiteral("NoiseGrp"));
@@ -293,14 +299,14 @@ void FacePlatePanel::BuildPanel() {
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(6);
   for (QWidget* w : std::initializer_list<QWidget*>{VFOBtn, VFOEqBtn, SyncBtn, NoiseBtn, NoiseGrp,
-                                                    NotchBtn, TapeBtn, MemBtn, CommsBtn}) {
+                                                    NotchBtn, TapeBtn, MemBtn, ScanBtn, CommsBtn}) {
     buttons->addWidget(w);
   }
   buttons->addStretch(1);
   // The style sheet's min-width would let a narrow window squeeze these to "VFC" and "YN": each
   // keeps room for its whole caption.
   for (QWidget* w : std::initializer_list<QWidget*>{VFOBtn, VFOEqBtn, SyncBtn, NoiseBtn, NotchBtn,
-                                                    TapeBtn, MemBtn, CommsBtn}) {
+                                                    TapeBtn, MemBtn, ScanBtn, CommsBtn}) {
     w->ensurePolished();
     w->setMinimumWidth(w->sizeHint().width());
   }
@@ -424,6 +430,7 @@ void FacePlatePanel::ApplyView(const FacePlateView& v) {
   NotchLbl->setVisible(v.notch_lbl_visible);
   TapeLbl->setVisible(v.tape_lbl_visible);
   ScanLbl->setVisible(v.scan_lbl_visible);
+  ScanLbl->setText(ToQt(v.scan_lbl_text));
   ScanTypeLbl->setText(ToQt(v.scan_type_text));
   VFOLbl->setText(ToQt(v.vfo_lbl));
   VFOLbl->setEnabled(v.vfo_lbl_enabled);
@@ -453,6 +460,7 @@ void FacePlatePanel::ApplyView(const FacePlateView& v) {
   SetControl(NotchBtn, v.notch_btn);
   SetControl(TapeBtn, v.tape_btn);
   SetControl(MemBtn, v.mem_btn);
+  SetControl(ScanBtn, v.scan_btn);
   SetControl(CommsBtn, v.comms_btn);
   NoiseGrp->setVisible(v.noise_grp_visible);
   NoiseNCB->setChecked(v.noise_n_checked);
@@ -493,6 +501,9 @@ void FacePlatePanel::SetHints(bool on) {
                                                     {NotchBtn, "Notch"},
                                                     {TapeBtn, "Tape VOX"},
                                                     {MemBtn, "Memory mode"},
+                                                    {ScanBtn, "Scan"},
+                                                    {ScanLbl, "Scan/Pause"},
+                                                    {ScanTypeLbl, "Scan Params"},
                                                     {CommsBtn, "Connect / disconnect"},
                                                     {TimePnl, "UTC / local time"},
                                                     {DownBtn, "Step down"},

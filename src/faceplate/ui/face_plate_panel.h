@@ -41,6 +41,8 @@ class FacePlatePanel : public QWidget {
   Event<FacePlateView>& view_applied() { return view_applied_; }
   // A click on the scan type letters (the main window opens the scan options).
   std::function<void()> on_scan_type_click;
+  std::function<void()> on_scan_click;      // ScanBtn
+  std::function<void()> on_scan_lbl_click;  // ScanLbl: pause
 
   void UpdateDisplay();
   void ApplyView(const FacePlateView& v);
@@ -122,6 +124,7 @@ class FacePlatePanel : public QWidget {
   QToolButton* NotchBtn = nullptr;
   QToolButton* TapeBtn = nullptr;
   QToolButton* MemBtn = nullptr;
+  QToolButton* ScanBtn = nullptr;
   QToolButton* CommsBtn = nullptr;
   QGroupBox* NoiseGrp = nullptr;
   QCheckBox* NoiseNCB = nullptr;

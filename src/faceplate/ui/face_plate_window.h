@@ -18,6 +18,7 @@ namespace r8 {
 
 class AppContext;
 class ControlsMenu;
+class ScanMenu;
 class DatabaseMenu;
 class FacePlatePanel;
 class HelpDesk;
@@ -62,6 +63,7 @@ class TFacePlate : public QMainWindow {
   std::unique_ptr<DatabaseMenu> database_menu_;
   std::unique_ptr<RadioMenu> radio_menu_;
   std::unique_ptr<ControlsMenu> controls_menu_;
+  std::unique_ptr<ScanMenu> scan_menu_;
   QLabel* SaveLbl = nullptr;
   QLabel* CommsLbl = nullptr;
   QTimer* tick_ = nullptr;

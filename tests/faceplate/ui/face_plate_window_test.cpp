@@ -13,12 +13,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "faceplate/ui/face_plate_panel.h"
 #include "faceplate/ui/zel_meter_widget.h"
 #include "faceplate/ui/zel_switch_button.h"
 #include "options/ui/options_dialog.h"
+#include "options/scan_settings.h"
 #include "radio/radio_model.h"
 #include "support/test_context.h"
 #include "support/ui_support.h"
@@ -189,6 +191,24 @@ TEST_F(FacePlateWindowTest, NoiseBlankerGroupRemembersItsWidthAndLeavesTheLayout
   EXPECT_FALSE(C<QGroupBox>("NoiseGrp")->isVisible());
   QTest::mouseClick(C<QToolButton>("NoiseBtn"), Qt::LeftButton);
   EXPECT_EQ(First(), "BW\r");  // back on with the width used last
+}
+
+TEST_F(FacePlateWindowTest, ScanButtonLabelAndMenuReachTheScan) {
+  StartWith(kModelR8A);
+  t->ctx().settings().scan_mode = kScanModeAB;
+  t->ctx().settings().scan_type = kScanTypeCarr;
+  QTest::mouseClick(C<QToolButton>("ScanBtn"), Qt::LeftButton);
+  EXPECT_TRUE(t->ctx().scan().active);
+  EXPECT_TRUE(C<QToolButton>("ScanBtn")->isChecked());
+  EXPECT_TRUE(C<QLabel>("ScanLbl")->isVisible());
+  EXPECT_TRUE(testing::Named<QTimer>(face.get(), "Timer3")->isActive());
+  QTest::mouseClick(C<QLabel>("ScanLbl"), Qt::LeftButton);
+  EXPECT_EQ(C<QLabel>("ScanLbl")->text(), QStringLiteral("PAUS"));
+  EXPECT_TRUE(C<QAction>("Scanpause1")->isChecked());
+  C<QAction>("Scanmode1")->trigger();
+  EXPECT_FALSE(t->ctx().scan().active);
+  EXPECT_FALSE(C<QToolButton>("ScanBtn")->isChecked());
+  EXPECT_FALSE(testing::Named<QTimer>(face.get(), "Timer3")->isActive());
 }
 
 TEST_F(FacePlateWindowTest, PowerOffAndOn) {
