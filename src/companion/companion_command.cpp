@@ -40,6 +40,10 @@ CompanionReport ImportCommand(const std::vector<std::string>& args, const fs::pa
   bool range_given = false;
   for (std::size_t i = 2; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (a == "--jammers" || a == "--digital") {
+      (a == "--jammers" ? options.jammers : options.digital) = true;
+      continue;
+    }
     if (i + 1 >= args.size()) return Usage(kExitUsage, a + " needs a value.");
     const std::string value = args[++i];
     if (a == "--kind") {
@@ -87,6 +91,7 @@ std::string CompanionUsage() {
          BandNames() +
          "\n"
          "      --max-records N  fill at most N records (default 9500, at most 9999)\n"
+         "      --jammers, --digital   import jammers, digital (DRM) transmissions too\n"
          "  --install FOLDER   make FOLDER/QUORNUTE.EXE start this program\n"
          "  --folder DIR   work in DIR instead of the current folder\n"
          "  --text | --window   report on the terminal or in a window\n"

@@ -65,7 +65,8 @@ constexpr std::array<std::string_view, 4> kOceans = {"NAO", "SAO", "AO", "IOc"};
 constexpr CodePair kServiceWords[] = {
     {"FAX", "FAX "},     {"VOLMET", "VOLM"},     {"NAVTEX", "NAVT"}, {"HFDL", "HFDL"},
     {"AERADIO", "AERO"}, {"COASTGUARD", "WX  "}, {"WX", "WX  "},     {"METEO", "WX  "},
-    {"NUMBERS", "NUMB"}, {"NAVY", "NAVY"},
+    {"NUMBERS", "NUMB"}, {"NAVY", "NAVY"},       {"MARKER", "UTIL"}, {"TELESWITCH", "UTIL"},
+    {"BEACON", "UTIL"},
 };
 
 struct Band {
@@ -240,11 +241,16 @@ std::array<char, 2> MapEibiTarget(std::string_view target) {
 }
 
 EibiLineKind ClassifyEibiLine(std::string_view station, std::string_view language,
-                              std::string_view target, std::string_view persistence) {
+                              std::string_view target, std::string_view persistence,
+                              std::string_view days) {
   const std::string lang = TrimStr(language);
   const std::vector<std::string> words = UpperWords(station);
   const auto has_word = [&words](std::string_view w) {
     return std::find(words.begin(), words.end(), w) != words.end();
+  };
+  const auto word_holds = [&words](std::string_view part) {
+    return std::any_of(words.begin(), words.end(),
+                       [part](const std::string& w) { return w.find(part) != std::string::npos; });
   };
   std::optional<std::string_view> service_code;
   for (const CodePair& p : kServiceWords) {
@@ -253,11 +259,17 @@ EibiLineKind ClassifyEibiLine(std::string_view station, std::string_view languag
       break;
     }
   }
+  // The Russian air-traffic services are named "Rostov Aero", "Samara-Aero": spoken, but no
+  // broadcast.
+  if (!service_code && word_holds("AERO")) service_code = "AERO";
   const std::optional<long long> p = ParseLeadingInt(TrimStr(persistence));
   const bool mode_language = lang.starts_with('-') && lang != "-MX";
   const bool ocean = std::find(kOceans.begin(), kOceans.end(), TrimStr(target)) != kOceans.end();
   EibiLineKind kind;
-  kind.utility = (p && *p >= 90) || mode_language || lang.empty() || ocean || service_code;
+  kind.jammer = word_holds("JAMMER");
+  kind.digital = has_word("DRM") || has_word("DIGITAL") || lang == "-DRM" ||
+                 Lower(TrimStr(days)) == "drm";
+  kind.utility = (p && *p >= 90) || (mode_language && !kind.digital) || ocean || service_code;
   if (!kind.utility) return kind;
   if (lang == "-TS") {
     kind.code = "TIME";

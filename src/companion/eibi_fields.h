@@ -35,14 +35,20 @@ std::array<char, 2> MapEibiTarget(std::string_view target);
 
 // Whether a line is a utility station rather than a broadcast, and its four-character code.
 // Utility: persistence 90 and above, a language code for a mode instead of speech ("-CW", "-TY",
-// "-TS", "-HF"; "-MX", music, is a broadcaster), no language at all, an ocean target, or a service
-// word in the name (Fax, Volmet, Navtex, Aeradio, Coastguard, Wx, Meteo, HFDL, Navy, Numbers).
+// "-TS", "-HF"; "-MX", music, is a broadcaster), an ocean target, or a service word in the name
+// (Fax, Volmet, Navtex, Aeradio, Aero, Coastguard, Wx, Meteo, HFDL, Navy, Numbers, Marker,
+// Teleswitch, Beacon). A missing language alone says nothing: many broadcasters leave it empty.
+// Jammers (a name word holding "Jammer") and digital transmissions (DRM or "Digital" in the name,
+// "DRM" where the days go, or the language "-DRM") are marked; nobody listens to them.
 struct EibiLineKind {
   bool utility = false;
   std::string code;  // four characters when utility
+  bool jammer = false;
+  bool digital = false;
 };
 EibiLineKind ClassifyEibiLine(std::string_view station, std::string_view language,
-                              std::string_view target, std::string_view persistence);
+                              std::string_view target, std::string_view persistence,
+                              std::string_view days = {});
 
 // Broadcasts below this are long- and medium-wave: they become "BCB " utility records.
 inline constexpr double kBcbUpperKhz = 1710.0;

@@ -96,9 +96,14 @@ Judged Judge(const EibiRow& row, const EibiImportOptions& options) {
   c.name = PadRight(std::string_view(name).substr(0, kStationNameLength), kStationNameLength);
   if (!InRanges(c.khz, options.ranges)) return {EibiDrop::kOutsideRanges, {}};
   const EibiLineKind kind =
-      ClassifyEibiLine(row.station, row.language, row.target, row.persistence);
+      ClassifyEibiLine(row.station, row.language, row.target, row.persistence, row.days);
+  if (kind.jammer && !options.jammers) return {EibiDrop::kJammer, {}};
+  if (kind.digital && !options.digital) return {EibiDrop::kDigital, {}};
   if (!(kind.utility ? options.utility : options.broadcast)) return {EibiDrop::kKindNotChosen, {}};
   const std::array<char, 2> target = MapEibiTarget(row.target);
+  // A one-off is no schedule, whatever sends it: a utility record would list it every day.
+  const EibiDays days = ParseEibiDays(row.days);
+  if (days.kind == EibiDayKind::kOneDate) return {EibiDrop::kOneDate, {}};
 
   if (kind.utility || c.khz < kBcbUpperKhz) {
     c.kind = kind.utility ? LineKind::kUtility : LineKind::kBcb;
@@ -111,8 +116,6 @@ Judged Judge(const EibiRow& row, const EibiImportOptions& options) {
   }
   const std::optional<EibiTimes> times = ParseEibiTimes(TrimStr(row.time));
   if (!times) return {EibiDrop::kMalformedTime, {}};
-  const EibiDays days = ParseEibiDays(row.days);
-  if (days.kind == EibiDayKind::kOneDate) return {EibiDrop::kOneDate, {}};
   c.irregular = days.kind == EibiDayKind::kIrregular;
   if (times->all_day()) {
     c.kind = LineKind::kAllDay;
@@ -185,6 +188,10 @@ std::string EibiDropText(EibiDrop reason) {
       return "outside the chosen frequency ranges";
     case EibiDrop::kKindNotChosen:
       return "a broadcast or utility station of a kind not chosen";
+    case EibiDrop::kJammer:
+      return "a jammer (imported only when asked for)";
+    case EibiDrop::kDigital:
+      return "a digital (DRM) transmission (imported only when asked for)";
     case EibiDrop::kMalformedTime:
       return "the time cannot be read (not hhmm-hhmm, or starting and ending at the same minute)";
     case EibiDrop::kOneDate:

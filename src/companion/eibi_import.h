@@ -38,6 +38,9 @@ struct EibiImportOptions {
   bool utility = true;
   std::vector<FreqRange> ranges = {kReceiverRange};
   int max_records = kDefaultImportRecords;  // 1..9999
+  // Jammers and digital (DRM) transmissions make no sound a listener can use; only on request.
+  bool jammers = false;
+  bool digital = false;
 };
 
 enum class EibiDrop {
@@ -47,13 +50,15 @@ enum class EibiDrop {
   kOutsideReceiver,
   kOutsideRanges,
   kKindNotChosen,
+  kJammer,
+  kDigital,
   kMalformedTime,
   kOneDate,
   kRepeats,
   kStationsFull,
   kNoRoom,
 };
-inline constexpr std::size_t kEibiDropReasons = 11;
+inline constexpr std::size_t kEibiDropReasons = 13;
 
 std::string EibiDropText(EibiDrop reason);
 

@@ -36,6 +36,8 @@ TEST(EibiFields, DaysAsTheFileWritesThem) {
       {"8", EibiDayKind::kIrregular, 0},
       {"5Apr", EibiDayKind::kOneDate, 0},
       {"15Sep", EibiDayKind::kOneDate, 0},
+      {"2,4,6Mar", EibiDayKind::kOneDate, 0},
+      {"24Dec", EibiDayKind::kOneDate, 0},
   };
   for (const auto& c : cases) {
     const EibiDays d = ParseEibiDays(c.text);
@@ -67,6 +69,9 @@ TEST(EibiFields, UtilityStationsAndTheirCodes) {
     const char* target;
     const char* persistence;
     const char* code;  // "" for a broadcast
+    const char* days = "";
+    bool jammer = false;
+    bool digital = false;
   } cases[] = {
       {"BBC", "E", "Eu", "1", ""},
       {"Radio Europa", "-MX", "Eu", "1", ""},
@@ -83,11 +88,25 @@ TEST(EibiFields, UtilityStationsAndTheirCodes) {
       {"Humber Coastguard Wx", "E", "WEu", "2", "WX  "},
       {"E11 Polish Spy Numbers", "E", "", "1", "NUMB"},
       {"Fairfax Gospel Radio", "E", "NAm", "1", ""},
+      // No language is no sign of a utility station.
+      {"FEBC Manila", "", "FE", "1", ""},
+      {"Thazin Radio", "", "SEA", "1", ""},
+      {"Rostov Aero", "R", "RUS", "1", "AERO"},
+      {"Samara-Aero", "R", "RUS", "1", "AERO"},
+      {"Goose Channel Marker", "", "EEu", "1", "UTIL"},
+      {"EFR Teleswitch", "", "CEu", "1", "UTIL"},
+      {"CNR1 Jammer/Firedrake", "M", "CHN", "1", "", "", true, false},
+      {"Radio Romania Int. DRM", "E", "WEu", "1", "", "", false, true},
+      {"Music 4 Joy DIGITAL", "", "Eu", "1", "", "", false, true},
+      {"All India Radio", "E", "Eu", "1", "", "DRM", false, true},
   };
   for (const auto& c : cases) {
-    const EibiLineKind k = ClassifyEibiLine(c.station, c.language, c.target, c.persistence);
+    const EibiLineKind k =
+        ClassifyEibiLine(c.station, c.language, c.target, c.persistence, c.days);
     EXPECT_EQ(k.utility, *c.code != '\0') << c.station;
     EXPECT_EQ(k.code, c.code) << c.station;
+    EXPECT_EQ(k.jammer, c.jammer) << c.station;
+    EXPECT_EQ(k.digital, c.digital) << c.station;
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <variant>
 
 #include "common/format.h"
 #include "companion/eibi_csv.h"
@@ -115,6 +116,49 @@ TEST(EibiImport, EachKindOfLineBecomesWhatTheQueriesFind) {
   EXPECT_EQ(codes, (std::vector<std::string>{"BCB ", "FAX ", "NUMB"}));
   EXPECT_NE(db.stations().Find("R.Cultura Amauta, Huanta"), 0);
   EXPECT_EQ(db.Record(db.BucketRange(kAllDayBucket).first).Target, (std::array<char, 2>{'N', 'a'}));
+}
+
+TEST(EibiImport, EachLineIsImportedAsWhatItIs) {
+  enum Got { kTimed, kAllDay, kUtility, kBcb };
+  const struct {
+    std::string line;
+    std::variant<Got, EibiDrop> got;
+    const char* code = "";  // of a utility record
+  } cases[] = {
+      {"11600;1300-1400;;PHL;FEBC Manila;;FE;b;1;;", kTimed},
+      {"5850;0000-0030;;SVK;Radio Slovakia Int.;;WNA;/USA-o;1;;", kTimed},
+      {"612;1700-1730;Mo-Th;USA;Trans World Radio;;CAs;/KGZ;1;;", kBcb, "BCB "},
+      {"4435;0000-2400;;RUS;Rostov Aero;R;RUS;ro;1;;", kUtility, "AERO"},
+      {"3000;0000-2400;;RUS;Goose Channel Marker;;EEu;sk;1;;", kUtility, "UTIL"},
+      {"6000;0000-2400;;CUB;Radio Rebelde;S;Car;;1;;", kAllDay},
+      {"9415;1500-1600;2,4,6Mar;ALS;HAARP;E;NAm;g;1;;", EibiDrop::kOneDate},
+      {"8728;1200-1300;24Dec;USA;Christmas to ships;E;NAO;;1;;", EibiDrop::kOneDate},
+      {"4790;1230-1330;;CHN;CNR1 Jammer/Firedrake;M;CHN;;1;;", EibiDrop::kJammer},
+      {"3965;1200-1300;;F;Radio France Int. DRM;F;Eu;i;1;;", EibiDrop::kDigital},
+  };
+  for (const auto& c : cases) {
+    const EibiImportResult r = ImportEibiText(Csv({c.line}), EibiImportOptions{});
+    ASSERT_TRUE(r.ok) << c.line;
+    if (const EibiDrop* why = std::get_if<EibiDrop>(&c.got)) {
+      EXPECT_EQ(Dropped(r, *why), std::vector<int>{2}) << c.line;
+      EXPECT_TRUE(r.db.empty()) << c.line;
+      continue;
+    }
+    const Got got = std::get<Got>(c.got);
+    EXPECT_EQ(r.timed_lines, got == kTimed ? 1 : 0) << c.line;
+    EXPECT_EQ(r.all_day_lines, got == kAllDay ? 1 : 0) << c.line;
+    EXPECT_EQ(r.utility_lines, got == kUtility ? 1 : 0) << c.line;
+    EXPECT_EQ(r.bcb_lines, got == kBcb ? 1 : 0) << c.line;
+    ASSERT_FALSE(r.db.empty()) << c.line;
+    const ScheduleRecord& first = r.db.Record(1);
+    EXPECT_EQ(IsUtility(first) ? UtilityCode(first) : "", c.code) << c.line;
+  }
+  // Asked for, jammers and digital transmissions are imported as broadcasts.
+  EibiImportOptions all;
+  all.jammers = all.digital = true;
+  const EibiImportResult r = ImportEibiText(
+      Csv({cases[8].line, cases[9].line}), all);
+  EXPECT_EQ(r.timed_lines, 2);
 }
 
 TEST(EibiImport, TheChoiceAndTheRecordLimitDecideWhatIsKept) {
@@ -246,18 +290,19 @@ TEST_F(RealSeasonTest, TheDefaultImportKeepsAndDropsExactlyThis) {
   ASSERT_TRUE(r.ok) << r.problem;
   EXPECT_EQ(r.lines, 9391);
   EXPECT_EQ(r.db.count(), 9500);
-  EXPECT_EQ(r.db.stations().size(), 514u);
-  EXPECT_EQ(r.timed_lines, 5903);
-  EXPECT_EQ(r.all_day_lines, 298);
-  EXPECT_EQ(r.utility_lines, 1026);
-  EXPECT_EQ(r.bcb_lines, 135);
+  EXPECT_EQ(r.db.stations().size(), 500u);
+  EXPECT_EQ(r.timed_lines, 5781);
+  EXPECT_EQ(r.all_day_lines, 284);
+  EXPECT_EQ(r.utility_lines, 1003);
+  EXPECT_EQ(r.bcb_lines, 133);
   // Broadcasts on irregular days come last, and the default limit is reached before them.
   EXPECT_EQ(r.irregular_lines, 0);
   EXPECT_EQ(r.malformed_dates, 2);
   const std::map<EibiDrop, std::size_t> dropped = {
       {EibiDrop::kDuplicateLine, 1}, {EibiDrop::kOutsideReceiver, 46},
-      {EibiDrop::kMalformedTime, 1}, {EibiDrop::kOneDate, 50},
-      {EibiDrop::kRepeats, 1213},    {EibiDrop::kNoRoom, 718},
+      {EibiDrop::kMalformedTime, 1}, {EibiDrop::kOneDate, 52},
+      {EibiDrop::kRepeats, 1204},    {EibiDrop::kNoRoom, 551},
+      {EibiDrop::kJammer, 217},      {EibiDrop::kDigital, 118},
   };
   for (std::size_t k = 0; k < kEibiDropReasons; ++k) {
     const auto it = dropped.find(static_cast<EibiDrop>(k));

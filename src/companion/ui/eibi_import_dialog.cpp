@@ -34,6 +34,10 @@ TEibiImportDlg::TEibiImportDlg(const EibiImportOptions& options, QWidget* parent
   BroadcastCB->setChecked(options.broadcast);
   UtilityCB = new QCheckBox(QStringLiteral("&Utility stations"), this);
   UtilityCB->setChecked(options.utility);
+  JammersCB = new QCheckBox(QStringLiteral("&Jammers"), this);
+  JammersCB->setChecked(options.jammers);
+  DigitalCB = new QCheckBox(QStringLiteral("&Digital (DRM) transmissions"), this);
+  DigitalCB->setChecked(options.digital);
   RangesEdit = new QLineEdit(RangesText(options.ranges), this);
   RangesEdit->setToolTip(QStringLiteral("kHz ranges or bands, e.g. 5900-6200, 31m, mw. Bands: ") +
                          QString::fromLatin1(BandNames().c_str()));
@@ -42,6 +46,8 @@ TEibiImportDlg::TEibiImportDlg(const EibiImportOptions& options, QWidget* parent
   MaxRecordsEdit->setValue(options.max_records);
   form->addRow(BroadcastCB);
   form->addRow(UtilityCB);
+  form->addRow(JammersCB);
+  form->addRow(DigitalCB);
   form->addRow(QStringLiteral("&Frequencies (kHz):"), RangesEdit);
   form->addRow(QStringLiteral("&Records at most:"), MaxRecordsEdit);
   layout->addLayout(form);
@@ -74,6 +80,8 @@ bool TEibiImportDlg::Read(EibiImportOptions& options) {
   }
   options.broadcast = BroadcastCB->isChecked();
   options.utility = UtilityCB->isChecked();
+  options.jammers = JammersCB->isChecked();
+  options.digital = DigitalCB->isChecked();
   options.ranges = *ranges;
   options.max_records = MaxRecordsEdit->value();
   return true;

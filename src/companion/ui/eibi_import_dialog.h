@@ -26,6 +26,8 @@ class TEibiImportDlg : public QDialog {
 
   QCheckBox* BroadcastCB = nullptr;
   QCheckBox* UtilityCB = nullptr;
+  QCheckBox* JammersCB = nullptr;
+  QCheckBox* DigitalCB = nullptr;
   QLineEdit* RangesEdit = nullptr;
   QSpinBox* MaxRecordsEdit = nullptr;
   QLabel* ErrorLbl = nullptr;

@@ -21,12 +21,16 @@ TEST(EibiImportDialog, ReadsTheChoiceAndKeepsUnreadableRangesOpen) {
   dlg.RangesEdit->setText(QStringLiteral("49m, 9400-9900"));
   dlg.UtilityCB->setChecked(false);
   dlg.MaxRecordsEdit->setValue(5000);
+  EXPECT_FALSE(dlg.JammersCB->isChecked());
+  dlg.DigitalCB->setChecked(true);
   EibiImportOptions got;
   ASSERT_TRUE(dlg.Read(got));
   EXPECT_EQ(got.ranges, (std::vector<FreqRange>{{5900, 6200}, {9400, 9900}}));
   EXPECT_TRUE(got.broadcast);
   EXPECT_FALSE(got.utility);
   EXPECT_EQ(got.max_records, 5000);
+  EXPECT_FALSE(got.jammers);
+  EXPECT_TRUE(got.digital);
 
   dlg.RangesEdit->setText(QStringLiteral("lots"));
   EXPECT_FALSE(dlg.Read(got));
