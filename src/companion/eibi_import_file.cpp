@@ -4,6 +4,7 @@
 
 #include "common/format.h"
 #include "common/program_launcher.h"
+#include "companion/eibi_csv.h"
 #include "companion/eibi_import.h"
 #include "companion/file_commit.h"
 #include "companion/schedule_conversion.h"
@@ -19,6 +20,11 @@ constexpr std::size_t kLinesShown = 8;
 
 std::string N(long long n) { return GroupedNumber(n); }
 
+// "1 line", "9,391 lines".
+std::string Count(long long n, std::string_view thing) {
+  return N(n) + " " + std::string(thing) + (n == 1 ? "" : "s");
+}
+
 std::string LineNumbers(const std::vector<int>& lines) {
   std::string text;
   for (std::size_t i = 0; i < lines.size() && i < kLinesShown; ++i) {
@@ -30,34 +36,37 @@ std::string LineNumbers(const std::vector<int>& lines) {
 
 std::string Summary(const EibiImportResult& r, const EibiImportOptions& options,
                     const std::string& file_name, int rounded) {
-  std::string text = "EiBi schedule " + file_name + ": " + N(r.lines) + " lines.\n";
-  text += "Imported " + N(r.kept_lines()) + " lines as " + N(r.db.count()) + " records of " +
-          N(static_cast<long long>(r.db.stations().size())) + " stations:\n";
-  text += "  " + N(r.timed_lines) + " timed broadcasts (a record for each hour on the air)\n";
-  text += "  " + N(r.all_day_lines) + " all-day broadcasts\n";
-  text += "  " + N(r.utility_lines) + " utility stations\n";
-  text += "  " + N(r.bcb_lines) + " long- and medium-wave broadcasts (BCB)\n";
+  std::string text = "EiBi schedule " + file_name + ": " + Count(r.lines, "line") + ".\n";
+  text += "Imported " + Count(r.kept_lines(), "line") + " as " + Count(r.db.count(), "record") +
+          " of " + Count(static_cast<long long>(r.db.stations().size()), "station") + ":\n";
+  text += "  " + Count(r.timed_lines, "timed broadcast") +
+          " (a record for each hour on the air)\n";
+  text += "  " + Count(r.all_day_lines, "all-day broadcast") + "\n";
+  text += "  " + Count(r.utility_lines, "utility station") + "\n";
+  text += "  " + Count(r.bcb_lines, "long- and medium-wave broadcast") + " (BCB)\n";
   if (r.irregular_lines > 0) {
     text += "  " + N(r.irregular_lines) + " of these on irregular days, listed as on every day\n";
   }
-  text += "Not imported: " + N(r.dropped_lines()) + " lines\n";
+  text += "Not imported: " + Count(r.dropped_lines(), "line") + "\n";
   for (std::size_t k = 0; k < kEibiDropReasons; ++k) {
     const std::vector<int>& lines = r.dropped[k];
     if (lines.empty()) continue;
     text += "  " + N(static_cast<long long>(lines.size())) + ": " +
             EibiDropText(static_cast<EibiDrop>(k));
     if (static_cast<EibiDrop>(k) == EibiDrop::kNoRoom) {
-      text += " (at most " + N(options.max_records) + " records are filled)";
+      text += " (at most " + Count(options.max_records, "record") + " filled)";
     }
-    text += " - line " + LineNumbers(lines) + "\n";
+    text += (lines.size() == 1 ? " - line " : " - lines ") + LineNumbers(lines) + "\n";
   }
   if (rounded > 0) {
-    text += N(rounded) + " frequencies with a fraction of a kHz were rounded to whole kHz.\n";
+    text += N(rounded) + (rounded == 1 ? " frequency" : " frequencies") +
+            " with a fraction of a kHz " + (rounded == 1 ? "was" : "were") +
+            " rounded to whole kHz.\n";
   }
   if (r.malformed_dates > 0) {
-    text += N(r.malformed_dates) +
-            " lines have start or stop dates that cannot be read; the database keeps no dates, "
-            "so they were imported all the same.\n";
+    text += Count(r.malformed_dates, "line") + (r.malformed_dates == 1 ? " has" : " have") +
+            " start or stop dates that cannot be read; the database keeps no dates, so " +
+            (r.malformed_dates == 1 ? "it was" : "they were") + " imported all the same.\n";
   }
   text +=
       "Filled in this order: utility and BCB records; all-day broadcasts; timed broadcasts, "
@@ -67,7 +76,7 @@ std::string Summary(const EibiImportResult& r, const EibiImportOptions& options,
 
 std::string LogText(const EibiImportResult& r, std::string_view csv) {
   // Row texts again by line number; lines are few enough to split twice.
-  const std::vector<std::string_view> lines = SplitLines(csv);
+  const std::vector<std::string_view> lines = SplitEibiLines(csv);
   std::string text;
   for (std::size_t k = 0; k < kEibiDropReasons; ++k) {
     for (int line : r.dropped[k]) {

@@ -264,13 +264,39 @@ TEST(EibiImport, TheFaceplateCommandImportsIntoTheFolderAndClearsTheChangedFlag)
   EXPECT_EQ(CMImportEibi(dir.path(), db, ports, choose), CommandOutcome::kDone);
   EXPECT_EQ(chosen, 1);
   EXPECT_EQ(db.DatabaseChanged(), 0);
-  EXPECT_NE(prompts.texts().back().find("Imported 1 lines as 1 records"), std::string::npos)
+  EXPECT_NE(prompts.texts().back().find("Imported 1 line as 1 record of 1 station:"),
+            std::string::npos)
       << prompts.texts().back();
   StationDatabase loaded;
   ASSERT_EQ(LoadDatabaseFiles(dir.path(), loaded, nullptr).status, LoadStatus::kLoaded);
   EXPECT_EQ(OnFrequency(loaded, "9580", "1030", 'm'),
             std::vector<std::string>{"KNLS New Life Station"});
   EXPECT_FALSE(DumpNeedsConversion(dir.path(), profile));
+}
+
+TEST(EibiImport, ReportsCountInTheRightNumberWhateverTheLineEnds) {
+  const std::string one = "9580;1000-1100;;ALS;KNLS New Life Station;E;FE;ap;0;;";
+  const std::string two = "9590;1000-1200;;ALS;KNLS New Life Station;E;FE;ap;0;;";
+  const struct {
+    std::string csv;
+    std::vector<std::string> says;
+  } cases[] = {
+      {Csv({one}), {": 1 line.", "Imported 1 line as 1 record of 1 station:", "  1 timed broadcast "}},
+      {Csv({one, two, one}),
+       {": 3 lines.", "Imported 2 lines as 3 records of 1 station:", "  2 timed broadcasts ",
+        "Not imported: 1 line\n", " - line 4\n"}},
+      {kHeader.substr(0, kHeader.size() - 2) + "\r" + one + "\r" + two + "\r",
+       {": 2 lines.", "Imported 2 lines as 3 records"}},
+      {kHeader.substr(0, kHeader.size() - 2) + "\n" + one + "\n", {": 1 line."}},
+  };
+  testing::TempDir dir;
+  for (const auto& c : cases) {
+    WriteBytes(dir / "in.csv", c.csv);
+    const CompanionReport report = ImportEibiFile(dir.path(), dir / "in.csv", EibiImportOptions{});
+    for (const std::string& s : c.says) {
+      EXPECT_NE(report.text.find(s), std::string::npos) << s << "\n" << report.text;
+    }
+  }
 }
 
 // The real season. Its counts are pinned: a change in any rule shows here first.
