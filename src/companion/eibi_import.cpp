@@ -87,7 +87,8 @@ Judged Judge(const EibiRow& row, const EibiImportOptions& options) {
   if (row.malformed) return {EibiDrop::kMalformedLine, {}};
   const std::optional<double> khz = ParseDecimal(TrimStr(row.khz));
   if (!khz || *khz <= 0) return {EibiDrop::kMalformedFrequency, {}};
-  c.khz = *khz;
+  // To the tenth of a kHz SKEDULE.TXT writes, so the database and the dump agree.
+  c.khz = static_cast<double>(Tenths(*khz)) / 10.0;
   if (c.khz < kReceiverRange.low || c.khz > kReceiverRange.high) {
     return {EibiDrop::kOutsideReceiver, {}};
   }

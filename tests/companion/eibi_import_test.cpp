@@ -10,6 +10,7 @@
 #include "companion/eibi_csv.h"
 #include "companion/eibi_import_command.h"
 #include "database/database_files.h"
+#include "database/schedule_dump.h"
 #include "database/station_query.h"
 #include "support/recording_launcher.h"
 #include "support/scripted_prompts.h"
@@ -296,6 +297,36 @@ TEST(EibiImport, ReportsCountInTheRightNumberWhateverTheLineEnds) {
     for (const std::string& s : c.says) {
       EXPECT_NE(report.text.find(s), std::string::npos) << s << "\n" << report.text;
     }
+  }
+}
+
+TEST(EibiImport, FractionsOfAKhzAreKeptAndTheDatabaseAgreesWithTheDump) {
+  const std::string fraction = "17780.3;0030-0100;;D;Deutsche Welle;E;Af;n;1;;";
+  const std::string fax = "4177.5;0000-2400;;G;GYA Northwood Meteo Fax;;WEu;nw;1;;";
+  const struct {
+    std::vector<std::string> lines;
+    DatabaseLayout layout;
+    double khz;  // of the first utility record
+    const char* says;
+  } cases[] = {
+      // The database is written in the saved form when its first record starts at 0000.
+      {{"6000;0000-0100;;CUB;Radio Rebelde;S;Car;;1;;", fraction, fax}, DatabaseLayout::kSaved,
+       4177.5, "2 frequencies keep their fraction"},
+      {{fraction, fax}, DatabaseLayout::kDistribution, 4178, "the distribution form"},
+  };
+  for (const auto& c : cases) {
+    testing::TempDir dir;
+    WriteBytes(dir / "in.csv", Csv(c.lines));
+    const CompanionReport report = ImportEibiFile(dir.path(), dir / "in.csv", EibiImportOptions{});
+    ASSERT_TRUE(report.ok()) << report.text;
+    EXPECT_NE(report.text.find(c.says), std::string::npos) << report.text;
+    StationDatabase db;
+    EXPECT_EQ(LoadDatabaseFiles(dir.path(), db, nullptr).layout, c.layout);
+    EXPECT_EQ(db.Record(db.BucketRange(kUtilityBucket).first).Freq, c.khz);
+    if (c.layout != DatabaseLayout::kSaved) continue;
+    EXPECT_EQ(ScheduleFileText(db, kDumpAllKey, nullptr), ReadBytes(dir / "SKEDULE.TXT"));
+    EXPECT_EQ(OnFrequency(db, "17780.3", "0045", 'm'),
+              std::vector<std::string>{"Deutsche Welle"});
   }
 }
 
