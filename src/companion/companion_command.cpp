@@ -62,6 +62,11 @@ CompanionReport ImportCommand(const std::vector<std::string>& args, const fs::pa
       if (!range_given) options.ranges.clear();
       range_given = true;
       options.ranges.insert(options.ranges.end(), ranges->begin(), ranges->end());
+    } else if (a == "--target") {
+      std::string error;
+      const std::optional<std::uint16_t> areas = ParseEibiAreas(value, error);
+      if (!areas) return Usage(kExitUsage, "--target: " + error + ".");
+      options.areas = *areas;
     } else if (a == "--max-records") {
       const std::optional<long long> n = ParseLeadingInt(value);
       if (!n || *n < 1 || *n > kMaxRecords || std::to_string(*n) != TrimStr(value)) {
@@ -89,6 +94,10 @@ std::string CompanionUsage() {
          "      --range RANGES   kHz ranges or bands, e.g. \"5900-6200, 31m, mw\" (repeatable;\n"
          "                       default: 100-30000). Bands: " +
          BandNames() +
+         "\n"
+         "      --target AREAS   the areas you listen in, filled first, e.g. \"Eu, Af\"\n"
+         "                       (default: all). Areas: " +
+         AreaNames() +
          "\n"
          "      --max-records N  fill at most N records (default 9500, at most 9999)\n"
          "      --jammers, --digital   import jammers, digital (DRM) transmissions too\n"

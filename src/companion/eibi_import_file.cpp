@@ -71,9 +71,14 @@ std::string Summary(const EibiImportResult& r, const EibiImportOptions& options,
             " start or stop dates that cannot be read; the database keeps no dates, so " +
             (r.malformed_dates == 1 ? "it was" : "they were") + " imported all the same.\n";
   }
-  text +=
-      "Filled in this order: utility and BCB records; all-day broadcasts; timed broadcasts, "
-      "fewest records first; broadcasts on irregular days.\n";
+  const std::string order =
+      "BCB and all-day broadcasts; timed broadcasts, most days a week first, then the longest; "
+      "broadcasts on irregular days";
+  text += "Filled in this order: utility records; " +
+          (options.areas == kAllAreas
+               ? order + ".\n"
+               : "broadcasts to " + AreasText(options.areas) + " (" + order +
+                     "); then broadcasts to other areas in the same order.\n");
   return text;
 }
 

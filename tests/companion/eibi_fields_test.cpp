@@ -62,6 +62,34 @@ TEST(EibiFields, TargetsBecomeAreasInMixedCaseAndCountriesInCapitals) {
   }
 }
 
+TEST(EibiFields, TargetsReachAreasAndListenersNameThem) {
+  const struct {
+    const char* code;
+    std::uint16_t areas;
+  } targets[] = {
+      {"Eu", kAreaEu}, {"CN", kAreaAs}, {"US", kAreaNa},  {"BR", kAreaSa},
+      {"La", kAreaCa | kAreaSa}, {"Am", kAreaNa | kAreaCa | kAreaSa}, {"At", kAreaAt},
+      {"SA", kAreaMe}, {"WN", 0},  {"  ", 0},
+  };
+  for (const auto& t : targets) {
+    EXPECT_EQ(AreasOfTarget({t.code[0], t.code[1]}), t.areas) << t.code;
+  }
+  const struct {
+    const char* text;
+    std::optional<std::uint16_t> areas;
+  } choices[] = {
+      {"Eu, af", kAreaEu | kAreaAf}, {"NA ca", kAreaNa | kAreaCa}, {"La", kAreaCa | kAreaSa},
+      {"all", kAllAreas},            {"Eu,Xx", std::nullopt},      {"", std::nullopt},
+  };
+  for (const auto& c : choices) {
+    std::string error;
+    EXPECT_EQ(ParseEibiAreas(c.text, error), c.areas) << c.text;
+    EXPECT_EQ(error.empty(), c.areas.has_value()) << c.text;
+  }
+  EXPECT_EQ(AreasText(kAreaEu | kAreaSa | kAreaCa), "Eu, Ca, Sa");
+  EXPECT_EQ(AreasText(kAllAreas), "all");
+}
+
 TEST(EibiFields, UtilityStationsAndTheirCodes) {
   const struct {
     const char* station;

@@ -196,6 +196,34 @@ TEST(EibiImport, TheChoiceAndTheRecordLimitDecideWhatIsKept) {
   EXPECT_EQ(r.db.count(), 1);
 }
 
+TEST(EibiImport, RoomGoesToTheHoursAListenerInTheChosenAreasHearsMost) {
+  const std::string csv = Csv({
+      "5950;1200-1500;;USA;Long Daily;E;NAm;;1;;",  // 2: three records, every day
+      "5960;0900-1000;Sa;D;Weekly A;D;Eu;;1;;",     // 3: one record, one day each
+      "5970;1000-1100;Su;D;Weekly B;D;WEu;;1;;",    // 4
+      "6010;1100-1200;Mo;G;Weekly C;E;Eu;;1;;",     // 5
+  });
+  const struct {
+    std::uint16_t areas;
+    bool fewest_records_first;
+    std::vector<int> no_room;
+  } cases[] = {
+      {kAllAreas, false, {3, 4, 5}},  // three records of 7 days beat three of one day
+      {kAreaEu, false, {2}},
+      {kAreaNa | kAreaAf, false, {3, 4, 5}},
+      {kAllAreas, true, {2}},  // the older order, kept to measure against
+  };
+  for (const auto& c : cases) {
+    EibiImportOptions options;
+    options.max_records = 3;
+    options.areas = c.areas;
+    options.fewest_records_first = c.fewest_records_first;
+    const EibiImportResult r = ImportEibiText(csv, options);
+    EXPECT_EQ(Dropped(r, EibiDrop::kNoRoom), c.no_room) << c.areas;
+    EXPECT_EQ(r.db.count(), 3) << c.areas;
+  }
+}
+
 TEST(EibiImport, BadFilesAreRefusedAndTheDatabaseStaysAsItWas) {
   const std::string good = "9580;1000-1100;;ALS;KNLS New Life Station;E;FE;ap;0;;";
   const struct {
@@ -347,8 +375,8 @@ TEST_F(RealSeasonTest, TheDefaultImportKeepsAndDropsExactlyThis) {
   ASSERT_TRUE(r.ok) << r.problem;
   EXPECT_EQ(r.lines, 9391);
   EXPECT_EQ(r.db.count(), 9500);
-  EXPECT_EQ(r.db.stations().size(), 500u);
-  EXPECT_EQ(r.timed_lines, 5781);
+  EXPECT_EQ(r.db.stations().size(), 460u);
+  EXPECT_EQ(r.timed_lines, 2597);
   EXPECT_EQ(r.all_day_lines, 284);
   EXPECT_EQ(r.utility_lines, 1003);
   EXPECT_EQ(r.bcb_lines, 133);
@@ -358,7 +386,7 @@ TEST_F(RealSeasonTest, TheDefaultImportKeepsAndDropsExactlyThis) {
   const std::map<EibiDrop, std::size_t> dropped = {
       {EibiDrop::kDuplicateLine, 1}, {EibiDrop::kOutsideReceiver, 46},
       {EibiDrop::kMalformedTime, 1}, {EibiDrop::kOneDate, 52},
-      {EibiDrop::kRepeats, 1204},    {EibiDrop::kNoRoom, 551},
+      {EibiDrop::kRepeats, 1231},    {EibiDrop::kNoRoom, 3708},
       {EibiDrop::kJammer, 217},      {EibiDrop::kDigital, 118},
   };
   for (std::size_t k = 0; k < kEibiDropReasons; ++k) {
@@ -373,9 +401,8 @@ TEST_F(RealSeasonTest, TheDefaultImportKeepsAndDropsExactlyThis) {
   EXPECT_EQ(OnFrequency(r.db, "19132", "1545", 't'),
             std::vector<std::string>{"E07 Russian Spy Numbers"});
   EXPECT_NE(r.db.stations().Find("R.Cultura Amauta, Huanta"), 0);
-  // A known line on its frequency in its hour.
-  EXPECT_EQ(OnFrequency(r.db, "9580", "1030", 'w'),
-            std::vector<std::string>{"KNLS New Life Station"});
+  // A long daily broadcast is listed in its last hour.
+  EXPECT_EQ(OnFrequency(r.db, "9120", "1130", 'w'), std::vector<std::string>{"Sound of Hope"});
 }
 
 TEST_F(RealSeasonTest, ABroadcastPastMidnightIsFoundEachHourAndOnTheNextDay) {
