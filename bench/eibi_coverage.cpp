@@ -50,8 +50,7 @@ std::map<Hour, int> BroadcastHours(const r8::EibiTable& table, std::uint16_t are
   std::map<Hour, int> hours;
   for (const r8::EibiRow& row : table.rows) {
     const std::optional<double> khz = r8::ParseDecimal(r8::TrimStr(row.khz));
-    if (row.malformed || !khz || *khz < r8::kReceiverRange.low ||
-        *khz > r8::kReceiverRange.high) {
+    if (row.malformed || !khz || *khz < r8::kReceiverRange.low || *khz > r8::kReceiverRange.high) {
       continue;
     }
     const r8::EibiLineKind kind =
@@ -62,16 +61,15 @@ std::map<Hour, int> BroadcastHours(const r8::EibiTable& table, std::uint16_t are
         days.kind == r8::EibiDayKind::kOneDate) {
       continue;
     }
-    if (areas != r8::kAllAreas &&
-        (r8::AreasOfTarget(r8::MapEibiTarget(row.target)) & areas) == 0) {
+    if (areas != r8::kAllAreas && (r8::AreasOfTarget(r8::MapEibiTarget(row.target)) & areas) == 0) {
       continue;
     }
     const std::string name = DatabaseName(row.station);
     if (name.empty()) continue;
     const long tenths = std::lround(*khz * 10.0);
-    const std::vector<r8::HourPiece> pieces =
-        times->all_day() ? std::vector<r8::HourPiece>{} : r8::SplitIntoHours(times->start,
-                                                                               times->stop);
+    const std::vector<r8::HourPiece> pieces = times->all_day()
+                                                  ? std::vector<r8::HourPiece>{}
+                                                  : r8::SplitIntoHours(times->start, times->stop);
     for (int day = 0; day < 7; ++day) {
       if (days.kind == r8::EibiDayKind::kDays && (days.mask & (1u << day)) == 0) continue;
       const auto add = [&](int d, int hhmm) {
@@ -101,8 +99,8 @@ bool Import(const fs::path& season, const r8::EibiImportOptions& options, r8::St
       fs::temp_directory_path() / ("r8-eibi-coverage-" + std::to_string(std::random_device{}()));
   fs::create_directories(scratch);
   const r8::CompanionReport report = r8::ImportEibiFile(scratch, season, options);
-  const bool loaded = report.ok() && r8::LoadDatabaseFiles(scratch, db, nullptr).status ==
-                                         r8::LoadStatus::kLoaded;
+  const bool loaded =
+      report.ok() && r8::LoadDatabaseFiles(scratch, db, nullptr).status == r8::LoadStatus::kLoaded;
   std::error_code ec;
   fs::remove_all(scratch, ec);
   if (!loaded) std::cerr << report.text;
@@ -159,8 +157,8 @@ int main(int argc, char** argv) {
   }
   if (choices.empty()) choices = {"all", "Eu", "Na"};
   r8::StationDatabase given;
-  if (database && r8::LoadDatabaseFiles(*database, given, nullptr).status !=
-                      r8::LoadStatus::kLoaded) {
+  if (database &&
+      r8::LoadDatabaseFiles(*database, given, nullptr).status != r8::LoadStatus::kLoaded) {
     std::cerr << "The database in " << database->string() << " cannot be read.\n";
     return 1;
   }
@@ -181,8 +179,9 @@ int main(int argc, char** argv) {
       r8::StationDatabase imported;
       if (!database && !Import(season, options, imported)) return 1;
       const Coverage c = Measure(database ? given : imported, hours);
-      const char* order =
-          database ? "(the database given)" : fewest ? "fewest records first" : "this import's";
+      const char* order = database ? "(the database given)"
+                          : fewest ? "fewest records first"
+                                   : "this import's";
       std::cout << r8::PadRight(choice, 9) << r8::PadRight(order, 22)
                 << r8::FormatIntWidth(c.records, 7) << ' '
                 << r8::FormatIntWidth(static_cast<long long>(c.stations), 8) << "  "

@@ -65,9 +65,10 @@ struct AreaName {
 
 // The codes a listener chooses from, in the order help texts name them.
 constexpr AreaName kAreaNames[] = {
-    {"Eu", kAreaEu}, {"As", kAreaAs}, {"Me", kAreaMe}, {"Af", kAreaAf},
-    {"Na", kAreaNa}, {"Ca", kAreaCa}, {"Sa", kAreaSa}, {"La", kAreaCa | kAreaSa},
-    {"Am", kAreaNa | kAreaCa | kAreaSa}, {"Oc", kAreaOc}, {"At", kAreaAt}, {"Io", kAreaIo},
+    {"Eu", kAreaEu}, {"As", kAreaAs},           {"Me", kAreaMe},
+    {"Af", kAreaAf}, {"Na", kAreaNa},           {"Ca", kAreaCa},
+    {"Sa", kAreaSa}, {"La", kAreaCa | kAreaSa}, {"Am", kAreaNa | kAreaCa | kAreaSa},
+    {"Oc", kAreaOc}, {"At", kAreaAt},           {"Io", kAreaIo},
 };
 
 // The continent of each country code kCountries gives (Antarctica has none).
@@ -282,9 +283,8 @@ std::uint16_t AreasOfTarget(std::array<char, 2> code) {
 std::optional<std::uint16_t> ParseEibiAreas(std::string_view text, std::string& error) {
   std::uint16_t areas = 0;
   for (const std::string& word : UpperWords(text)) {
-    const auto it =
-        std::find_if(std::begin(kAreaNames), std::end(kAreaNames),
-                     [&word](const AreaName& a) { return UpperStr(a.code) == word; });
+    const auto it = std::find_if(std::begin(kAreaNames), std::end(kAreaNames),
+                                 [&word](const AreaName& a) { return UpperStr(a.code) == word; });
     if (word == "ALL") {
       areas = kAllAreas;
     } else if (it != std::end(kAreaNames)) {
@@ -346,8 +346,8 @@ EibiLineKind ClassifyEibiLine(std::string_view station, std::string_view languag
   const bool ocean = std::find(kOceans.begin(), kOceans.end(), TrimStr(target)) != kOceans.end();
   EibiLineKind kind;
   kind.jammer = word_holds("JAMMER");
-  kind.digital = has_word("DRM") || has_word("DIGITAL") || lang == "-DRM" ||
-                 Lower(TrimStr(days)) == "drm";
+  kind.digital =
+      has_word("DRM") || has_word("DIGITAL") || lang == "-DRM" || Lower(TrimStr(days)) == "drm";
   kind.utility = (p && *p >= 90) || (mode_language && !kind.digital) || ocean || service_code;
   if (!kind.utility) return kind;
   if (lang == "-TS") {

@@ -36,8 +36,16 @@ std::array<char, 2> MapEibiTarget(std::string_view target);
 // The areas a listener can choose to hear, as bits: the continents and oceans of the target codes
 // above. "La" (Latin America) and "Am" (the Americas) stand for several of them.
 enum EibiArea : std::uint16_t {
-  kAreaEu = 1 << 0, kAreaAs = 1 << 1, kAreaMe = 1 << 2, kAreaAf = 1 << 3, kAreaNa = 1 << 4,
-  kAreaCa = 1 << 5, kAreaSa = 1 << 6, kAreaOc = 1 << 7, kAreaAt = 1 << 8, kAreaIo = 1 << 9,
+  kAreaEu = 1 << 0,
+  kAreaAs = 1 << 1,
+  kAreaMe = 1 << 2,
+  kAreaAf = 1 << 3,
+  kAreaNa = 1 << 4,
+  kAreaCa = 1 << 5,
+  kAreaSa = 1 << 6,
+  kAreaOc = 1 << 7,
+  kAreaAt = 1 << 8,
+  kAreaIo = 1 << 9,
 };
 inline constexpr std::uint16_t kAllAreas = (1 << 10) - 1;
 

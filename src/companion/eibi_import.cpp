@@ -109,8 +109,8 @@ Judged Judge(const EibiRow& row, const EibiImportOptions& options) {
   const EibiDays days = ParseEibiDays(row.days);
   if (days.kind == EibiDayKind::kOneDate) return {EibiDrop::kOneDate, {}};
 
-  c.in_areas = kind.utility || options.areas == kAllAreas ||
-               (AreasOfTarget(target) & options.areas) != 0;
+  c.in_areas =
+      kind.utility || options.areas == kAllAreas || (AreasOfTarget(target) & options.areas) != 0;
   if (days.kind == EibiDayKind::kDays) c.days = std::popcount(days.mask);
   if (kind.utility || c.khz < kBcbUpperKhz) {
     c.kind = kind.utility ? LineKind::kUtility : LineKind::kBcb;
@@ -265,14 +265,14 @@ EibiImportResult ImportEibiText(std::string_view csv, const EibiImportOptions& o
   }
 
   if (options.fewest_records_first) {
-    std::stable_sort(
-        candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
-          const int fa = a.fill == kBcbClass ? kUtilityClass : a.fill;
-          const int fb = b.fill == kBcbClass ? kUtilityClass : b.fill;
-          const std::size_t ca = a.fill >= kTimedClass ? a.records.size() : 0;
-          const std::size_t cb = b.fill >= kTimedClass ? b.records.size() : 0;
-          return std::tie(fa, ca, a.khz, a.line) < std::tie(fb, cb, b.khz, b.line);
-        });
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate& a, const Candidate& b) {
+                       const int fa = a.fill == kBcbClass ? kUtilityClass : a.fill;
+                       const int fb = b.fill == kBcbClass ? kUtilityClass : b.fill;
+                       const std::size_t ca = a.fill >= kTimedClass ? a.records.size() : 0;
+                       const std::size_t cb = b.fill >= kTimedClass ? b.records.size() : 0;
+                       return std::tie(fa, ca, a.khz, a.line) < std::tie(fb, cb, b.khz, b.line);
+                     });
   } else {
     std::stable_sort(candidates.begin(), candidates.end(), FillOrder);
   }

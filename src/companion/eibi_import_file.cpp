@@ -42,8 +42,7 @@ std::string Summary(const EibiImportResult& r, const EibiImportOptions& options,
   std::string text = "EiBi schedule " + file_name + ": " + Count(r.lines, "line") + ".\n";
   text += "Imported " + Count(r.kept_lines(), "line") + " as " + Count(r.db.count(), "record") +
           " of " + Count(static_cast<long long>(r.db.stations().size()), "station") + ":\n";
-  text += "  " + Count(r.timed_lines, "timed broadcast") +
-          " (a record for each hour on the air)\n";
+  text += "  " + Count(r.timed_lines, "timed broadcast") + " (a record for each hour on the air)\n";
   text += "  " + Count(r.all_day_lines, "all-day broadcast") + "\n";
   text += "  " + Count(r.utility_lines, "utility station") + "\n";
   text += "  " + Count(r.bcb_lines, "long- and medium-wave broadcast") + " (BCB)\n";
@@ -74,11 +73,11 @@ std::string Summary(const EibiImportResult& r, const EibiImportOptions& options,
   const std::string order =
       "BCB and all-day broadcasts; timed broadcasts, most days a week first, then the longest; "
       "broadcasts on irregular days";
-  text += "Filled in this order: utility records; " +
-          (options.areas == kAllAreas
-               ? order + ".\n"
-               : "broadcasts to " + AreasText(options.areas) + " (" + order +
-                     "); then broadcasts to other areas in the same order.\n");
+  text +=
+      "Filled in this order: utility records; " +
+      (options.areas == kAllAreas ? order + ".\n"
+                                  : "broadcasts to " + AreasText(options.areas) + " (" + order +
+                                        "); then broadcasts to other areas in the same order.\n");
   return text;
 }
 
@@ -114,10 +113,12 @@ void WriteSavedDatabase(const fs::path& folder, const StationDatabase& db,
   const std::optional<std::uint32_t> date = GetFileDate(dump);
   if (!date || !WriteIntSetting(profile, kDatabaseSection, kFileDateKey,
                                 static_cast<std::int32_t>(*date), 1)) {
-    report.text += "The database files were written, but the date of SKEDULE.TXT could not be "
-                   "stored in " + ExpandedPath(profile.path()) +
-                   " (section DATABASE, key FD): the program would hand SKEDULE.TXT over again "
-                   "at every load.\n";
+    report.text +=
+        "The database files were written, but the date of SKEDULE.TXT could not be "
+        "stored in " +
+        ExpandedPath(profile.path()) +
+        " (section DATABASE, key FD): the program would hand SKEDULE.TXT over again "
+        "at every load.\n";
     report.exit_code = kExitFailed;
   }
 }
@@ -169,9 +170,8 @@ CompanionReport ImportEibiFile(const fs::path& folder, const fs::path& csv_file,
   if (!report.database_written) return report;
   report.text += Summary(result, options, file_name, saved_form ? 0 : conv.rounded);
   if (saved_form && conv.rounded > 0) {
-    report.text += N(conv.rounded) + (conv.rounded == 1 ? " frequency keeps its" :
-                                      " frequencies keep their") +
-                   " fraction of a kHz (the database is written in the saved form).\n";
+    report.text += Count(conv.rounded, "record") + (conv.rounded == 1 ? " keeps" : " keep") +
+                   " a fraction of a kHz (the database is written in the saved form).\n";
   } else if (!saved_form) {
     report.text +=
         "No record starts at 0000, so the database is written in the distribution form, in "

@@ -54,11 +54,11 @@ TEST(CompanionCommand, OptionsReachTheCommandAndTheOutputChoice) {
                       "9580;1000-1100;;ALS;KNLS;E;FE;ap;0\r\n"
                       "6070;1000-1100;;CAN;CFRX;E;NAm;;1\r\n"
                       "9600;1000-1100;;CHN;CNR1 Jammer;M;CHN;;1\r\n");
-  const CompanionRun import = RunCompanionCommand(
-      {"--window", "--folder", dir.path().string(), "--import-eibi", (dir / "in.csv").string(),
-       "--range", "49m", "--range", "31m", "--kind", "broadcast", "--jammers",
-       "--target", "Na", "--max-records", "10"},
-      "/usr/bin/true");
+  const CompanionRun import =
+      RunCompanionCommand({"--window", "--folder", dir.path().string(), "--import-eibi",
+                           (dir / "in.csv").string(), "--range", "49m", "--range", "31m", "--kind",
+                           "broadcast", "--jammers", "--target", "Na", "--max-records", "10"},
+                          "/usr/bin/true");
   EXPECT_EQ(import.output, CompanionOutput::kWindow);
   ASSERT_TRUE(import.report.ok()) << import.report.text;
   // Each --range adds its band to the ones before.
