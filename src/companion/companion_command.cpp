@@ -40,6 +40,10 @@ CompanionReport ImportCommand(const std::vector<std::string>& args, const fs::pa
   bool range_given = false;
   for (std::size_t i = 2; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (a == "--jammers" || a == "--digital") {
+      (a == "--jammers" ? options.jammers : options.digital) = true;
+      continue;
+    }
     if (i + 1 >= args.size()) return Usage(kExitUsage, a + " needs a value.");
     const std::string value = args[++i];
     if (a == "--kind") {
@@ -58,6 +62,11 @@ CompanionReport ImportCommand(const std::vector<std::string>& args, const fs::pa
       if (!range_given) options.ranges.clear();
       range_given = true;
       options.ranges.insert(options.ranges.end(), ranges->begin(), ranges->end());
+    } else if (a == "--target") {
+      std::string error;
+      const std::optional<std::uint16_t> areas = ParseEibiAreas(value, error);
+      if (!areas) return Usage(kExitUsage, "--target: " + error + ".");
+      options.areas = *areas;
     } else if (a == "--max-records") {
       const std::optional<long long> n = ParseLeadingInt(value);
       if (!n || *n < 1 || *n > kMaxRecords || std::to_string(*n) != TrimStr(value)) {
@@ -86,7 +95,12 @@ std::string CompanionUsage() {
          "                       default: 100-30000). Bands: " +
          BandNames() +
          "\n"
+         "      --target AREAS   the areas you listen in, filled first, e.g. \"Eu, Af\"\n"
+         "                       (default: all). Areas: " +
+         AreaNames() +
+         "\n"
          "      --max-records N  fill at most N records (default 9500, at most 9999)\n"
+         "      --jammers, --digital   import jammers, digital (DRM) transmissions too\n"
          "  --install FOLDER   make FOLDER/QUORNUTE.EXE start this program\n"
          "  --folder DIR   work in DIR instead of the current folder\n"
          "  --text | --window   report on the terminal or in a window\n"

@@ -32,6 +32,21 @@ std::vector<std::string_view> Split(std::string_view line) {
 
 }  // namespace
 
+std::vector<std::string_view> SplitEibiLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return lines;
+}
+
 EibiTable ReadEibiTable(std::string_view text) {
   EibiTable table;
   if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
@@ -42,7 +57,7 @@ EibiTable ReadEibiTable(std::string_view text) {
     table.problem = "the file cannot be read: " + why;
     return table;
   }
-  const std::vector<std::string_view> lines = SplitLines(text);
+  const std::vector<std::string_view> lines = SplitEibiLines(text);
   const std::string_view header = lines.front();
   if (header.find(';') == std::string_view::npos) {
     table.problem = header.find(',') != std::string_view::npos

@@ -24,4 +24,8 @@ struct EibiTable {
 // Views into text, which must outlive the result.
 EibiTable ReadEibiTable(std::string_view text);
 
+// The lines of text, ended by CR LF, LF or a CR alone (as old Macintosh files are); line k of the
+// file is element k - 1.
+std::vector<std::string_view> SplitEibiLines(std::string_view text);
+
 }  // namespace r8

@@ -58,6 +58,34 @@ constexpr CodePair kCountries[] = {
     {"VTN", "VN"}, {"VUT", "VU"}, {"YEM", "YE"}, {"ZMB", "ZM"}, {"ZWE", "ZW"},
 };
 
+struct AreaName {
+  std::string_view code;
+  std::uint16_t areas;
+};
+
+// The codes a listener chooses from, in the order help texts name them.
+constexpr AreaName kAreaNames[] = {
+    {"Eu", kAreaEu}, {"As", kAreaAs},           {"Me", kAreaMe},
+    {"Af", kAreaAf}, {"Na", kAreaNa},           {"Ca", kAreaCa},
+    {"Sa", kAreaSa}, {"La", kAreaCa | kAreaSa}, {"Am", kAreaNa | kAreaCa | kAreaSa},
+    {"Oc", kAreaOc}, {"At", kAreaAt},           {"Io", kAreaIo},
+};
+
+// The continent of each country code kCountries gives (Antarctica has none).
+constexpr AreaName kContinents[] = {
+    {" AL AT BA BE BG BY CH CY CZ DE DK EE ES FI FR GB GR HR HU IE IS IT LT LV MD NL NO PL PT RO "
+     "RS RU SE SK UA VA ",
+     kAreaEu},
+    {" AF AM AZ BD BT CN GE HK ID IN JP KG KH KP KR KZ LA LK MM MN MY NP PH PK TH TW UZ VN ",
+     kAreaAs},
+    {" AE BH IL IQ IR JO KW LB OM SA SY TR YE ", kAreaMe},
+    {" AO BW CD CI CM DZ EG ET GH KE LR LY MA MG ML MZ NA NG SC SD SO SS TN ZA ZM ZW ", kAreaAf},
+    {" BM CA GL US ", kAreaNa},
+    {" CR CU DO GT HN HT MX ", kAreaCa},
+    {" AR BO BR CL CO EC GY PE VE ", kAreaSa},
+    {" AU FJ GU NZ PG SB VU ", kAreaOc},
+};
+
 // Targets out at sea are served by aeronautical and maritime stations, not broadcasters.
 constexpr std::array<std::string_view, 4> kOceans = {"NAO", "SAO", "AO", "IOc"};
 
@@ -65,7 +93,8 @@ constexpr std::array<std::string_view, 4> kOceans = {"NAO", "SAO", "AO", "IOc"};
 constexpr CodePair kServiceWords[] = {
     {"FAX", "FAX "},     {"VOLMET", "VOLM"},     {"NAVTEX", "NAVT"}, {"HFDL", "HFDL"},
     {"AERADIO", "AERO"}, {"COASTGUARD", "WX  "}, {"WX", "WX  "},     {"METEO", "WX  "},
-    {"NUMBERS", "NUMB"}, {"NAVY", "NAVY"},
+    {"NUMBERS", "NUMB"}, {"NAVY", "NAVY"},       {"MARKER", "UTIL"}, {"TELESWITCH", "UTIL"},
+    {"BEACON", "UTIL"},
 };
 
 struct Band {
@@ -239,12 +268,68 @@ std::array<char, 2> MapEibiTarget(std::string_view target) {
   return {out[0], out[1]};
 }
 
+std::uint16_t AreasOfTarget(std::array<char, 2> code) {
+  const std::string_view c(code.data(), 2);
+  for (const AreaName& a : kAreaNames) {
+    if (a.code == c) return a.areas;
+  }
+  const std::string spaced = " " + std::string(c) + " ";
+  for (const AreaName& a : kContinents) {
+    if (a.code.find(spaced) != std::string_view::npos) return a.areas;
+  }
+  return 0;
+}
+
+std::optional<std::uint16_t> ParseEibiAreas(std::string_view text, std::string& error) {
+  std::uint16_t areas = 0;
+  for (const std::string& word : UpperWords(text)) {
+    const auto it = std::find_if(std::begin(kAreaNames), std::end(kAreaNames),
+                                 [&word](const AreaName& a) { return UpperStr(a.code) == word; });
+    if (word == "ALL") {
+      areas = kAllAreas;
+    } else if (it != std::end(kAreaNames)) {
+      areas = static_cast<std::uint16_t>(areas | it->areas);
+    } else {
+      error = "\"" + word + "\" is not a target area (" + AreaNames() + ", all)";
+      return std::nullopt;
+    }
+  }
+  if (areas == 0) {
+    error = "no target area was given";
+    return std::nullopt;
+  }
+  return areas;
+}
+
+std::string AreaNames() {
+  std::string names;
+  for (const AreaName& a : kAreaNames) names += (names.empty() ? "" : ", ") + std::string(a.code);
+  return names;
+}
+
+std::string AreasText(std::uint16_t areas) {
+  if ((areas & kAllAreas) == kAllAreas) return "all";
+  std::string text;
+  for (const AreaName& a : kAreaNames) {
+    // Single areas only; La and Am are spelled out.
+    if ((a.areas & (a.areas - 1)) == 0 && (areas & a.areas) != 0) {
+      text += (text.empty() ? "" : ", ") + std::string(a.code);
+    }
+  }
+  return text;
+}
+
 EibiLineKind ClassifyEibiLine(std::string_view station, std::string_view language,
-                              std::string_view target, std::string_view persistence) {
+                              std::string_view target, std::string_view persistence,
+                              std::string_view days) {
   const std::string lang = TrimStr(language);
   const std::vector<std::string> words = UpperWords(station);
   const auto has_word = [&words](std::string_view w) {
     return std::find(words.begin(), words.end(), w) != words.end();
+  };
+  const auto word_holds = [&words](std::string_view part) {
+    return std::any_of(words.begin(), words.end(),
+                       [part](const std::string& w) { return w.find(part) != std::string::npos; });
   };
   std::optional<std::string_view> service_code;
   for (const CodePair& p : kServiceWords) {
@@ -253,11 +338,17 @@ EibiLineKind ClassifyEibiLine(std::string_view station, std::string_view languag
       break;
     }
   }
+  // The Russian air-traffic services are named "Rostov Aero", "Samara-Aero": spoken, but no
+  // broadcast.
+  if (!service_code && word_holds("AERO")) service_code = "AERO";
   const std::optional<long long> p = ParseLeadingInt(TrimStr(persistence));
   const bool mode_language = lang.starts_with('-') && lang != "-MX";
   const bool ocean = std::find(kOceans.begin(), kOceans.end(), TrimStr(target)) != kOceans.end();
   EibiLineKind kind;
-  kind.utility = (p && *p >= 90) || mode_language || lang.empty() || ocean || service_code;
+  kind.jammer = word_holds("JAMMER");
+  kind.digital =
+      has_word("DRM") || has_word("DIGITAL") || lang == "-DRM" || Lower(TrimStr(days)) == "drm";
+  kind.utility = (p && *p >= 90) || (mode_language && !kind.digital) || ocean || service_code;
   if (!kind.utility) return kind;
   if (lang == "-TS") {
     kind.code = "TIME";

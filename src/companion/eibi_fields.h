@@ -33,16 +33,50 @@ EibiDays ParseEibiDays(std::string_view text);
 // clash. An unknown code keeps its first two characters.
 std::array<char, 2> MapEibiTarget(std::string_view target);
 
+// The areas a listener can choose to hear, as bits: the continents and oceans of the target codes
+// above. "La" (Latin America) and "Am" (the Americas) stand for several of them.
+enum EibiArea : std::uint16_t {
+  kAreaEu = 1 << 0,
+  kAreaAs = 1 << 1,
+  kAreaMe = 1 << 2,
+  kAreaAf = 1 << 3,
+  kAreaNa = 1 << 4,
+  kAreaCa = 1 << 5,
+  kAreaSa = 1 << 6,
+  kAreaOc = 1 << 7,
+  kAreaAt = 1 << 8,
+  kAreaIo = 1 << 9,
+};
+inline constexpr std::uint16_t kAllAreas = (1 << 10) - 1;
+
+// The areas a target code (as MapEibiTarget gives it) reaches: an area code its area or areas, a
+// country code the continent it lies on. 0 for a code of no known place.
+std::uint16_t AreasOfTarget(std::array<char, 2> code);
+
+// "Eu, Af", "Na Ca", "all": area codes separated by commas or blanks, in any letter case. nullopt
+// with error set for anything else.
+std::optional<std::uint16_t> ParseEibiAreas(std::string_view text, std::string& error);
+
+// "Eu, As, Me, ..." for help texts, and the codes of a mask ("Eu, Af"; "all" for every area).
+std::string AreaNames();
+std::string AreasText(std::uint16_t areas);
+
 // Whether a line is a utility station rather than a broadcast, and its four-character code.
 // Utility: persistence 90 and above, a language code for a mode instead of speech ("-CW", "-TY",
-// "-TS", "-HF"; "-MX", music, is a broadcaster), no language at all, an ocean target, or a service
-// word in the name (Fax, Volmet, Navtex, Aeradio, Coastguard, Wx, Meteo, HFDL, Navy, Numbers).
+// "-TS", "-HF"; "-MX", music, is a broadcaster), an ocean target, or a service word in the name
+// (Fax, Volmet, Navtex, Aeradio, Aero, Coastguard, Wx, Meteo, HFDL, Navy, Numbers, Marker,
+// Teleswitch, Beacon). A missing language alone says nothing: many broadcasters leave it empty.
+// Jammers (a name word holding "Jammer") and digital transmissions (DRM or "Digital" in the name,
+// "DRM" where the days go, or the language "-DRM") are marked; nobody listens to them.
 struct EibiLineKind {
   bool utility = false;
   std::string code;  // four characters when utility
+  bool jammer = false;
+  bool digital = false;
 };
 EibiLineKind ClassifyEibiLine(std::string_view station, std::string_view language,
-                              std::string_view target, std::string_view persistence);
+                              std::string_view target, std::string_view persistence,
+                              std::string_view days = {});
 
 // Broadcasts below this are long- and medium-wave: they become "BCB " utility records.
 inline constexpr double kBcbUpperKhz = 1710.0;

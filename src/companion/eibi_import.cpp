@@ -1,6 +1,7 @@
 #include "companion/eibi_import.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <tuple>
 #include <unordered_map>
@@ -14,7 +15,7 @@ namespace r8 {
 namespace {
 
 // The fill order of the header comment.
-enum FillClass { kUtilityClass, kAllDayClass, kTimedClass, kIrregularClass };
+enum FillClass { kUtilityClass, kBcbClass, kAllDayClass, kTimedClass, kIrregularClass };
 enum class LineKind { kTimed, kAllDay, kUtility, kBcb };
 
 struct Candidate {
@@ -22,6 +23,8 @@ struct Candidate {
   FillClass fill = kTimedClass;
   LineKind kind = LineKind::kTimed;
   bool irregular = false;
+  bool in_areas = true;  // reaches one of the chosen target areas
+  int days = 7;          // on the air this many days a week
   double khz = 0;
   std::string name;  // 25 characters
   std::vector<ScheduleRecord> records;
@@ -87,7 +90,8 @@ Judged Judge(const EibiRow& row, const EibiImportOptions& options) {
   if (row.malformed) return {EibiDrop::kMalformedLine, {}};
   const std::optional<double> khz = ParseDecimal(TrimStr(row.khz));
   if (!khz || *khz <= 0) return {EibiDrop::kMalformedFrequency, {}};
-  c.khz = *khz;
+  // To the tenth of a kHz SKEDULE.TXT writes, so the database and the dump agree.
+  c.khz = static_cast<double>(Tenths(*khz)) / 10.0;
   if (c.khz < kReceiverRange.low || c.khz > kReceiverRange.high) {
     return {EibiDrop::kOutsideReceiver, {}};
   }
@@ -96,13 +100,21 @@ Judged Judge(const EibiRow& row, const EibiImportOptions& options) {
   c.name = PadRight(std::string_view(name).substr(0, kStationNameLength), kStationNameLength);
   if (!InRanges(c.khz, options.ranges)) return {EibiDrop::kOutsideRanges, {}};
   const EibiLineKind kind =
-      ClassifyEibiLine(row.station, row.language, row.target, row.persistence);
+      ClassifyEibiLine(row.station, row.language, row.target, row.persistence, row.days);
+  if (kind.jammer && !options.jammers) return {EibiDrop::kJammer, {}};
+  if (kind.digital && !options.digital) return {EibiDrop::kDigital, {}};
   if (!(kind.utility ? options.utility : options.broadcast)) return {EibiDrop::kKindNotChosen, {}};
   const std::array<char, 2> target = MapEibiTarget(row.target);
+  // A one-off is no schedule, whatever sends it: a utility record would list it every day.
+  const EibiDays days = ParseEibiDays(row.days);
+  if (days.kind == EibiDayKind::kOneDate) return {EibiDrop::kOneDate, {}};
 
+  c.in_areas =
+      kind.utility || options.areas == kAllAreas || (AreasOfTarget(target) & options.areas) != 0;
+  if (days.kind == EibiDayKind::kDays) c.days = std::popcount(days.mask);
   if (kind.utility || c.khz < kBcbUpperKhz) {
     c.kind = kind.utility ? LineKind::kUtility : LineKind::kBcb;
-    c.fill = kUtilityClass;
+    c.fill = kind.utility ? kUtilityClass : kBcbClass;
     ScheduleRecord r = UtilityRecord(kind.utility ? kind.code : "BCB ");
     r.Freq = c.khz;
     r.Target = target;
@@ -111,8 +123,6 @@ Judged Judge(const EibiRow& row, const EibiImportOptions& options) {
   }
   const std::optional<EibiTimes> times = ParseEibiTimes(TrimStr(row.time));
   if (!times) return {EibiDrop::kMalformedTime, {}};
-  const EibiDays days = ParseEibiDays(row.days);
-  if (days.kind == EibiDayKind::kOneDate) return {EibiDrop::kOneDate, {}};
   c.irregular = days.kind == EibiDayKind::kIrregular;
   if (times->all_day()) {
     c.kind = LineKind::kAllDay;
@@ -136,6 +146,19 @@ Judged Judge(const EibiRow& row, const EibiImportOptions& options) {
     c.records.push_back(r);
   }
   return j;
+}
+
+// The order of the header comment: utility records, then the chosen areas before the others,
+// then by class; within a class most days a week first, then the most records (the longest
+// broadcasts, those of the big stations), then by frequency.
+bool FillOrder(const Candidate& a, const Candidate& b) {
+  const auto key = [](const Candidate& c) {
+    const int group = c.fill == kUtilityClass ? 0 : (c.in_areas ? 1 : 2);
+    const int fill = c.fill == kBcbClass ? kAllDayClass : c.fill;
+    return std::make_tuple(group, fill, -c.days, -static_cast<int>(c.records.size()), c.khz,
+                           c.line);
+  };
+  return key(a) < key(b);
 }
 
 // Bucket order for the dump; timed records by time so the station lists get one heading per
@@ -185,6 +208,10 @@ std::string EibiDropText(EibiDrop reason) {
       return "outside the chosen frequency ranges";
     case EibiDrop::kKindNotChosen:
       return "a broadcast or utility station of a kind not chosen";
+    case EibiDrop::kJammer:
+      return "a jammer (imported only when asked for)";
+    case EibiDrop::kDigital:
+      return "a digital (DRM) transmission (imported only when asked for)";
     case EibiDrop::kMalformedTime:
       return "the time cannot be read (not hhmm-hhmm, or starting and ending at the same minute)";
     case EibiDrop::kOneDate:
@@ -237,12 +264,18 @@ EibiImportResult ImportEibiText(std::string_view csv, const EibiImportOptions& o
     candidates.push_back(std::move(j.candidate));
   }
 
-  std::stable_sort(
-      candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
-        const std::size_t ca = a.fill >= kTimedClass ? a.records.size() : 0;
-        const std::size_t cb = b.fill >= kTimedClass ? b.records.size() : 0;
-        return std::tie(a.fill, ca, a.khz, a.line) < std::tie(b.fill, cb, b.khz, b.line);
-      });
+  if (options.fewest_records_first) {
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate& a, const Candidate& b) {
+                       const int fa = a.fill == kBcbClass ? kUtilityClass : a.fill;
+                       const int fb = b.fill == kBcbClass ? kUtilityClass : b.fill;
+                       const std::size_t ca = a.fill >= kTimedClass ? a.records.size() : 0;
+                       const std::size_t cb = b.fill >= kTimedClass ? b.records.size() : 0;
+                       return std::tie(fa, ca, a.khz, a.line) < std::tie(fb, cb, b.khz, b.line);
+                     });
+  } else {
+    std::stable_sort(candidates.begin(), candidates.end(), FillOrder);
+  }
 
   const auto limit = static_cast<std::size_t>(std::clamp(options.max_records, 0, kMaxRecords));
   std::unordered_set<std::string> keys;

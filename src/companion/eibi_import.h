@@ -6,11 +6,15 @@
 //   - any other broadcast: one record per clock hour it covers, continuing on the next day (days
 //     moved on by one) when it runs past midnight.
 // The database holds far fewer records than a whole season gives this way, so the lines chosen
-// (kind and frequency ranges) fill it in a fixed order until the record limit is reached:
-//   1. utility and BCB records, by frequency;
-//   2. all-day broadcasts on known days, by frequency;
-//   3. timed broadcasts on known days, those needing the fewest records first, then by frequency;
-//   4. broadcasts on irregular days (listed as every day), in the same order as 3.
+// (kind and frequency ranges) fill it in a fixed order until the record limit is reached. The
+// order gives each record to what a listener would hear most of: every timed record lists its
+// station for one hour on each of its days, so a record of a daily broadcast is worth seven of a
+// weekly one, whatever the length of the broadcast.
+//   1. utility records (they serve ships and aircraft wherever the listener is), by frequency;
+//   2. broadcasts to the chosen target areas: BCB and all-day ones, then timed ones on known
+//      days, most days a week first, then the longest, then by frequency; then broadcasts on
+//      irregular days (listed as every day), in the same order;
+//   3. broadcasts to the other areas, in the order of 2, in the room that is left.
 // A line is taken whole or not at all; lines later in the order that still fit are taken. Every
 // line not imported is counted under its reason.
 #pragma once
@@ -38,6 +42,12 @@ struct EibiImportOptions {
   bool utility = true;
   std::vector<FreqRange> ranges = {kReceiverRange};
   int max_records = kDefaultImportRecords;  // 1..9999
+  // Jammers and digital (DRM) transmissions make no sound a listener can use; only on request.
+  bool jammers = false;
+  bool digital = false;
+  std::uint16_t areas = kAllAreas;  // the target areas filled first (EibiArea bits)
+  // The order of earlier versions (fewest records first, no areas), kept to measure against.
+  bool fewest_records_first = false;
 };
 
 enum class EibiDrop {
@@ -47,13 +57,15 @@ enum class EibiDrop {
   kOutsideReceiver,
   kOutsideRanges,
   kKindNotChosen,
+  kJammer,
+  kDigital,
   kMalformedTime,
   kOneDate,
   kRepeats,
   kStationsFull,
   kNoRoom,
 };
-inline constexpr std::size_t kEibiDropReasons = 11;
+inline constexpr std::size_t kEibiDropReasons = 13;
 
 std::string EibiDropText(EibiDrop reason);
 

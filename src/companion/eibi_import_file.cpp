@@ -2,13 +2,17 @@
 // conversion path through " /t".
 #include <system_error>
 
+#include "common/file_date.h"
 #include "common/format.h"
 #include "common/program_launcher.h"
+#include "companion/eibi_csv.h"
 #include "companion/eibi_import.h"
 #include "common/file_commit.h"
 #include "companion/schedule_conversion.h"
 #include "companion/single_byte_text.h"
 #include "database/database_files.h"
+#include "settings/profile_file.h"
+#include "settings/settings.h"
 
 namespace r8 {
 namespace fs = std::filesystem;
@@ -18,6 +22,11 @@ namespace {
 constexpr std::size_t kLinesShown = 8;
 
 std::string N(long long n) { return GroupedNumber(n); }
+
+// "1 line", "9,391 lines".
+std::string Count(long long n, std::string_view thing) {
+  return N(n) + " " + std::string(thing) + (n == 1 ? "" : "s");
+}
 
 std::string LineNumbers(const std::vector<int>& lines) {
   std::string text;
@@ -30,44 +39,51 @@ std::string LineNumbers(const std::vector<int>& lines) {
 
 std::string Summary(const EibiImportResult& r, const EibiImportOptions& options,
                     const std::string& file_name, int rounded) {
-  std::string text = "EiBi schedule " + file_name + ": " + N(r.lines) + " lines.\n";
-  text += "Imported " + N(r.kept_lines()) + " lines as " + N(r.db.count()) + " records of " +
-          N(static_cast<long long>(r.db.stations().size())) + " stations:\n";
-  text += "  " + N(r.timed_lines) + " timed broadcasts (a record for each hour on the air)\n";
-  text += "  " + N(r.all_day_lines) + " all-day broadcasts\n";
-  text += "  " + N(r.utility_lines) + " utility stations\n";
-  text += "  " + N(r.bcb_lines) + " long- and medium-wave broadcasts (BCB)\n";
+  std::string text = "EiBi schedule " + file_name + ": " + Count(r.lines, "line") + ".\n";
+  text += "Imported " + Count(r.kept_lines(), "line") + " as " + Count(r.db.count(), "record") +
+          " of " + Count(static_cast<long long>(r.db.stations().size()), "station") + ":\n";
+  text += "  " + Count(r.timed_lines, "timed broadcast") + " (a record for each hour on the air)\n";
+  text += "  " + Count(r.all_day_lines, "all-day broadcast") + "\n";
+  text += "  " + Count(r.utility_lines, "utility station") + "\n";
+  text += "  " + Count(r.bcb_lines, "long- and medium-wave broadcast") + " (BCB)\n";
   if (r.irregular_lines > 0) {
     text += "  " + N(r.irregular_lines) + " of these on irregular days, listed as on every day\n";
   }
-  text += "Not imported: " + N(r.dropped_lines()) + " lines\n";
+  text += "Not imported: " + Count(r.dropped_lines(), "line") + "\n";
   for (std::size_t k = 0; k < kEibiDropReasons; ++k) {
     const std::vector<int>& lines = r.dropped[k];
     if (lines.empty()) continue;
     text += "  " + N(static_cast<long long>(lines.size())) + ": " +
             EibiDropText(static_cast<EibiDrop>(k));
     if (static_cast<EibiDrop>(k) == EibiDrop::kNoRoom) {
-      text += " (at most " + N(options.max_records) + " records are filled)";
+      text += " (at most " + Count(options.max_records, "record") + " filled)";
     }
-    text += " - line " + LineNumbers(lines) + "\n";
+    text += (lines.size() == 1 ? " - line " : " - lines ") + LineNumbers(lines) + "\n";
   }
   if (rounded > 0) {
-    text += N(rounded) + " frequencies with a fraction of a kHz were rounded to whole kHz.\n";
+    text += N(rounded) + (rounded == 1 ? " frequency" : " frequencies") +
+            " with a fraction of a kHz " + (rounded == 1 ? "was" : "were") +
+            " rounded to whole kHz.\n";
   }
   if (r.malformed_dates > 0) {
-    text += N(r.malformed_dates) +
-            " lines have start or stop dates that cannot be read; the database keeps no dates, "
-            "so they were imported all the same.\n";
+    text += Count(r.malformed_dates, "line") + (r.malformed_dates == 1 ? " has" : " have") +
+            " start or stop dates that cannot be read; the database keeps no dates, so " +
+            (r.malformed_dates == 1 ? "it was" : "they were") + " imported all the same.\n";
   }
+  const std::string order =
+      "BCB and all-day broadcasts; timed broadcasts, most days a week first, then the longest; "
+      "broadcasts on irregular days";
   text +=
-      "Filled in this order: utility and BCB records; all-day broadcasts; timed broadcasts, "
-      "fewest records first; broadcasts on irregular days.\n";
+      "Filled in this order: utility records; " +
+      (options.areas == kAllAreas ? order + ".\n"
+                                  : "broadcasts to " + AreasText(options.areas) + " (" + order +
+                                        "); then broadcasts to other areas in the same order.\n");
   return text;
 }
 
 std::string LogText(const EibiImportResult& r, std::string_view csv) {
   // Row texts again by line number; lines are few enough to split twice.
-  const std::vector<std::string_view> lines = SplitLines(csv);
+  const std::vector<std::string_view> lines = SplitEibiLines(csv);
   std::string text;
   for (std::size_t k = 0; k < kEibiDropReasons; ++k) {
     for (int line : r.dropped[k]) {
@@ -76,6 +92,35 @@ std::string LogText(const EibiImportResult& r, std::string_view csv) {
     }
   }
   return text;
+}
+
+// WriteConvertedDatabase's sibling for the saved form: the three files as one change, then the
+// dump's date, so the program does not hand SKEDULE.TXT over for conversion again.
+void WriteSavedDatabase(const fs::path& folder, const StationDatabase& db,
+                        const std::string& dump_text, CompanionReport& report) {
+  const fs::path dump = DatabaseFile(folder, kDumpFileName);
+  std::string error;
+  if (!CommitFiles({{DatabaseFile(folder, kStationsFileName), EncodeStations(db.stations())},
+                    {DatabaseFile(folder, kScheduleFileName), EncodeSchedule(db)},
+                    {dump, dump_text}},
+                   error)) {
+    report.text += error + "\nThe database files were not changed.\n";
+    report.exit_code = kExitFailed;
+    return;
+  }
+  report.database_written = true;
+  ProfileFile profile(DatabaseFile(folder, kSettingsFileName));
+  const std::optional<std::uint32_t> date = GetFileDate(dump);
+  if (!date || !WriteIntSetting(profile, kDatabaseSection, kFileDateKey,
+                                static_cast<std::int32_t>(*date), 1)) {
+    report.text +=
+        "The database files were written, but the date of SKEDULE.TXT could not be "
+        "stored in " +
+        ExpandedPath(profile.path()) +
+        " (section DATABASE, key FD): the program would hand SKEDULE.TXT over again "
+        "at every load.\n";
+    report.exit_code = kExitFailed;
+  }
 }
 
 CompanionReport Failed(CompanionReport report, const std::string& why) {
@@ -114,9 +159,24 @@ CompanionReport ImportEibiFile(const fs::path& folder, const fs::path& csv_file,
                                        DatabaseFile(folder, kDumpFileName)};
   if (RecoverCommit(paths))
     report.text += "A change stopped half way before was put right first.\n";
-  WriteConvertedDatabase(folder, conv.db, &result.dump_text, report);
+  // The saved form keeps fractions of a kHz, so the database says what SKEDULE.TXT says. Its
+  // file must begin with a record at 0000; a choice without one gets the distribution form.
+  const bool saved_form = SavedFormIsUnambiguous(result.db);
+  if (saved_form) {
+    WriteSavedDatabase(folder, result.db, result.dump_text, report);
+  } else {
+    WriteConvertedDatabase(folder, conv.db, &result.dump_text, report);
+  }
   if (!report.database_written) return report;
-  report.text += Summary(result, options, file_name, conv.rounded);
+  report.text += Summary(result, options, file_name, saved_form ? 0 : conv.rounded);
+  if (saved_form && conv.rounded > 0) {
+    report.text += Count(conv.rounded, "record") + (conv.rounded == 1 ? " keeps" : " keep") +
+                   " a fraction of a kHz (the database is written in the saved form).\n";
+  } else if (!saved_form) {
+    report.text +=
+        "No record starts at 0000, so the database is written in the distribution form, in "
+        "whole kHz.\n";
+  }
   std::string error;
   const fs::path log = DatabaseFile(folder, kImportLogFileName);
   if (CommitFiles({{log, LogText(result, csv)}}, error)) {

@@ -167,6 +167,13 @@ LoadResult ReadDB(const fs::path& folder, StationDatabase& db, DatabasePorts& po
   return result;
 }
 
+bool SavedFormIsUnambiguous(const StationDatabase& db) {
+  // The saved form has no marker but its first word, the first record's start time: 0 says
+  // "saved form" to every reader, anything else is read as the distribution form's characters by
+  // some. Our own reader is more lenient (see DetectLayout), but the files must not rely on that.
+  return db.empty() || db.Record(1).StartTime == 0;
+}
+
 SaveResult SaveDatabaseFiles(const fs::path& folder, const StationDatabase& db,
                              ProgressBox* progress) {
   SaveResult result;
@@ -176,15 +183,12 @@ SaveResult SaveDatabaseFiles(const fs::path& folder, const StationDatabase& db,
         "left out of it.";
     return result;
   }
-  if (!db.empty()) {
-    const RecordBytes first = EncodeSavedRecord(db.Record(1));
-    const std::string_view head(reinterpret_cast<const char*>(first.data()), 2);
-    if (DetectLayout(head) != DatabaseLayout::kSaved) {
-      result.error =
-          "The database is not saved: its first record is a utility record, and the file would "
-          "not be read back correctly. Add a timed or all-day record first.";
-      return result;
-    }
+  if (!SavedFormIsUnambiguous(db)) {
+    result.error =
+        "The database is not saved: its first record does not start at 0000, and the file would "
+        "begin like the distribution form, which other readers of the file would take it for. "
+        "Add a record that starts at 0000 first.";
+    return result;
   }
   const fs::path schedule_file = DatabaseFile(folder, kScheduleFileName);
   const fs::path stations_file = DatabaseFile(folder, kStationsFileName);

@@ -77,10 +77,14 @@ struct SaveResult {
   std::string error;
 };
 
+// Whether the table's saved file begins with the word 0 that marks the saved form: its first
+// record starts at 0000 (buckets are in order, so any record at 0000 comes first), or it is empty.
+bool SavedFormIsUnambiguous(const StationDatabase& db);
+
 // Writes both files in the saved form behind the "Saving Database" progress box. Both are written
 // to temporary files first and replace the old ones only when both are complete. Refuses a table
-// that was not loaded completely, and one whose saved file would not be recognised as the saved
-// form when read again. Does not touch the changed flag.
+// that was not loaded completely, and one whose first record does not start at 0000 (its file
+// would not begin with the saved form's 0). Does not touch the changed flag.
 SaveResult SaveDatabaseFiles(const std::filesystem::path& folder, const StationDatabase& db,
                              ProgressBox* progress);
 

@@ -28,6 +28,7 @@ TEST(CompanionCommand, SwitchesItCannotDoSayNotAvailableAndBadCommandLinesSayHow
       {{"--import-eibi", "a.csv", "--max-records", "10000"}, kExitUsage, "1 to 9999"},
       {{"--import-eibi", "a.csv", "--max-records", "12x"}, kExitUsage, "1 to 9999"},
       {{"--import-eibi", "a.csv", "--shout", "x"}, kExitUsage, "Unknown option --shout"},
+      {{"--import-eibi", "a.csv", "--target", "Eu,Mars"}, kExitUsage, "--target: \"MARS\""},
       {{"--help"}, kExitOk, "--import-eibi FILE.csv"},
   };
   for (const auto& c : cases) {
@@ -51,16 +52,19 @@ TEST(CompanionCommand, OptionsReachTheCommandAndTheOutputChoice) {
   testing::WriteBytes(dir / "in.csv",
                       "kHz;Time(UTC);Days;ITU;Station;Lng;Target;Remarks;P\r\n"
                       "9580;1000-1100;;ALS;KNLS;E;FE;ap;0\r\n"
-                      "6070;1000-1100;;CAN;CFRX;E;NAm;;1\r\n");
-  const CompanionRun import = RunCompanionCommand(
-      {"--window", "--folder", dir.path().string(), "--import-eibi", (dir / "in.csv").string(),
-       "--range", "49m", "--range", "31m", "--kind", "broadcast", "--max-records", "10"},
-      "/usr/bin/true");
+                      "6070;1000-1100;;CAN;CFRX;E;NAm;;1\r\n"
+                      "9600;1000-1100;;CHN;CNR1 Jammer;M;CHN;;1\r\n");
+  const CompanionRun import =
+      RunCompanionCommand({"--window", "--folder", dir.path().string(), "--import-eibi",
+                           (dir / "in.csv").string(), "--range", "49m", "--range", "31m", "--kind",
+                           "broadcast", "--jammers", "--target", "Na", "--max-records", "10"},
+                          "/usr/bin/true");
   EXPECT_EQ(import.output, CompanionOutput::kWindow);
   ASSERT_TRUE(import.report.ok()) << import.report.text;
   // Each --range adds its band to the ones before.
-  EXPECT_NE(import.report.text.find("Imported 2 lines as 2 records"), std::string::npos)
+  EXPECT_NE(import.report.text.find("Imported 3 lines as 3 records"), std::string::npos)
       << import.report.text;
+  EXPECT_NE(import.report.text.find("broadcasts to Na ("), std::string::npos) << import.report.text;
 }
 
 TEST(CompanionCommand, InstallPutsQuornuteExeWhereTheProgramLooksAndReplacesAnOldOne) {

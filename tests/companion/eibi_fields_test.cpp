@@ -36,6 +36,8 @@ TEST(EibiFields, DaysAsTheFileWritesThem) {
       {"8", EibiDayKind::kIrregular, 0},
       {"5Apr", EibiDayKind::kOneDate, 0},
       {"15Sep", EibiDayKind::kOneDate, 0},
+      {"2,4,6Mar", EibiDayKind::kOneDate, 0},
+      {"24Dec", EibiDayKind::kOneDate, 0},
   };
   for (const auto& c : cases) {
     const EibiDays d = ParseEibiDays(c.text);
@@ -60,6 +62,31 @@ TEST(EibiFields, TargetsBecomeAreasInMixedCaseAndCountriesInCapitals) {
   }
 }
 
+TEST(EibiFields, TargetsReachAreasAndListenersNameThem) {
+  const struct {
+    const char* code;
+    std::uint16_t areas;
+  } targets[] = {
+      {"Eu", kAreaEu}, {"CN", kAreaAs}, {"US", kAreaNa},
+      {"SA", kAreaMe}, {"WN", 0},       {"Am", kAreaNa | kAreaCa | kAreaSa},
+  };
+  for (const auto& t : targets) {
+    EXPECT_EQ(AreasOfTarget({t.code[0], t.code[1]}), t.areas) << t.code;
+  }
+  const struct {
+    const char* text;
+    std::optional<std::uint16_t> areas;
+  } choices[] = {
+      {"Eu, af", kAreaEu | kAreaAf}, {"La", kAreaCa | kAreaSa}, {"all", kAllAreas},
+      {"Eu,Xx", std::nullopt},       {"", std::nullopt},
+  };
+  for (const auto& c : choices) {
+    std::string error;
+    EXPECT_EQ(ParseEibiAreas(c.text, error), c.areas) << c.text;
+    EXPECT_EQ(error.empty(), c.areas.has_value()) << c.text;
+  }
+}
+
 TEST(EibiFields, UtilityStationsAndTheirCodes) {
   const struct {
     const char* station;
@@ -67,6 +94,9 @@ TEST(EibiFields, UtilityStationsAndTheirCodes) {
     const char* target;
     const char* persistence;
     const char* code;  // "" for a broadcast
+    const char* days = "";
+    bool jammer = false;
+    bool digital = false;
   } cases[] = {
       {"BBC", "E", "Eu", "1", ""},
       {"Radio Europa", "-MX", "Eu", "1", ""},
@@ -83,11 +113,17 @@ TEST(EibiFields, UtilityStationsAndTheirCodes) {
       {"Humber Coastguard Wx", "E", "WEu", "2", "WX  "},
       {"E11 Polish Spy Numbers", "E", "", "1", "NUMB"},
       {"Fairfax Gospel Radio", "E", "NAm", "1", ""},
+      {"Samara-Aero", "R", "RUS", "1", "AERO"},
+      {"EFR Teleswitch", "", "CEu", "1", "UTIL"},
+      {"Music 4 Joy DIGITAL", "", "Eu", "1", "", "", false, true},
+      {"All India Radio", "E", "Eu", "1", "", "DRM", false, true},
   };
   for (const auto& c : cases) {
-    const EibiLineKind k = ClassifyEibiLine(c.station, c.language, c.target, c.persistence);
+    const EibiLineKind k = ClassifyEibiLine(c.station, c.language, c.target, c.persistence, c.days);
     EXPECT_EQ(k.utility, *c.code != '\0') << c.station;
     EXPECT_EQ(k.code, c.code) << c.station;
+    EXPECT_EQ(k.jammer, c.jammer) << c.station;
+    EXPECT_EQ(k.digital, c.digital) << c.station;
   }
 }
 

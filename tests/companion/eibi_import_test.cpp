@@ -4,11 +4,13 @@
 
 #include <map>
 #include <memory>
+#include <variant>
 
 #include "common/format.h"
 #include "companion/eibi_csv.h"
 #include "companion/eibi_import_command.h"
 #include "database/database_files.h"
+#include "database/schedule_dump.h"
 #include "database/station_query.h"
 #include "support/recording_launcher.h"
 #include "support/scripted_prompts.h"
@@ -117,6 +119,45 @@ TEST(EibiImport, EachKindOfLineBecomesWhatTheQueriesFind) {
   EXPECT_EQ(db.Record(db.BucketRange(kAllDayBucket).first).Target, (std::array<char, 2>{'N', 'a'}));
 }
 
+TEST(EibiImport, EachLineIsImportedAsWhatItIs) {
+  enum Got { kTimed, kAllDay, kUtility, kBcb };
+  const struct {
+    std::string line;
+    std::variant<Got, EibiDrop> got;
+    const char* code = "";  // of a utility record
+  } cases[] = {
+      {"11600;1300-1400;;PHL;FEBC Manila;;FE;b;1;;", kTimed},
+      {"5850;0000-0030;;SVK;Radio Slovakia Int.;;WNA;/USA-o;1;;", kTimed},
+      {"612;1700-1730;Mo-Th;USA;Trans World Radio;;CAs;/KGZ;1;;", kBcb, "BCB "},
+      {"4435;0000-2400;;RUS;Rostov Aero;R;RUS;ro;1;;", kUtility, "AERO"},
+      {"6000;0000-2400;;CUB;Radio Rebelde;S;Car;;1;;", kAllDay},
+      {"9415;1500-1600;2,4,6Mar;ALS;HAARP;E;NAm;g;1;;", EibiDrop::kOneDate},
+      {"8728;1200-1300;24Dec;USA;Christmas to ships;E;NAO;;1;;", EibiDrop::kOneDate},
+      {"4790;1230-1330;;CHN;CNR1 Jammer/Firedrake;M;CHN;;1;;", EibiDrop::kJammer},
+      {"3965;1200-1300;;F;Radio France Int. DRM;F;Eu;i;1;;", EibiDrop::kDigital},
+  };
+  for (const auto& c : cases) {
+    const EibiImportResult r = ImportEibiText(Csv({c.line}), EibiImportOptions{});
+    ASSERT_TRUE(r.ok) << c.line;
+    if (const EibiDrop* why = std::get_if<EibiDrop>(&c.got)) {
+      EXPECT_EQ(Dropped(r, *why), std::vector<int>{2}) << c.line;
+      EXPECT_TRUE(r.db.empty()) << c.line;
+      continue;
+    }
+    const std::array<int, 4> counts = {r.timed_lines, r.all_day_lines, r.utility_lines,
+                                       r.bcb_lines};
+    EXPECT_EQ(counts[std::get<Got>(c.got)], r.kept_lines()) << c.line;
+    ASSERT_EQ(r.kept_lines(), 1) << c.line;
+    const ScheduleRecord& first = r.db.Record(1);
+    EXPECT_EQ(IsUtility(first) ? UtilityCode(first) : "", c.code) << c.line;
+  }
+  // Asked for, jammers and digital transmissions are imported as broadcasts.
+  EibiImportOptions all;
+  all.jammers = all.digital = true;
+  const EibiImportResult r = ImportEibiText(Csv({cases[7].line, cases[8].line}), all);
+  EXPECT_EQ(r.timed_lines, 2);
+}
+
 TEST(EibiImport, TheChoiceAndTheRecordLimitDecideWhatIsKept) {
   const std::string csv = Csv({
       "5950;1200-1500;;USA;Long Broadcast;E;NAm;;1;;",        // 2: three records
@@ -149,6 +190,34 @@ TEST(EibiImport, TheChoiceAndTheRecordLimitDecideWhatIsKept) {
   r = ImportEibiText(csv, options);
   EXPECT_EQ(Dropped(r, EibiDrop::kKindNotChosen), (std::vector<int>{2, 3, 4, 5}));
   EXPECT_EQ(r.db.count(), 1);
+}
+
+TEST(EibiImport, RoomGoesToTheHoursAListenerInTheChosenAreasHearsMost) {
+  const std::string csv = Csv({
+      "5950;1200-1500;;USA;Long Daily;E;NAm;;1;;",  // 2: three records, every day
+      "5960;0900-1000;Sa;D;Weekly A;D;Eu;;1;;",     // 3: one record, one day each
+      "5970;1000-1100;Su;D;Weekly B;D;WEu;;1;;",    // 4
+      "6010;1100-1200;Mo;G;Weekly C;E;Eu;;1;;",     // 5
+  });
+  const struct {
+    std::uint16_t areas;
+    bool fewest_records_first;
+    std::vector<int> no_room;
+  } cases[] = {
+      {kAllAreas, false, {3, 4, 5}},  // three records of 7 days beat three of one day
+      {kAreaEu, false, {2}},
+      {kAreaNa | kAreaAf, false, {3, 4, 5}},
+      {kAllAreas, true, {2}},  // the older order, kept to measure against
+  };
+  for (const auto& c : cases) {
+    EibiImportOptions options;
+    options.max_records = 3;
+    options.areas = c.areas;
+    options.fewest_records_first = c.fewest_records_first;
+    const EibiImportResult r = ImportEibiText(csv, options);
+    EXPECT_EQ(Dropped(r, EibiDrop::kNoRoom), c.no_room) << c.areas;
+    EXPECT_EQ(r.db.count(), 3) << c.areas;
+  }
 }
 
 TEST(EibiImport, BadFilesAreRefusedAndTheDatabaseStaysAsItWas) {
@@ -220,13 +289,70 @@ TEST(EibiImport, TheFaceplateCommandImportsIntoTheFolderAndClearsTheChangedFlag)
   EXPECT_EQ(CMImportEibi(dir.path(), db, ports, choose), CommandOutcome::kDone);
   EXPECT_EQ(chosen, 1);
   EXPECT_EQ(db.DatabaseChanged(), 0);
-  EXPECT_NE(prompts.texts().back().find("Imported 1 lines as 1 records"), std::string::npos)
+  EXPECT_NE(prompts.texts().back().find("Imported 1 line as 1 record of 1 station:"),
+            std::string::npos)
       << prompts.texts().back();
   StationDatabase loaded;
   ASSERT_EQ(LoadDatabaseFiles(dir.path(), loaded, nullptr).status, LoadStatus::kLoaded);
   EXPECT_EQ(OnFrequency(loaded, "9580", "1030", 'm'),
             std::vector<std::string>{"KNLS New Life Station"});
   EXPECT_FALSE(DumpNeedsConversion(dir.path(), profile));
+}
+
+TEST(EibiImport, ReportsCountInTheRightNumberWhateverTheLineEnds) {
+  const std::string one = "9580;1000-1100;;ALS;KNLS New Life Station;E;FE;ap;0;;";
+  const std::string two = "9590;1000-1200;;ALS;KNLS New Life Station;E;FE;ap;0;;";
+  const struct {
+    std::string csv;
+    std::vector<std::string> says;
+  } cases[] = {
+      {Csv({one}),
+       {": 1 line.", "Imported 1 line as 1 record of 1 station:", "  1 timed broadcast "}},
+      {Csv({one, two, one}),
+       {": 3 lines.", "Imported 2 lines as 3 records of 1 station:", "  2 timed broadcasts ",
+        "Not imported: 1 line\n", " - line 4\n"}},
+      {kHeader.substr(0, kHeader.size() - 2) + "\r" + one + "\r" + two + "\r",
+       {": 2 lines.", "Imported 2 lines as 3 records"}},
+  };
+  testing::TempDir dir;
+  for (const auto& c : cases) {
+    WriteBytes(dir / "in.csv", c.csv);
+    const CompanionReport report = ImportEibiFile(dir.path(), dir / "in.csv", EibiImportOptions{});
+    for (const std::string& s : c.says) {
+      EXPECT_NE(report.text.find(s), std::string::npos) << s << "\n" << report.text;
+    }
+  }
+}
+
+TEST(EibiImport, FractionsOfAKhzAreKeptAndTheDatabaseAgreesWithTheDump) {
+  const std::string fraction = "17780.3;0030-0100;;D;Deutsche Welle;E;Af;n;1;;";
+  const std::string fax = "4177.5;0000-2400;;G;GYA Northwood Meteo Fax;;WEu;nw;1;;";
+  const struct {
+    std::vector<std::string> lines;
+    DatabaseLayout layout;
+    double khz;  // of the first utility record
+    const char* says;
+  } cases[] = {
+      // The database is written in the saved form when its first record starts at 0000.
+      {{"6000;0000-0100;;CUB;Radio Rebelde;S;Car;;1;;", fraction, fax},
+       DatabaseLayout::kSaved,
+       4177.5,
+       "2 records keep a fraction"},
+      {{fraction, fax}, DatabaseLayout::kDistribution, 4178, "the distribution form"},
+  };
+  for (const auto& c : cases) {
+    testing::TempDir dir;
+    WriteBytes(dir / "in.csv", Csv(c.lines));
+    const CompanionReport report = ImportEibiFile(dir.path(), dir / "in.csv", EibiImportOptions{});
+    ASSERT_TRUE(report.ok()) << report.text;
+    EXPECT_NE(report.text.find(c.says), std::string::npos) << report.text;
+    StationDatabase db;
+    EXPECT_EQ(LoadDatabaseFiles(dir.path(), db, nullptr).layout, c.layout);
+    EXPECT_EQ(db.Record(db.BucketRange(kUtilityBucket).first).Freq, c.khz);
+    if (c.layout != DatabaseLayout::kSaved) continue;
+    EXPECT_EQ(ScheduleFileText(db, kDumpAllKey, nullptr), ReadBytes(dir / "SKEDULE.TXT"));
+    EXPECT_EQ(OnFrequency(db, "17780.3", "0045", 'm'), std::vector<std::string>{"Deutsche Welle"});
+  }
 }
 
 // The real season. Its counts are pinned: a change in any rule shows here first.
@@ -246,18 +372,19 @@ TEST_F(RealSeasonTest, TheDefaultImportKeepsAndDropsExactlyThis) {
   ASSERT_TRUE(r.ok) << r.problem;
   EXPECT_EQ(r.lines, 9391);
   EXPECT_EQ(r.db.count(), 9500);
-  EXPECT_EQ(r.db.stations().size(), 514u);
-  EXPECT_EQ(r.timed_lines, 5903);
-  EXPECT_EQ(r.all_day_lines, 298);
-  EXPECT_EQ(r.utility_lines, 1026);
-  EXPECT_EQ(r.bcb_lines, 135);
+  EXPECT_EQ(r.db.stations().size(), 460u);
+  EXPECT_EQ(r.timed_lines, 2597);
+  EXPECT_EQ(r.all_day_lines, 284);
+  EXPECT_EQ(r.utility_lines, 1003);
+  EXPECT_EQ(r.bcb_lines, 133);
   // Broadcasts on irregular days come last, and the default limit is reached before them.
   EXPECT_EQ(r.irregular_lines, 0);
   EXPECT_EQ(r.malformed_dates, 2);
   const std::map<EibiDrop, std::size_t> dropped = {
       {EibiDrop::kDuplicateLine, 1}, {EibiDrop::kOutsideReceiver, 46},
-      {EibiDrop::kMalformedTime, 1}, {EibiDrop::kOneDate, 50},
-      {EibiDrop::kRepeats, 1213},    {EibiDrop::kNoRoom, 718},
+      {EibiDrop::kMalformedTime, 1}, {EibiDrop::kOneDate, 52},
+      {EibiDrop::kRepeats, 1231},    {EibiDrop::kNoRoom, 3708},
+      {EibiDrop::kJammer, 217},      {EibiDrop::kDigital, 118},
   };
   for (std::size_t k = 0; k < kEibiDropReasons; ++k) {
     const auto it = dropped.find(static_cast<EibiDrop>(k));
@@ -271,9 +398,8 @@ TEST_F(RealSeasonTest, TheDefaultImportKeepsAndDropsExactlyThis) {
   EXPECT_EQ(OnFrequency(r.db, "19132", "1545", 't'),
             std::vector<std::string>{"E07 Russian Spy Numbers"});
   EXPECT_NE(r.db.stations().Find("R.Cultura Amauta, Huanta"), 0);
-  // A known line on its frequency in its hour.
-  EXPECT_EQ(OnFrequency(r.db, "9580", "1030", 'w'),
-            std::vector<std::string>{"KNLS New Life Station"});
+  // A long daily broadcast is listed in its last hour.
+  EXPECT_EQ(OnFrequency(r.db, "9120", "1130", 'w'), std::vector<std::string>{"Sound of Hope"});
 }
 
 TEST_F(RealSeasonTest, ABroadcastPastMidnightIsFoundEachHourAndOnTheNextDay) {

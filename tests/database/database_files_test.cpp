@@ -191,21 +191,32 @@ TEST_F(DatabaseFilesTest, ASaveThatCannotCompleteLeavesBothOldFilesAsTheyWere) {
   EXPECT_EQ(prompts_.messages[0].kind, MessageKind::kError);
 }
 
-TEST_F(DatabaseFilesTest, SavedTablesAreAlwaysReadBackAsTheSavedForm) {
-  // A first record that does not start at 0000 still reads back as the saved form.
-  db_ = testing::MakeDatabase({"A"}, {Rec(30, 100, 1, 6000), Rec(2400, 0, 1, 7000)});
-  ASSERT_TRUE(SaveDatabaseFiles(Folder(), db_, nullptr).ok);
-  StationDatabase back;
-  EXPECT_EQ(LoadDatabaseFiles(Folder(), back, nullptr).layout, DatabaseLayout::kSaved);
-  EXPECT_EQ(Records(back), Records(db_));
-
-  // A table of utility records only cannot be told from the distribution form: not written.
-  const std::string before = Bytes("SWBCGIDE.DAT");
-  db_ = testing::MakeDatabase({"A"}, {UtilRec("FAX1", 1, 8040)});
-  const SaveResult refused = SaveDatabaseFiles(Folder(), db_, nullptr);
-  EXPECT_FALSE(refused.ok);
-  EXPECT_FALSE(refused.error.empty());
-  EXPECT_EQ(Bytes("SWBCGIDE.DAT"), before);
+TEST_F(DatabaseFilesTest, OnlyATableStartingAt0000IsSavedSoItsFileBeginsWithTheWord0) {
+  const struct {
+    const char* what;
+    std::vector<ScheduleRecord> records;
+    bool saved;
+  } cases[] = {
+      {"first record at 0000", {Rec(0, 100, 1, 6000), Rec(2400, 0, 1, 7000)}, true},
+      {"first record at 0030", {Rec(30, 100, 1, 6000), Rec(2400, 0, 1, 7000)}, false},
+      {"all-day first", {Rec(2400, 0, 1, 7000)}, false},
+      {"utility first", {UtilRec("FAX1", 1, 8040)}, false},
+  };
+  for (const auto& c : cases) {
+    fs::remove(dir_ / "SWBCGIDE.DAT");
+    db_ = testing::MakeDatabase({"A"}, c.records);
+    const SaveResult result = SaveDatabaseFiles(Folder(), db_, nullptr);
+    EXPECT_EQ(result.ok, c.saved) << c.what;
+    EXPECT_EQ(result.error.empty(), c.saved) << c.what;
+    if (!c.saved) {
+      EXPECT_FALSE(fs::exists(dir_ / "SWBCGIDE.DAT")) << c.what;
+      continue;
+    }
+    EXPECT_EQ(Bytes("SWBCGIDE.DAT").substr(0, 2), std::string(2, '\0')) << c.what;
+    StationDatabase back;
+    EXPECT_EQ(LoadDatabaseFiles(Folder(), back, nullptr).layout, DatabaseLayout::kSaved);
+    EXPECT_EQ(Records(back), Records(db_)) << c.what;
+  }
 }
 
 TEST_F(DatabaseFilesTest, SaveWritesNothingWithoutChangesAndShowsItsProgressTexts) {

@@ -34,15 +34,27 @@ TEibiImportDlg::TEibiImportDlg(const EibiImportOptions& options, QWidget* parent
   BroadcastCB->setChecked(options.broadcast);
   UtilityCB = new QCheckBox(QStringLiteral("&Utility stations"), this);
   UtilityCB->setChecked(options.utility);
+  JammersCB = new QCheckBox(QStringLiteral("&Jammers"), this);
+  JammersCB->setChecked(options.jammers);
+  DigitalCB = new QCheckBox(QStringLiteral("&Digital (DRM) transmissions"), this);
+  DigitalCB->setChecked(options.digital);
   RangesEdit = new QLineEdit(RangesText(options.ranges), this);
   RangesEdit->setToolTip(QStringLiteral("kHz ranges or bands, e.g. 5900-6200, 31m, mw. Bands: ") +
                          QString::fromLatin1(BandNames().c_str()));
+  TargetEdit = new QLineEdit(QString::fromLatin1(AreasText(options.areas).c_str()), this);
+  TargetEdit->setToolTip(
+      QStringLiteral("The areas you listen in; their broadcasts are filled first. \"all\" or "
+                     "some of: ") +
+      QString::fromLatin1(AreaNames().c_str()));
   MaxRecordsEdit = new QSpinBox(this);
   MaxRecordsEdit->setRange(1, kMaxRecords);
   MaxRecordsEdit->setValue(options.max_records);
   form->addRow(BroadcastCB);
   form->addRow(UtilityCB);
+  form->addRow(JammersCB);
+  form->addRow(DigitalCB);
   form->addRow(QStringLiteral("&Frequencies (kHz):"), RangesEdit);
+  form->addRow(QStringLiteral("&Target areas:"), TargetEdit);
   form->addRow(QStringLiteral("&Records at most:"), MaxRecordsEdit);
   layout->addLayout(form);
   auto* note = new QLabel(
@@ -68,13 +80,22 @@ bool TEibiImportDlg::Read(EibiImportOptions& options) {
     ErrorLbl->setText(QString::fromLatin1(error.c_str()));
     return false;
   }
+  const QByteArray target = TargetEdit->text().toLatin1();
+  const auto areas = ParseEibiAreas(std::string_view(target.constData(), target.size()), error);
+  if (!areas) {
+    ErrorLbl->setText(QString::fromLatin1(error.c_str()));
+    return false;
+  }
   if (!BroadcastCB->isChecked() && !UtilityCB->isChecked()) {
     ErrorLbl->setText(QStringLiteral("Choose broadcast stations, utility stations or both."));
     return false;
   }
   options.broadcast = BroadcastCB->isChecked();
   options.utility = UtilityCB->isChecked();
+  options.jammers = JammersCB->isChecked();
+  options.digital = DigitalCB->isChecked();
   options.ranges = *ranges;
+  options.areas = *areas;
   options.max_records = MaxRecordsEdit->value();
   return true;
 }

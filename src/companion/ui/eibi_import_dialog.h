@@ -20,13 +20,16 @@ class TEibiImportDlg : public QDialog {
  public:
   TEibiImportDlg(const EibiImportOptions& options, QWidget* parent = nullptr);
 
-  // The choice as made; false (with the reason shown in the dialog) when the ranges are not
-  // readable.
+  // The choice as made; false (with the reason shown in the dialog) when the ranges or the target
+  // areas are not readable.
   bool Read(EibiImportOptions& options);
 
   QCheckBox* BroadcastCB = nullptr;
   QCheckBox* UtilityCB = nullptr;
+  QCheckBox* JammersCB = nullptr;
+  QCheckBox* DigitalCB = nullptr;
   QLineEdit* RangesEdit = nullptr;
+  QLineEdit* TargetEdit = nullptr;
   QSpinBox* MaxRecordsEdit = nullptr;
   QLabel* ErrorLbl = nullptr;
 

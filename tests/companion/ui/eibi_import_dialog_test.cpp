@@ -21,17 +21,28 @@ TEST(EibiImportDialog, ReadsTheChoiceAndKeepsUnreadableRangesOpen) {
   dlg.RangesEdit->setText(QStringLiteral("49m, 9400-9900"));
   dlg.UtilityCB->setChecked(false);
   dlg.MaxRecordsEdit->setValue(5000);
+  EXPECT_FALSE(dlg.JammersCB->isChecked());
+  EXPECT_EQ(dlg.TargetEdit->text(), QStringLiteral("all"));
+  dlg.TargetEdit->setText(QStringLiteral("Eu, Af"));
+  dlg.DigitalCB->setChecked(true);
   EibiImportOptions got;
   ASSERT_TRUE(dlg.Read(got));
   EXPECT_EQ(got.ranges, (std::vector<FreqRange>{{5900, 6200}, {9400, 9900}}));
   EXPECT_TRUE(got.broadcast);
   EXPECT_FALSE(got.utility);
   EXPECT_EQ(got.max_records, 5000);
+  EXPECT_FALSE(got.jammers);
+  EXPECT_TRUE(got.digital);
+  EXPECT_EQ(got.areas, kAreaEu | kAreaAf);
 
   dlg.RangesEdit->setText(QStringLiteral("lots"));
   EXPECT_FALSE(dlg.Read(got));
   EXPECT_TRUE(dlg.ErrorLbl->text().contains(QStringLiteral("lots")));
   dlg.RangesEdit->setText(QStringLiteral("mw"));
+  dlg.TargetEdit->setText(QStringLiteral("Moon"));
+  EXPECT_FALSE(dlg.Read(got));
+  EXPECT_TRUE(dlg.ErrorLbl->text().contains(QStringLiteral("MOON")));
+  dlg.TargetEdit->setText(QStringLiteral("all"));
   dlg.BroadcastCB->setChecked(false);
   EXPECT_FALSE(dlg.Read(got));
 }

@@ -28,10 +28,13 @@ class FacePlateDatabaseTest : public ::testing::Test {
     t->clock().Set({2026, 12, 5, 14, 30, 0});  // a Saturday, 1430 UTC
     t->ctx().settings().TimeOffset = 0;
     t->WriteSettingsFile();
-    const std::vector<ScheduleRecord> records = {
-        Rec(1400, 1500, 1, 9580.0, 0, "Eu", 'F'), Rec(1400, 1600, 2, 9580.0, 0, "Af", 'T'),
-        Rec(1500, 1600, 3, 9580.0), testing::AllDayRec(3, 9580.0, "Am"),
-        Rec(1400, 1500, 1, 6195.0)};
+    // The first record starts at 0000, as a table must for the save to write it.
+    const std::vector<ScheduleRecord> records = {Rec(0, 100, 2, 5000.0),
+                                                 Rec(1400, 1500, 1, 9580.0, 0, "Eu", 'F'),
+                                                 Rec(1400, 1600, 2, 9580.0, 0, "Af", 'T'),
+                                                 Rec(1500, 1600, 3, 9580.0),
+                                                 testing::AllDayRec(3, 9580.0, "Am"),
+                                                 Rec(1400, 1500, 1, 6195.0)};
     testing::WriteDatabaseFiles(t->dir().path(), testing::SavedScheduleBytes(records),
                                 testing::StationFileBytes({"BBC", "Radio Alpha", "Voice Beta"}));
   }
@@ -62,13 +65,13 @@ TEST_F(FacePlateDatabaseTest, StartingFinishesASaveThatWasKilledHalfWay) {
                       testing::SavedScheduleBytes({Rec(1400, 1500, 1, 9580.0)}));
   testing::WriteBytes(folder / kCommitMarkerName, "R8 COMMIT 1\nW SWBCGIDE.DAT\n");
   Show();
-  EXPECT_EQ(t->ctx().database().count(), 5);
+  EXPECT_EQ(t->ctx().database().count(), 6);
   EXPECT_FALSE(fs::exists(folder / kCommitMarkerName));
 }
 
 TEST_F(FacePlateDatabaseTest, TheStationListShowsWhoIsOnTheFrequencyNow) {
   Show();
-  EXPECT_EQ(t->ctx().database().count(), 5);
+  EXPECT_EQ(t->ctx().database().count(), 6);
   Tune("9580\r");
   ASSERT_EQ(C<QListWidget>("StationLst")->count(), 3);
   std::vector<bool> flags;
