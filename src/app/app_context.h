@@ -19,6 +19,7 @@
 #include "radio/radio_state.h"
 #include "radio/serial_port.h"
 #include "scan/scan_status.h"
+#include "timers/timer_table.h"
 #include "settings/profile_file.h"
 #include "settings/settings.h"
 
@@ -59,9 +60,13 @@ class AppContext {
   AppEvents& events() { return events_; }
   CommandTable& commands() { return commands_; }
 
-  // The faceplate scan's state (the scanning controller will own the rest of it).
+  // The scan's state, one for every window (scan/scan_controller.h changes it).
   ScanStatus& scan() { return scan_; }
   const ScanStatus& scan() const { return scan_; }
+
+  // The 30 timed events (section "TIMERS", read when the faceplate is first shown).
+  TimerTable& timers() { return timers_; }
+  const TimerTable& timers() const { return timers_; }
 
   // Built-in defaults, then section "OPTIONS" when the settings file exists. Returns whether it
   // existed (a first start otherwise).
@@ -82,6 +87,7 @@ class AppContext {
   StationDatabase database_;
   QueryResults query_results_;
   ScanStatus scan_;
+  TimerTable timers_{};
   AppEvents events_;
   CommandTable commands_;
 };

@@ -159,6 +159,7 @@ void FacePlatePanel::BuildPanel() {
   TapeLbl = LcdLabel(lcd, "TapeLbl", "TAPE");
   ScanLbl = LcdLabel(lcd, "ScanLbl", "SCAN");
   ScanTypeLbl = LcdLabel(lcd, "ScanTypeLbl", "??");
+  TimerLbl = LcdLabel(lcd, "TimerLbl", "TIMER");
   FreqLbl = LcdLabel(lcd, "FreqLbl", "O  F  F ");
   FreqLbl->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   FreqLbl2 = LcdLabel(lcd, "FreqLbl2", "kHz");
@@ -174,7 +175,7 @@ void FacePlatePanel::BuildPanel() {
   time_box->addWidget(ClockLbl, 0, Qt::AlignBottom);
   // The clickable parts of the display.
   for (QWidget* w : std::initializer_list<QWidget*>{FreqLbl, FreqLbl2, MemNoLbl, MemLbl, TimePnl,
-                                                    ScanLbl, ScanTypeLbl}) {
+                                                    ScanLbl, ScanTypeLbl, TimerLbl}) {
     w->setCursor(Qt::PointingHandCursor);
     w->installEventFilter(this);
   }
@@ -184,7 +185,7 @@ void FacePlatePanel::BuildPanel() {
   lcd_grid->setHorizontalSpacing(10);
   auto* annunciators = new QHBoxLayout;
   annunciators->setSpacing(12);
-  for (QLabel* l : {VFOLbl, MemLbl, MemNoLbl, NotchLbl, TapeLbl, ScanLbl, ScanTypeLbl})
+  for (QLabel* l : {VFOLbl, MemLbl, MemNoLbl, NotchLbl, TapeLbl, ScanLbl, ScanTypeLbl, TimerLbl})
     annunciators->addWidget(l);
   annunciators->addStretch(1);
   lcd_grid->addLayout(annunciators, 0, 0, 1, 2);
@@ -267,6 +268,7 @@ void FacePlatePanel::BuildPanel() {
   TapeBtn = PanelToolButton(panel, "TapeBtn", "TAPE");
   MemBtn = PanelToolButton(panel, "MemBtn", "MEM");
   ScanBtn = PanelToolButton(panel, "ScanBtn", "SCAN");
+  TimerBtn = PanelToolButton(panel, "TimerBtn", "TIMER");
   CommsBtn = PanelToolButton(panel, "CommsBtn", "COMMS");
   connect(NoiseBtn, &QToolButton::clicked, this, &FacePlatePanel::NoiseBtnClick);
   connect(NotchBtn, &QToolButton::clicked, this, &FacePlatePanel::NotchBtnClick);
@@ -275,6 +277,10 @@ void FacePlatePanel::BuildPanel() {
   // The scan's own controller decides; the button shows what the view says after it.
   connect(ScanBtn, &QToolButton::clicked, this, [this] {
     if (on_scan_click) on_scan_click();
+    ApplyView(core_.View());
+  });
+  connect(TimerBtn, &QToolButton::clicked, this, [this] {
+    if (on_timer_click) on_timer_click();
     ApplyView(core_.View());
   });
   connect(CommsBtn, &QToolButton::clicked, this, &FacePlatePanel::Disconnect1Click);
@@ -299,14 +305,15 @@ void FacePlatePanel::BuildPanel() {
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(6);
   for (QWidget* w : std::initializer_list<QWidget*>{VFOBtn, VFOEqBtn, SyncBtn, NoiseBtn, NoiseGrp,
-                                                    NotchBtn, TapeBtn, MemBtn, ScanBtn, CommsBtn}) {
+                                                    NotchBtn, TapeBtn, MemBtn, ScanBtn, TimerBtn,
+                                                    CommsBtn}) {
     buttons->addWidget(w);
   }
   buttons->addStretch(1);
   // The style sheet's min-width would let a narrow window squeeze these to "VFC" and "YN": each
   // keeps room for its whole caption.
   for (QWidget* w : std::initializer_list<QWidget*>{VFOBtn, VFOEqBtn, SyncBtn, NoiseBtn, NotchBtn,
-                                                    TapeBtn, MemBtn, ScanBtn, CommsBtn}) {
+                                                    TapeBtn, MemBtn, ScanBtn, TimerBtn, CommsBtn}) {
     w->ensurePolished();
     w->setMinimumWidth(w->sizeHint().width());
   }
@@ -431,6 +438,7 @@ void FacePlatePanel::ApplyView(const FacePlateView& v) {
   TapeLbl->setVisible(v.tape_lbl_visible);
   ScanLbl->setVisible(v.scan_lbl_visible);
   ScanLbl->setText(ToQt(v.scan_lbl_text));
+  TimerLbl->setVisible(v.timer_lbl_visible);
   ScanTypeLbl->setText(ToQt(v.scan_type_text));
   VFOLbl->setText(ToQt(v.vfo_lbl));
   VFOLbl->setEnabled(v.vfo_lbl_enabled);
@@ -461,6 +469,7 @@ void FacePlatePanel::ApplyView(const FacePlateView& v) {
   SetControl(TapeBtn, v.tape_btn);
   SetControl(MemBtn, v.mem_btn);
   SetControl(ScanBtn, v.scan_btn);
+  SetControl(TimerBtn, v.timer_btn);
   SetControl(CommsBtn, v.comms_btn);
   NoiseGrp->setVisible(v.noise_grp_visible);
   NoiseNCB->setChecked(v.noise_n_checked);
@@ -504,6 +513,8 @@ void FacePlatePanel::SetHints(bool on) {
                                                     {ScanBtn, "Scan"},
                                                     {ScanLbl, "Scan/Pause"},
                                                     {ScanTypeLbl, "Scan Params"},
+                                                    {TimerBtn, "Timer"},
+                                                    {TimerLbl, "Timer Params"},
                                                     {CommsBtn, "Connect / disconnect"},
                                                     {TimePnl, "UTC / local time"},
                                                     {DownBtn, "Step down"},

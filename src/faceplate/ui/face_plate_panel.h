@@ -43,6 +43,8 @@ class FacePlatePanel : public QWidget {
   std::function<void()> on_scan_type_click;
   std::function<void()> on_scan_click;      // ScanBtn
   std::function<void()> on_scan_lbl_click;  // ScanLbl: pause
+  std::function<void()> on_timer_click;      // TimerBtn
+  std::function<void()> on_timer_lbl_click;  // TimerLbl: the timer list
 
   void UpdateDisplay();
   void ApplyView(const FacePlateView& v);
@@ -108,6 +110,7 @@ class FacePlatePanel : public QWidget {
   QLabel* NotchLbl = nullptr;
   QLabel* TapeLbl = nullptr;
   QLabel* ScanLbl = nullptr;
+  QLabel* TimerLbl = nullptr;
   QLabel* ScanTypeLbl = nullptr;
   QLabel* VFOLbl = nullptr;
   QLabel* TimeLbl = nullptr;
@@ -125,6 +128,7 @@ class FacePlatePanel : public QWidget {
   QToolButton* TapeBtn = nullptr;
   QToolButton* MemBtn = nullptr;
   QToolButton* ScanBtn = nullptr;
+  QToolButton* TimerBtn = nullptr;
   QToolButton* CommsBtn = nullptr;
   QGroupBox* NoiseGrp = nullptr;
   QCheckBox* NoiseNCB = nullptr;

@@ -22,6 +22,7 @@
 #include "help/ui/help_desk.h"
 #include "options/ui/options_dialog.h"
 #include "scan/ui/scan_menu.h"
+#include "timers/ui/timers_menu.h"
 #include "radio/radio_model.h"
 #include "radio/radio_protocol.h"
 
@@ -81,6 +82,7 @@ void TFacePlate::BuildMenus() {
                                                   [this](int page) { RunOptions(page); });
   scan_menu_ = std::make_unique<ScanMenu>(ctx_, *controls_menu_->menu(), *panel_,
                                           [this] { ScanTypeBtnClick(); });
+  timers_menu_ = std::make_unique<TimersMenu>(ctx_, *controls_menu_->menu(), *panel_, *this);
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =
@@ -117,6 +119,7 @@ void TFacePlate::FormShow() {
   }
   // A save or companion run killed half way is put right before the first load.
   RecoverDatabaseFolder(ctx_.data_folder());
+  ctx_.timers() = ReadTimers(ctx_.profile());
   database_menu_->LoadDatabase();
   panel_->core().LoadLists();
   panel_->FillLists();
@@ -163,6 +166,7 @@ void TFacePlate::FormDestroy() {
   s.y_pos = std::max(0, y());
   panel_->core().SaveLists();
   WriteExitSettings(ctx_.profile(), s, isMinimized());
+  WriteTimers(ctx_.profile(), ctx_.timers());
   help_->Quit();
 }
 

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -209,6 +210,26 @@ TEST_F(FacePlateWindowTest, ScanButtonLabelAndMenuReachTheScan) {
   EXPECT_FALSE(t->ctx().scan().active);
   EXPECT_FALSE(C<QToolButton>("ScanBtn")->isChecked());
   EXPECT_FALSE(testing::Named<QTimer>(face.get(), "Timer3")->isActive());
+}
+
+TEST_F(FacePlateWindowTest, TimerButtonListAndAnEventDueTheNextMinute) {
+  StartWith(kModelR8A);
+  QTest::mouseClick(C<QToolButton>("TimerBtn"), Qt::LeftButton);
+  EXPECT_EQ(t->ctx().settings().timer_enabled, 1);
+  EXPECT_TRUE(C<QLabel>("TimerLbl")->isVisible());
+  EXPECT_TRUE(C<QAction>("Timermode1")->isChecked());
+  t->ctx().timers()[2] = {true, "1431", 9580, 0, 128, "BBC"};
+  C<QAction>("Timerparameters1")->trigger();
+  auto* list = testing::Named<QTableWidget>(face.get(), "TimerLst");
+  EXPECT_EQ(list->rowCount(), 30);
+  EXPECT_EQ(list->item(2, 2)->text(), QStringLiteral(" 9580.00 kHz"));
+  list->setCurrentCell(2, 0);
+  emit list->cellDoubleClicked(2, 0);  // unset, and set again
+  EXPECT_FALSE(t->ctx().timers()[2].set);
+  emit list->cellDoubleClicked(2, 0);
+  t->clock().Advance(60 * 1000);  // 14:31 UTC
+  face->TimerTick();
+  EXPECT_EQ(Freq(), " 9580.00");
 }
 
 TEST_F(FacePlateWindowTest, PowerOffAndOn) {
