@@ -53,8 +53,9 @@ BandPlanGeometry BandPlanGeometryFor(int ppi) {
   BandPlanGeometry g;
   g.width = Inches(2.125, ppi);
   g.row_height = Inches(16.0 / 96.0, ppi);
-  // Four characters of name, five digits per edge, each with a margin either side.
-  g.columns = {Inches(0.5, ppi), Inches(0.52, ppi), Inches(0.52, ppi)};
+  // Four characters of name, five digits per edge and the letter, each with a margin either side;
+  // what is left of the width is the scroll bar's.
+  g.columns = {Inches(0.5, ppi), Inches(0.52, ppi), Inches(0.52, ppi), Inches(0.3, ppi)};
   return g;
 }
 

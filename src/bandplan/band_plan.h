@@ -27,7 +27,7 @@ BandClick BandLstDblClick(AppContext& ctx, const BandRow& row, int column);
 struct BandPlanGeometry {
   int width = 0;                  // fixed: the window is never made wider or narrower
   int row_height = 0;             // of a grid row
-  std::array<int, 3> columns{};   // name, lower edge, upper edge; the type letter takes the rest
+  std::array<int, 4> columns{};   // name, lower edge, upper edge, type letter
 };
 BandPlanGeometry BandPlanGeometryFor(int ppi);
 

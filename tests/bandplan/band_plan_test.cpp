@@ -141,17 +141,20 @@ TEST_F(BandClickTest, NothingHappensWhileOffOrScanningOrOutsideTheColumns) {
   EXPECT_EQ(scans, 0);
 }
 
-// The columns keep four characters of name and five digits per edge readable, with room for the
-// type letter and a scroll bar, at every resolution.
+// The columns keep four characters of name, five digits per edge and the type letter readable,
+// with room for a scroll bar, at every resolution.
 TEST(BandPlanGeometry, TheFieldsFitTheFixedWidth) {
   for (const int ppi : {72, 96, 120, 144, 192}) {
     const BandPlanGeometry g = BandPlanGeometryFor(ppi);
-    const int type_and_scroll_bar = ppi * 4 / 10;
-    EXPECT_LE(g.columns[0] + g.columns[1] + g.columns[2] + type_and_scroll_bar, g.width) << ppi;
+    const int scroll_bar_and_frame = ppi / 5;
+    EXPECT_LE(g.columns[0] + g.columns[1] + g.columns[2] + g.columns[3] + scroll_bar_and_frame,
+              g.width)
+        << ppi;
     const double char_width = ppi * 0.075;  // a digit of a 9-point font, with room to spare
     EXPECT_GE(g.columns[0], 4 * char_width) << ppi;
     EXPECT_GE(g.columns[1], 5 * char_width) << ppi;
     EXPECT_EQ(g.columns[1], g.columns[2]) << ppi;
+    EXPECT_GE(g.columns[3], 2 * char_width) << ppi;
   }
   EXPECT_EQ(BandPlanGeometryFor(96).width, 204);
   EXPECT_EQ(BandPlanGeometryFor(96).row_height, 16);
