@@ -1,6 +1,7 @@
 #include "faceplate/faceplate_view.h"
 
 #include "app/app_context.h"
+#include "bandplan/band_table.h"
 #include "common/format.h"
 #include "radio/radio_model.h"
 
@@ -62,6 +63,7 @@ FacePlateView ComputeFacePlateView(const AppContext& ctx, const FacePlateUiState
   }
   v.units = r.BandUnits == BandUnitsCode::kMHz ? "MHz" : "kHz";
   v.units_visible = v.band_visible = r.PowerOn;
+  v.band_text = BandLabelOf(v.freq_text, r.PowerOn, r.BandUnits);
   v.mem_no_text = model == kModelR8 ? IntToStr2Z(r.MemChannel) : IntToStr3Z(r.MemChannel);
 
   v.sync_lite = r.PowerOn && r.Sync;

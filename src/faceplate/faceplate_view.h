@@ -50,6 +50,7 @@ struct FacePlateView {
   std::string units;           // "kHz" / "MHz"
   bool units_visible = false;
   bool band_visible = false;
+  std::string band_text;  // " 49m", " SW ", " VHF"; four blanks while off
   std::string mem_no_text;  // "05" / "005"
 
   bool mem_lbl_visible = false;

@@ -2,11 +2,14 @@
 // Not a test: nothing here is checked, the pictures are the output.
 #include <cstdio>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
+#include "bandplan/ui/band_plan_window.h"
 #include "faceplate/ui/face_plate_window.h"
 #include "faceplate/ui/zel_switch_button.h"
 #include "help/help_topics.h"
@@ -54,6 +57,14 @@ int main(int argc, char** argv) {
     QTest::keyClick(&face, Qt::Key_Return);
     face.resize(face.sizeHint());
     ok &= Save(&face, folder, "faceplate_on");
+    // The band plan as F2 opens it, on a broadcast band's scan cell and then on the other page.
+    face.findChild<QAction*>(QStringLiteral("Bandplan1"))->trigger();
+    auto* bands = static_cast<r8::TBandPlan*>(face.findChild<QWidget*>(QStringLiteral("BandPlan")));
+    bands->BandGrd1->setCurrentCell(8, 0);
+    ok &= Save(bands, folder, "band_plan");
+    bands->PageControl1->setCurrentIndex(1);
+    ok &= Save(bands, folder, "band_plan_utility");
+    bands->PageControl1->setCurrentIndex(0);
     // The blanker on, to see that the panel keeps its layout.
     QTest::mouseClick(face.findChild<QWidget*>(QStringLiteral("NoiseBtn")), Qt::LeftButton);
     ok &= Save(&face, folder, "faceplate_blanker");

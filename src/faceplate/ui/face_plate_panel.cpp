@@ -430,6 +430,7 @@ void FacePlatePanel::ApplyView(const FacePlateView& v) {
   FreqLbl->repaint();
   FreqLbl2->setText(ToQt(v.units));
   FreqLbl2->setVisible(v.units_visible);
+  BandLbl->setText(ToQt(v.band_text));
   BandLbl->setVisible(v.band_visible);
   MemNoLbl->setText(ToQt(v.mem_no_text));
   MemLbl->setText(ToQt(v.mem_lbl_text));
@@ -501,6 +502,7 @@ void FacePlatePanel::ShowStations(const FacePlateView& v) {
 
 void FacePlatePanel::SetHints(bool on) {
   const std::pair<QWidget*, const char*> hints[] = {{FreqLbl, "Who else..."},
+                                                    {BandLbl, "Band Plan"},
                                                     {ZelMeter1, "Update display"},
                                                     {PowerBtn, "Power"},
                                                     {VFOBtn, "VFO A / B"},

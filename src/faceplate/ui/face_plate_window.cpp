@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/app_context.h"
+#include "bandplan/ui/band_menu.h"
 #include "common/ui/menu_items.h"
 #include "common/ui/prog_bar_dialog.h"
 #include "common/ui/qt_user_prompts.h"
@@ -83,6 +84,7 @@ void TFacePlate::BuildMenus() {
   scan_menu_ = std::make_unique<ScanMenu>(ctx_, *controls_menu_->menu(), *panel_,
                                           [this] { ScanTypeBtnClick(); });
   timers_menu_ = std::make_unique<TimersMenu>(ctx_, *controls_menu_->menu(), *panel_, *this);
+  new BandMenu(ctx_, *this, *menuBar(), *panel_);  // a child of the window, it goes with it
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =
