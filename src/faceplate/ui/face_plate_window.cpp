@@ -21,6 +21,7 @@
 #include "help/ui/about_dialog.h"
 #include "help/ui/help_desk.h"
 #include "options/ui/options_dialog.h"
+#include "pan/ui/pan_menu.h"
 #include "radio/radio_model.h"
 #include "radio/radio_protocol.h"
 
@@ -78,6 +79,7 @@ void TFacePlate::BuildMenus() {
   radio_menu_ = std::make_unique<RadioMenu>(ctx_, *menuBar(), *panel_);
   controls_menu_ = std::make_unique<ControlsMenu>(ctx_, *menuBar(), *panel_,
                                                   [this](int page) { RunOptions(page); });
+  pan_menu_ = std::make_unique<PanMenu>(ctx_, *menuBar(), this);
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =

@@ -21,6 +21,7 @@ class ControlsMenu;
 class DatabaseMenu;
 class FacePlatePanel;
 class HelpDesk;
+class PanMenu;
 class RadioMenu;
 class TProgBar;
 
@@ -62,6 +63,7 @@ class TFacePlate : public QMainWindow {
   std::unique_ptr<DatabaseMenu> database_menu_;
   std::unique_ptr<RadioMenu> radio_menu_;
   std::unique_ptr<ControlsMenu> controls_menu_;
+  std::unique_ptr<PanMenu> pan_menu_;
   QLabel* SaveLbl = nullptr;
   QLabel* CommsLbl = nullptr;
   QTimer* tick_ = nullptr;
