@@ -124,7 +124,8 @@ void PanScale::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), Qt::black);
   p.setPen(kScaleText);
   const int h = graph_->height();
-  const int top = graph_->y() - y();  // the scale's lines are the graph's
+  // The scale's lines are the graph's, wherever the layout put the two.
+  const int top = graph_->mapToGlobal(QPoint()).y() - mapToGlobal(QPoint()).y();
   const int fh = p.fontMetrics().height();
   for (const PanScaleText& s : ComputePanPicture(PanSweep(), 1, h).scale) {
     const int y0 = top + (s.top ? s.y : s.y - fh / 2);
