@@ -97,7 +97,9 @@ TEST_F(PanDisplayTest, BadPanFiles) {
     pan.OpenPanFile(Write("BAD.PAN", c.bytes));
     EXPECT_EQ(pan.sweep().lower(), c.lower) << c.what;
     EXPECT_EQ(pan.sweep().upper(), c.upper) << c.what;
-    if (c.step >= 0) EXPECT_EQ(pan.sweep().step(), c.step) << c.what;
+    if (c.step >= 0) {
+      EXPECT_EQ(pan.sweep().step(), c.step) << c.what;
+    }
     int stored = 0;
     for (const SweepEntry& e : pan.sweep().Points()) {
       stored += e.count > 0;
