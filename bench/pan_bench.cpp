@@ -28,7 +28,7 @@ void BM_GraphDspPlot(benchmark::State& state) {
 }
 BENCHMARK(BM_GraphDspPlot)->Unit(benchmark::kMicrosecond);
 
-// The window's part too: the reading's segment drawn into the graph's picture.
+// With the window: the reading's segment drawn into the graph's picture too.
 void BM_GraphDspPlotWithWindow(benchmark::State& state) {
   r8::testing::TestContext t(r8::kModelR8B);
   QMenuBar bar;
