@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -14,7 +15,10 @@
 #include "faceplate/ui/zel_switch_button.h"
 #include "help/help_topics.h"
 #include "help/ui/help_window.h"
+#include "database/demo_database.h"
 #include "options/ui/options_dialog.h"
+#include "pan/ui/pan_display_window.h"
+#include "pan/ui/pan_menu.h"
 #include "support/test_context.h"
 
 namespace {
@@ -86,6 +90,29 @@ int main(int argc, char** argv) {
     help.show();
     help.ShowContext(r8::kHelpOptions);
     ok &= Save(&help, folder, "help_window");
+  }
+  {
+    // A real sweep of the 49 m band from the emulated receiver, 1 kHz a point, with the demo
+    // database's stations written over the peaks.
+    r8::testing::TestContext s(r8::kModelR8B);
+    s.ctx().settings().TimeOffset = 0;
+    r8::FillDemoDatabase(s.ctx().database());
+    s.Connect();
+    s.ctx().control().PowerToggle();
+    QMenuBar bar;
+    r8::PanMenu pan(s.ctx(), bar, nullptr, [] { return r8::PanSweepSetup{5900, 6200, 1}; });
+    pan.PanDisplay1Click();
+    pan.window()->resize(900, 320);
+    pan.window()->Stations1->setChecked(true);
+    pan.window()->Stations1->triggered(true);
+    s.ctx().events().scan_changed.Emit(true);
+    for (double khz = 5900; khz <= 6200; khz += 1) {
+      s.ctx().control().TuneRadio(khz);
+      s.ctx().control().PollStatus();
+      s.ctx().events().display_refreshed.Emit(s.radio());
+    }
+    s.ctx().events().scan_changed.Emit(false);
+    ok &= Save(pan.window(), folder, "pan_display");
   }
   return ok ? 0 : 1;
 }

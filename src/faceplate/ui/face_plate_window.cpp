@@ -22,10 +22,11 @@
 #include "help/ui/about_dialog.h"
 #include "help/ui/help_desk.h"
 #include "options/ui/options_dialog.h"
-#include "scan/ui/scan_menu.h"
-#include "timers/ui/timers_menu.h"
+#include "pan/ui/pan_menu.h"
 #include "radio/radio_model.h"
 #include "radio/radio_protocol.h"
+#include "scan/ui/scan_menu.h"
+#include "timers/ui/timers_menu.h"
 
 namespace r8 {
 
@@ -85,6 +86,13 @@ void TFacePlate::BuildMenus() {
                                           [this] { ScanTypeBtnClick(); });
   timers_menu_ = std::make_unique<TimersMenu>(ctx_, *controls_menu_->menu(), *panel_, *this);
   new BandMenu(ctx_, *this, *menuBar(), *panel_);  // a child of the window, it goes with it
+  // An A-B scan on the R8A/R8B sweeps the pan display between its limits with its step.
+  pan_menu_ =
+      std::make_unique<PanMenu>(ctx_, *menuBar(), this, [this]() -> std::optional<PanSweepSetup> {
+        const ScanStatus& scan = ctx_.scan();
+        if (!scan.pan_sweep) return std::nullopt;
+        return PanSweepSetup{scan.lower_khz, scan.upper_khz, scan.pan_step_khz};
+      });
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =

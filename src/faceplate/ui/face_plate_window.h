@@ -23,6 +23,7 @@ class TimersMenu;
 class DatabaseMenu;
 class FacePlatePanel;
 class HelpDesk;
+class PanMenu;
 class RadioMenu;
 class TProgBar;
 
@@ -66,6 +67,7 @@ class TFacePlate : public QMainWindow {
   std::unique_ptr<ControlsMenu> controls_menu_;
   std::unique_ptr<ScanMenu> scan_menu_;
   std::unique_ptr<TimersMenu> timers_menu_;
+  std::unique_ptr<PanMenu> pan_menu_;
   QLabel* SaveLbl = nullptr;
   QLabel* CommsLbl = nullptr;
   QTimer* tick_ = nullptr;
