@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "app/app_commands.h"
 #include "app/app_events.h"
@@ -23,6 +24,13 @@
 #include "settings/settings.h"
 
 namespace r8 {
+
+// What a list hands the find window before it posts FindFreq(-1) (kFindFreqDown): the station
+// and the time hhmm to ask at.
+struct FindHandover {
+  std::string station;
+  std::string time;
+};
 
 class AppContext {
  public:
@@ -62,6 +70,7 @@ class AppContext {
   // The faceplate scan's state (the scanning controller will own the rest of it).
   ScanStatus& scan() { return scan_; }
   const ScanStatus& scan() const { return scan_; }
+  FindHandover& find_handover() { return find_handover_; }
 
   // Built-in defaults, then section "OPTIONS" when the settings file exists. Returns whether it
   // existed (a first start otherwise).
@@ -82,6 +91,7 @@ class AppContext {
   StationDatabase database_;
   QueryResults query_results_;
   ScanStatus scan_;
+  FindHandover find_handover_;
   AppEvents events_;
   CommandTable commands_;
 };

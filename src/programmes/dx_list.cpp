@@ -198,6 +198,25 @@ DxEntry DxPrograms::EntryOf(int row) const {
   return e;
 }
 
+namespace {
+// Characters 25..49 of a programme row.
+std::string RowStation(const DxRow& r) { return TrimStr(r.text.substr(24, kDxStationWidth)); }
+}  // namespace
+
+bool DxPrograms::FindFrequencies(int row) {
+  if (!IsProgramRow(row)) return false;
+  const DxRow& r = view_.rows[static_cast<std::size_t>(row)];
+  ctx_.find_handover() = {RowStation(r), r.text.substr(0, 4)};
+  ctx_.commands().Post(AppCommand::kFindFreqDown);
+  return true;
+}
+
+std::string DxPrograms::StatusText(int row) const {
+  if (!IsProgramRow(row)) return "";
+  return "Double-click to find frequencies for '" +
+         RowStation(view_.rows[static_cast<std::size_t>(row)]);
+}
+
 bool DxPrograms::Mark(int row) {
   if (!IsProgramRow(row)) return false;
   return Rewrite(row, {ToggleDxMark(view_.rows[static_cast<std::size_t>(row)].file_line)});

@@ -80,6 +80,12 @@ class DxPrograms {
   // The edit dialog's fields for a modify.
   DxEntry EntryOf(int row) const;
 
+  // Double-click or Enter on a programme row: hands its station and time to the find window
+  // (FindFreq(-1)). False on a heading.
+  bool FindFrequencies(int row);
+  // The status line for the selected row; empty on headings.
+  std::string StatusText(int row) const;
+
   // Each edit rewrites the file, then refills. False when nothing was written (and why was said).
   bool Mark(int row);
   bool Modify(int row, const DxEntry& entry);

@@ -21,6 +21,7 @@
 #include "help/ui/about_dialog.h"
 #include "help/ui/help_desk.h"
 #include "options/ui/options_dialog.h"
+#include "programmes/ui/dx_programs_menu.h"
 #include "scan/ui/scan_menu.h"
 #include "radio/radio_model.h"
 #include "radio/radio_protocol.h"
@@ -81,6 +82,7 @@ void TFacePlate::BuildMenus() {
                                                   [this](int page) { RunOptions(page); });
   scan_menu_ = std::make_unique<ScanMenu>(ctx_, *controls_menu_->menu(), *panel_,
                                           [this] { ScanTypeBtnClick(); });
+  dx_programs_menu_ = std::make_unique<DxProgramsMenu>(ctx_, *menuBar(), *this);
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =

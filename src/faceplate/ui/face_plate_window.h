@@ -20,6 +20,7 @@ class AppContext;
 class ControlsMenu;
 class ScanMenu;
 class DatabaseMenu;
+class DxProgramsMenu;
 class FacePlatePanel;
 class HelpDesk;
 class RadioMenu;
@@ -64,6 +65,7 @@ class TFacePlate : public QMainWindow {
   std::unique_ptr<RadioMenu> radio_menu_;
   std::unique_ptr<ControlsMenu> controls_menu_;
   std::unique_ptr<ScanMenu> scan_menu_;
+  std::unique_ptr<DxProgramsMenu> dx_programs_menu_;
   QLabel* SaveLbl = nullptr;
   QLabel* CommsLbl = nullptr;
   QTimer* tick_ = nullptr;
