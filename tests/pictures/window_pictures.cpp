@@ -1,17 +1,20 @@
 // Writes pictures of the main windows for a person to look at: window_pictures <folder>.
 // Not a test: nothing here is checked, the pictures are the output.
 #include <cstdio>
+#include <filesystem>
 
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
 #include <QTest>
 
+#include "database/database_files.h"
 #include "faceplate/ui/face_plate_window.h"
 #include "faceplate/ui/zel_switch_button.h"
 #include "help/help_topics.h"
 #include "help/ui/help_window.h"
 #include "options/ui/options_dialog.h"
+#include "programmes/ui/dx_list_window.h"
 #include "support/test_context.h"
 
 namespace {
@@ -75,6 +78,16 @@ int main(int argc, char** argv) {
     help.show();
     help.ShowContext(r8::kHelpOptions);
     ok &= Save(&help, folder, "help_window");
+  }
+  {
+    // The demo's guide on a Wednesday afternoon, with the demo's season on the air.
+    std::filesystem::copy_file(R8_DEMO_DIR "/DXSHOWS.TXT", t.dir() / "DXSHOWS.TXT");
+    t.clock().Set({2026, 6, 10, 13, 10, 0});
+    r8::LoadDatabaseFiles(R8_DEMO_DIR, t.ctx().database(), nullptr);
+    r8::TDXList list(t.ctx());
+    list.show();
+    list.CMDXPrograms2();
+    ok &= Save(&list, folder, "dx_programs");
   }
   return ok ? 0 : 1;
 }

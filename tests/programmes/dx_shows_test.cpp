@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/file_commit.h"
 #include "programmes/dx_list.h"
 #include "support/test_context.h"
 
@@ -56,6 +57,17 @@ TEST(DxShowsFile, LinesAndTheirProblems) {
   const std::string mixed = "a\r\nb\n\r\nc\rd";
   EXPECT_EQ(JoinDxShows(SplitDxShows(mixed)), mixed);
   EXPECT_EQ(SplitDxShows(mixed).size(), 4u);
+}
+
+TEST(DxShowsFile, TheDemoGuideReadsWhole) {
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(R8_DATA_DIR "/demo/DXSHOWS.TXT", bytes));
+  const std::vector<DxFileLine> lines = SplitDxShows(bytes);
+  EXPECT_GE(lines.size(), 12u);
+  for (const DxFileLine& l : lines) {
+    EXPECT_EQ(ParseDxLine(l.text).problem, DxLineProblem::kNone) << l.text;
+    EXPECT_EQ(l.ending, "\r\n");
+  }
 }
 
 class DxProgramsTest : public ::testing::Test {
