@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "app/app_commands.h"
 #include "app/app_events.h"
@@ -24,6 +25,13 @@
 #include "settings/settings.h"
 
 namespace r8 {
+
+// What a list hands the find window before it posts FindFreq(-1) (kFindFreqDown): the station
+// and the time hhmm to ask at.
+struct FindHandover {
+  std::string station;
+  std::string time;
+};
 
 class AppContext {
  public:
@@ -63,6 +71,7 @@ class AppContext {
   // The scan's state, one for every window (scan/scan_controller.h changes it).
   ScanStatus& scan() { return scan_; }
   const ScanStatus& scan() const { return scan_; }
+  FindHandover& find_handover() { return find_handover_; }
 
   // The 30 timed events (section "TIMERS", read when the faceplate is first shown).
   TimerTable& timers() { return timers_; }
@@ -88,6 +97,7 @@ class AppContext {
   QueryResults query_results_;
   ScanStatus scan_;
   TimerTable timers_{};
+  FindHandover find_handover_;
   AppEvents events_;
   CommandTable commands_;
 };

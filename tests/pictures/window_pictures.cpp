@@ -1,6 +1,7 @@
 // Writes pictures of the main windows for a person to look at: window_pictures <folder>.
 // Not a test: nothing here is checked, the pictures are the output.
 #include <cstdio>
+#include <filesystem>
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QTest>
 
 #include "bandplan/ui/band_plan_window.h"
+#include "database/database_files.h"
 #include "faceplate/ui/face_plate_window.h"
 #include "faceplate/ui/zel_switch_button.h"
 #include "help/help_topics.h"
@@ -19,6 +21,7 @@
 #include "options/ui/options_dialog.h"
 #include "pan/ui/pan_display_window.h"
 #include "pan/ui/pan_menu.h"
+#include "programmes/ui/dx_list_window.h"
 #include "support/test_context.h"
 
 namespace {
@@ -113,6 +116,14 @@ int main(int argc, char** argv) {
     }
     s.ctx().events().scan_changed.Emit(false);
     ok &= Save(pan.window(), folder, "pan_display");
+    // The demo's guide on a Wednesday afternoon, with the demo's season on the air.
+    std::filesystem::copy_file(R8_DEMO_DIR "/DXSHOWS.TXT", t.dir() / "DXSHOWS.TXT");
+    t.clock().Set({2026, 6, 10, 13, 10, 0});
+    r8::LoadDatabaseFiles(R8_DEMO_DIR, t.ctx().database(), nullptr);
+    r8::TDXList list(t.ctx());
+    list.show();
+    list.CMDXPrograms2();
+    ok &= Save(&list, folder, "dx_programs");
   }
   return ok ? 0 : 1;
 }

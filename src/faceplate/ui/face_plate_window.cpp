@@ -23,6 +23,7 @@
 #include "help/ui/help_desk.h"
 #include "options/ui/options_dialog.h"
 #include "pan/ui/pan_menu.h"
+#include "programmes/ui/dx_programs_menu.h"
 #include "radio/radio_model.h"
 #include "radio/radio_protocol.h"
 #include "scan/ui/scan_menu.h"
@@ -93,6 +94,7 @@ void TFacePlate::BuildMenus() {
         if (!scan.pan_sweep) return std::nullopt;
         return PanSweepSetup{scan.lower_khz, scan.upper_khz, scan.pan_step_khz};
       });
+  dx_programs_menu_ = std::make_unique<DxProgramsMenu>(ctx_, *menuBar(), *this);
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =

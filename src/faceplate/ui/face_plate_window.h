@@ -21,6 +21,7 @@ class ControlsMenu;
 class ScanMenu;
 class TimersMenu;
 class DatabaseMenu;
+class DxProgramsMenu;
 class FacePlatePanel;
 class HelpDesk;
 class PanMenu;
@@ -68,6 +69,7 @@ class TFacePlate : public QMainWindow {
   std::unique_ptr<ScanMenu> scan_menu_;
   std::unique_ptr<TimersMenu> timers_menu_;
   std::unique_ptr<PanMenu> pan_menu_;
+  std::unique_ptr<DxProgramsMenu> dx_programs_menu_;
   QLabel* SaveLbl = nullptr;
   QLabel* CommsLbl = nullptr;
   QTimer* tick_ = nullptr;
