@@ -21,6 +21,7 @@
 #include "scan/scan_status.h"
 #include "settings/profile_file.h"
 #include "settings/settings.h"
+#include "stations/station_windows.h"
 
 namespace r8 {
 
@@ -59,6 +60,10 @@ class AppContext {
   AppEvents& events() { return events_; }
   CommandTable& commands() { return commands_; }
 
+  // The station list windows and their registry.
+  StationWindowSet& station_windows() { return station_windows_; }
+  const StationWindowSet& station_windows() const { return station_windows_; }
+
   // The faceplate scan's state (the scanning controller will own the rest of it).
   ScanStatus& scan() { return scan_; }
   const ScanStatus& scan() const { return scan_; }
@@ -84,6 +89,8 @@ class AppContext {
   ScanStatus scan_;
   AppEvents events_;
   CommandTable commands_;
+  // Last: it registers commands and follows events of the members above.
+  StationWindowSet station_windows_{*this};
 };
 
 }  // namespace r8
