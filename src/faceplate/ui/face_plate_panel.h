@@ -43,6 +43,7 @@ class FacePlatePanel : public QWidget {
   std::function<void()> on_scan_type_click;
   std::function<void()> on_scan_click;      // ScanBtn
   std::function<void()> on_scan_lbl_click;  // ScanLbl: pause
+  std::function<void()> on_freq_click;      // FreqLbl: who else is on the frequency
 
   void UpdateDisplay();
   void ApplyView(const FacePlateView& v);

@@ -22,6 +22,7 @@
 #include "help/ui/help_desk.h"
 #include "options/ui/options_dialog.h"
 #include "scan/ui/scan_menu.h"
+#include "stations/ui/station_menu.h"
 #include "radio/radio_model.h"
 #include "radio/radio_protocol.h"
 
@@ -81,6 +82,8 @@ void TFacePlate::BuildMenus() {
                                                   [this](int page) { RunOptions(page); });
   scan_menu_ = std::make_unique<ScanMenu>(ctx_, *controls_menu_->menu(), *panel_,
                                           [this] { ScanTypeBtnClick(); });
+  station_menu_ = std::make_unique<StationMenu>(ctx_, *this, *menuBar(), *printer_);
+  panel_->on_freq_click = [this] { station_menu_->FreqLblClick(); };
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =
