@@ -168,7 +168,7 @@ void WriteWindowSize(ProfileFile& profile, StationWindow w, WindowSize size) {
 
 int StationListColumns(int width, double dpi) {
   // A column holds a 25-character name in the list's font.
-  const double column = 160.0 * (dpi > 0 ? dpi / 96.0 : 1.0);
+  const double column = 210.0 * (dpi > 0 ? dpi / 96.0 : 1.0);
   return std::max(1, static_cast<int>(width / column));
 }
 

@@ -62,8 +62,8 @@ TEST(StationWindowRules, SavedSizesAndColumns) {
   EXPECT_EQ(ReadWindowSize(f, false, W::kFullSchedule, 96).width,
             DesignSize(W::kFullSchedule, 96).width);
   EXPECT_EQ(StationListColumns(50, 96), 1);
-  EXPECT_EQ(StationListColumns(640, 96), 4);
-  EXPECT_EQ(StationListColumns(640, 192), 2);
+  EXPECT_EQ(StationListColumns(640, 96), 3);
+  EXPECT_EQ(StationListColumns(640, 192), 1);
 }
 
 

@@ -42,6 +42,7 @@ TStatList::TStatList(AppContext& ctx, StationWindow which, QWidget* main_window)
   StatLst->setItemDelegate(new TabbedRowDelegate(
       ctx, {{"", {}, which != StationWindow::kBcb}}, StatLst));
   StatLst->installEventFilter(this);
+  StatLst->viewport()->installEventFilter(this);
   column->addWidget(StatLst);
 
   PreviewPnl = new QWidget(body);
@@ -142,6 +143,7 @@ void TStatList::resizeEvent(QResizeEvent* event) {
 }
 
 bool TStatList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == StatLst->viewport() && event->type() == QEvent::Resize) FitColumns();
   if (watched == StatLst && event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

@@ -37,6 +37,7 @@ void TabbedRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
   const bool selected = option.state.testFlag(QStyle::State_Selected);
   const bool flagged = index.data(Qt::UserRole).toBool();
   painter->save();
+  painter->setClipRect(option.rect);  // a long name stays in its column
   if (selected) painter->fillRect(option.rect, option.palette.highlight());
   QColor text = selected ? option.palette.highlightedText().color() : option.palette.text().color();
   if (flagged) {
