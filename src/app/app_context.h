@@ -20,9 +20,10 @@
 #include "radio/radio_state.h"
 #include "radio/serial_port.h"
 #include "scan/scan_status.h"
-#include "timers/timer_table.h"
 #include "settings/profile_file.h"
 #include "settings/settings.h"
+#include "stations/station_windows.h"
+#include "timers/timer_table.h"
 
 namespace r8 {
 
@@ -68,6 +69,10 @@ class AppContext {
   AppEvents& events() { return events_; }
   CommandTable& commands() { return commands_; }
 
+  // The station list windows and their registry.
+  StationWindowSet& station_windows() { return station_windows_; }
+  const StationWindowSet& station_windows() const { return station_windows_; }
+
   // The scan's state, one for every window (scan/scan_controller.h changes it).
   ScanStatus& scan() { return scan_; }
   const ScanStatus& scan() const { return scan_; }
@@ -100,6 +105,8 @@ class AppContext {
   FindHandover find_handover_;
   AppEvents events_;
   CommandTable commands_;
+  // Last: it registers commands and follows events of the members above.
+  StationWindowSet station_windows_{*this};
 };
 
 }  // namespace r8

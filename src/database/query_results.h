@@ -91,6 +91,10 @@ struct QueryResults {
     return v == WhatVariant::kSwbc ? what_swbc
                                    : (v == WhatVariant::kUtility ? what_utility : what_bcb);
   }
+  const FixedTable<ResultEntry, kWhatCapacity>& What(WhatVariant v) const {
+    return v == WhatVariant::kSwbc ? what_swbc
+                                   : (v == WhatVariant::kUtility ? what_utility : what_bcb);
+  }
 };
 
 }  // namespace r8

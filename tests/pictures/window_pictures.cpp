@@ -13,7 +13,12 @@
 
 #include "bandplan/ui/band_plan_window.h"
 #include "database/database_files.h"
+#include <QAction>
+#include <filesystem>
+
 #include "faceplate/ui/face_plate_window.h"
+#include "stations/ui/sked_list_windows.h"
+#include "stations/ui/stat_list_window.h"
 #include "faceplate/ui/zel_switch_button.h"
 #include "help/help_topics.h"
 #include "help/ui/help_window.h"
@@ -77,6 +82,29 @@ int main(int argc, char** argv) {
     ok &= Save(&face, folder, "faceplate_blanker");
     QTest::mouseClick(face.findChild<QWidget*>(QStringLiteral("PowerBtn")), Qt::LeftButton);
     ok &= Save(&face, folder, "faceplate_off");
+  }
+  {
+    // The station windows on the demo's season at a fixed time.
+    r8::testing::TestContext d(r8::kModelR8B);
+    d.clock().Set({2026, 12, 5, 14, 30, 0});
+    d.ctx().settings().TimeOffset = 0;
+    d.WriteSettingsFile();
+    for (const char* f : {"SWBCGIDE.DAT", "STATIONS.DAT"})
+      std::filesystem::copy_file(std::filesystem::path(R8_DATA_DIR) / "demo" / f, d.dir().path() / f);
+    r8::TFacePlate face(d.ctx());
+    face.show();
+    face.FormShow();
+    face.UpdateDisplay();
+    for (const char* item : {"SWBCstations1", "Utilitystations1", "AMBCB1"})
+      face.findChild<QAction*>(QString::fromLatin1(item))->trigger();
+    for (const char* name : {"StatList1", "StatList2", "StatList3"})
+      ok &= Save(face.findChild<QWidget*>(QString::fromLatin1(name)), folder, name);
+    d.ctx().station_windows().handover().name = "Voice of America";
+    d.ctx().station_windows().WhenStat();
+    ok &= Save(face.findChild<QWidget*>(QStringLiteral("FullList")), folder, "FullList");
+    for (char c : std::string("9580\r")) face.Command(1220, c);
+    d.ctx().station_windows().FreqLblClick();
+    ok &= Save(face.findChild<QWidget*>(QStringLiteral("SkedList")), folder, "SkedList");
   }
   {
     r8::TOptions options(t.ctx());

@@ -235,7 +235,7 @@ bool FacePlatePanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ScanTypeLbl && on_scan_type_click) on_scan_type_click();
     if (watched == ScanLbl && on_scan_lbl_click) on_scan_lbl_click();
     if (watched == TimerLbl && on_timer_lbl_click) on_timer_lbl_click();
-    if (watched == FreqLbl) UpdateDisplay();
+    if (watched == FreqLbl) on_freq_click ? on_freq_click() : UpdateDisplay();
     const int model = ctx_.settings().RadioModel;
     const bool r8ab = model == kModelR8A || model == kModelR8B;
     if (watched == FreqLbl2 && r8ab) FreqLbl2BtnClick();

@@ -45,6 +45,7 @@ class FacePlatePanel : public QWidget {
   std::function<void()> on_scan_lbl_click;  // ScanLbl: pause
   std::function<void()> on_timer_click;      // TimerBtn
   std::function<void()> on_timer_lbl_click;  // TimerLbl: the timer list
+  std::function<void()> on_freq_click;      // FreqLbl: who else is on the frequency
 
   void UpdateDisplay();
   void ApplyView(const FacePlateView& v);

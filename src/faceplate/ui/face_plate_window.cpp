@@ -27,6 +27,7 @@
 #include "radio/radio_model.h"
 #include "radio/radio_protocol.h"
 #include "scan/ui/scan_menu.h"
+#include "stations/ui/station_menu.h"
 #include "timers/ui/timers_menu.h"
 
 namespace r8 {
@@ -95,6 +96,8 @@ void TFacePlate::BuildMenus() {
         return PanSweepSetup{scan.lower_khz, scan.upper_khz, scan.pan_step_khz};
       });
   dx_programs_menu_ = std::make_unique<DxProgramsMenu>(ctx_, *menuBar(), *this);
+  station_menu_ = std::make_unique<StationMenu>(ctx_, *this, *menuBar(), *printer_);
+  panel_->on_freq_click = [this] { station_menu_->FreqLblClick(); };
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =

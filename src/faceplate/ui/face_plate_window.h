@@ -20,6 +20,7 @@ class AppContext;
 class ControlsMenu;
 class ScanMenu;
 class TimersMenu;
+class StationMenu;
 class DatabaseMenu;
 class DxProgramsMenu;
 class FacePlatePanel;
@@ -70,6 +71,7 @@ class TFacePlate : public QMainWindow {
   std::unique_ptr<TimersMenu> timers_menu_;
   std::unique_ptr<PanMenu> pan_menu_;
   std::unique_ptr<DxProgramsMenu> dx_programs_menu_;
+  std::unique_ptr<StationMenu> station_menu_;
   QLabel* SaveLbl = nullptr;
   QLabel* CommsLbl = nullptr;
   QTimer* tick_ = nullptr;
