@@ -22,9 +22,9 @@ TEST(StationWindowRules, FilterTimesClampsAndModes) {
   const struct {
     const char* entry;
     const char* time;  // "" for refused
-  } filters[] = {{"5", "0500"}, {"", "0000"},     {" 7 ", "0700"}, {"14", "1400"},
-                 {"530", "0530"}, {"2359", "2359"}, {"2400", ""},  {"1260", ""},
-                 {"ab", ""},     {"12345", ""},    {"1:3", ""}};
+  } filters[] = {{"5", "0500"},   {"", "0000"},     {" 7 ", "0700"}, {"14", "1400"},
+                 {"530", "0530"}, {"2359", "2359"}, {"2400", ""},    {"1260", ""},
+                 {"ab", ""},      {"12345", ""},    {"1:3", ""}};
   for (const auto& f : filters) {
     const std::optional<std::string> t = FilterTime(f.entry);
     EXPECT_EQ(t.value_or(""), f.time) << f.entry;
@@ -36,7 +36,7 @@ TEST(StationWindowRules, FilterTimesClampsAndModes) {
   const struct {
     const char* code;
     int mode;  // -1 none
-  } modes[] = {{"Uf", 5}, {"Ff", 1}, {"Lf", 4}, {"Cf", 2}, {"Af", 0},
+  } modes[] = {{"Uf", 5}, {"Ff", 1},  {"Lf", 4}, {"Cf", 2}, {"Af", 0},
                {"Eu", 0}, {"  ", -1}, {"Rf", 3}, {"Xf", -1}};
   for (const auto& m : modes) {
     const std::optional<ModeCode> got = ModeFromStationCode(m.code);
@@ -66,7 +66,6 @@ TEST(StationWindowRules, SavedSizesAndColumns) {
   EXPECT_EQ(StationListColumns(640, 192), 1);
 }
 
-
 // Records the host calls in order: "show N", "open N", "activate N", "face" for command 1964.
 class RecordingHost : public StationWindowHost {
  public:
@@ -88,13 +87,11 @@ class StationWindowSetTest : public ::testing::Test {
   void SetUp() override {
     t.clock().Set({2026, 12, 5, 14, 30, 0});  // Saturday 1430
     t.ctx().settings().TimeOffset = 0;
-    std::vector<ScheduleRecord> recs = {Rec(1400, 1500, 1, 9580.0, 0, "Uf"),
-                                        Rec(1400, 1500, 1, 6195.0, 0, "Eu", 'T'),
-                                        Rec(1400, 1600, 2, 7300.0),
-                                        Rec(1500, 1600, 3, 9410.0),
-                                        AllDayRec(3, 9580.0, "Ff"),
-                                        UtilRec("TIME", 4, 10000.0),
-                                        UtilRec("BCB ", 5, 1000.0)};
+    std::vector<ScheduleRecord> recs = {
+        Rec(1400, 1500, 1, 9580.0, 0, "Uf"), Rec(1400, 1500, 1, 6195.0, 0, "Eu", 'T'),
+        Rec(1400, 1600, 2, 7300.0),          Rec(1500, 1600, 3, 9410.0),
+        AllDayRec(3, 9580.0, "Ff"),          UtilRec("TIME", 4, 10000.0),
+        UtilRec("BCB ", 5, 1000.0)};
     t.ctx().database() =
         testing::MakeDatabase({"BBC", "Radio Alpha", "Voice Beta", "WWV", "KAAA"}, recs);
     set().SetHost(&host);
@@ -154,7 +151,8 @@ TEST_F(StationWindowSetTest, StationListsListTheQueryWithTheirCaptions) {
   EXPECT_EQ(set().StatusText(W::kSwbc, 0, 0), "");
   EXPECT_FALSE(set().EditMenu(W::kSwbc).enabled);
   set().Select(W::kSwbc, 1);
-  EXPECT_EQ(set().StatusText(W::kSwbc, 1, 0), "Double-click to display current frequencies for BBC");
+  EXPECT_EQ(set().StatusText(W::kSwbc, 1, 0),
+            "Double-click to display current frequencies for BBC");
   EXPECT_TRUE(set().EditMenu(W::kSwbc).enabled);
   EXPECT_EQ(set().EditMenu(W::kSwbc).mark_caption, "&Mark");  // record 1 is not heard
 }
@@ -249,6 +247,18 @@ TEST_F(StationWindowSetTest, QueriesOfTheFindAndGridWindows) {
   // A double-click on a who-else name opens that station's schedule.
   set().DoubleClick(W::kOtherStations, 1, 0);
   EXPECT_EQ(set().state(W::kFullSchedule).caption, "Frequency Schedule for Voice Beta");
+}
+
+TEST_F(StationWindowSetTest, ADoubleClickOnAStationFindsItsFrequencies) {
+  set().WhatWindow(1);
+  const std::vector<std::string>& lines = set().state(W::kSwbc).lines;
+  int row = 0;
+  while (row < static_cast<int>(lines.size()) && IsHeadingRow(lines[static_cast<std::size_t>(row)]))
+    ++row;
+  ASSERT_LT(row, static_cast<int>(lines.size()));
+  set().DoubleClick(W::kSwbc, row, 0);
+  EXPECT_TRUE(set().IsOpen(W::kFind));
+  EXPECT_FALSE(set().state(W::kFind).lines.empty());
 }
 
 TEST_F(StationWindowSetTest, RefreshKeepsTheSelectionWithinTheNewList) {

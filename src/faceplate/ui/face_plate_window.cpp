@@ -18,6 +18,7 @@
 #include "faceplate/ui/controls_menu.h"
 #include "faceplate/ui/face_plate_panel.h"
 #include "faceplate/ui/radio_menu.h"
+#include "freqlist/ui/freq_list_window.h"
 #include "help/help_topics.h"
 #include "help/ui/about_dialog.h"
 #include "help/ui/help_desk.h"
@@ -98,6 +99,15 @@ void TFacePlate::BuildMenus() {
   dx_programs_menu_ = std::make_unique<DxProgramsMenu>(ctx_, *menuBar(), *this);
   station_menu_ = std::make_unique<StationMenu>(ctx_, *this, *menuBar(), *printer_);
   panel_->on_freq_click = [this] { station_menu_->FreqLblClick(); };
+  // The find window is the frequency list; in scan mode "Freq" the scan button runs its scan.
+  station_menu_->SetWindowMaker(StationWindow::kFind, [this](QWidget* main) {
+    auto* list = new TFreqList(ctx_, main);
+    QPointer<TFreqList> open(list);
+    scan_menu_->controller().frequency_list_scan = [open] {
+      return open && open->isVisible() && open->ScanSelected1Click();
+    };
+    return list;
+  });
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =

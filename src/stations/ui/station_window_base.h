@@ -43,7 +43,7 @@ class StationWindowBase : public QMainWindow {
   StationWindow which() const { return which_; }
   // Draws the window set's state for this window.
   virtual void ShowState() = 0;
-  // The edit items (Part of record editing): carried out by the handler when one is installed.
+  // The edit items, carried out by the record editor when one is installed.
   std::function<void(StationWindow, const std::string& action, int record)> on_edit;
 
  protected:

@@ -9,10 +9,15 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 #include "common/format.h"
 #include "database/station_query.h"
 #include "faceplate/ui/face_plate_window.h"
+#include "freqlist/list_tuning.h"
+#include "freqlist/ui/freq_list_window.h"
+#include "options/scan_settings.h"
 #include "stations/ui/sked_list_windows.h"
 #include "stations/ui/stat_list_window.h"
 #include "support/database_builder.h"
@@ -64,8 +69,8 @@ TEST_F(StationWindowsUiTest, F5ListsTheStationsOnTheAirNow) {
   QueryPorts ports;
   ports.targets = &reference;
   ports.clock = &t.clock();
-  StationQuery(t.ctx().database(), results, ports, QueryTarget::kSwbcList,
-               QueryKind::kStationsNow, "");
+  StationQuery(t.ctx().database(), results, ports, QueryTarget::kSwbcList, QueryKind::kStationsNow,
+               "");
   ASSERT_GT(reference.v.size(), 20u);
   ASSERT_EQ(list->StatLst->count(), static_cast<int>(reference.v.size()));
   for (int i = 0; i < list->StatLst->count(); ++i)
@@ -133,6 +138,36 @@ TEST_F(StationWindowsUiTest, FrequencyClickShowsWhoElseAndItsNamesOpenTheSchedul
   full->close();
   EXPECT_EQ(t.ctx().profile().ReadInt("WINDOWS", "FULLLISTX", 0), 700);
   EXPECT_EQ(t.ctx().station_windows().state(StationWindow::kFullSchedule).handle, 0);
+}
+
+// A station's double-click opens its frequencies; a row tunes the receiver, and in scan mode
+// "Freq" the faceplate's SCAN button scans the selected rows.
+TEST_F(StationWindowsUiTest, TheFrequencyListTunesAndScansItsSelectedRows) {
+  Item("SWBCstations1");
+  auto* stations = testing::Named<TStatList>(face.get(), "StatList1");
+  // The first station on the list, found as a double-click on it would find it.
+  std::string first;
+  for (int r = 0; r < stations->StatLst->count() && (first.empty() || first[0] == '='); ++r)
+    first = stations->StatLst->item(r)->data(Qt::UserRole + 1).toByteArray().toStdString();
+  t.ctx().station_windows().handover().name = StationListName(first);
+  t.ctx().station_windows().FindFreq(0);
+  auto* list = testing::Named<TFreqList>(face.get(), "FreqList");
+  ASSERT_GE(list->FreqLst->count(), 1);
+  list->FreqLst->setCurrentRow(0);
+  list->HandleInput();
+  const std::string row =
+      list->FreqLst->item(0)->data(Qt::UserRole + 1).toByteArray().toStdString();
+  EXPECT_NEAR(t.radio().RadioFreq, *ListRowFrequency(ListWindow::kFrequencyList, row), 0.01);
+  if (list->FreqLst->count() < 2) return;
+  t.ctx().settings().scan_mode = kScanModeFreq;
+  t.ctx().settings().scan_type = kScanTypeCarr;
+  list->FreqLst->item(0)->setSelected(true);
+  list->FreqLst->item(1)->setSelected(true);
+  QTest::mouseClick(testing::Named<QToolButton>(face.get(), "ScanBtn"), Qt::LeftButton);
+  EXPECT_TRUE(t.ctx().scan().active);
+  EXPECT_TRUE(list->Timer1->isActive());
+  list->close();
+  EXPECT_FALSE(t.ctx().scan().active);
 }
 
 }  // namespace
