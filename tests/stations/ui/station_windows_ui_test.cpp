@@ -145,12 +145,12 @@ TEST_F(StationWindowsUiTest, FrequencyClickShowsWhoElseAndItsNamesOpenTheSchedul
 TEST_F(StationWindowsUiTest, TheFrequencyListTunesAndScansItsSelectedRows) {
   Item("SWBCstations1");
   auto* stations = testing::Named<TStatList>(face.get(), "StatList1");
-  // The first station on the list, found as a double-click on it would find it.
-  std::string first;
-  for (int r = 0; r < stations->StatLst->count() && (first.empty() || first[0] == '='); ++r)
-    first = stations->StatLst->item(r)->data(Qt::UserRole + 1).toByteArray().toStdString();
-  t.ctx().station_windows().handover().name = StationListName(first);
-  t.ctx().station_windows().FindFreq(0);
+  // A double-click on the first station (the list begins with a time heading).
+  int station = 0;
+  while (station < stations->StatLst->count() &&
+         stations->StatLst->item(station)->data(Qt::UserRole + 1).toByteArray().startsWith('='))
+    ++station;
+  stations->StatLstDblClick(station);
   auto* list = testing::Named<TFreqList>(face.get(), "FreqList");
   ASSERT_GE(list->FreqLst->count(), 1);
   list->FreqLst->setCurrentRow(0);
