@@ -5,6 +5,7 @@
 #include "app/app_context.h"
 #include "faceplate/faceplate_core.h"
 #include "radio/radio_model.h"
+#include "pan/pan_display.h"
 #include "scan/scan_controller.h"
 #include "scan/scan_rules.h"
 #include "support/test_context.h"
@@ -114,6 +115,25 @@ TEST_F(ScanTest, AnABScanTakesItsLimitsFromTheVfosAndSeekStopsOnACarrier) {
   EXPECT_EQ(Freq(), 9500);
   scan->ScanBtnClick();
   EXPECT_FALSE(scan->active());
+}
+
+// An A-B scan on the R8A sweeps the pan display: its limits and step, then a point per step.
+TEST_F(ScanTest, AnABScanFeedsThePanDisplay) {
+  Start(kModelR8A, kScanModeAB, kScanTypeCarr);
+  PanDisplay pan(t->ctx());
+  const PanRecorder recorder(t->ctx(), pan, [this]() -> std::optional<PanSweepSetup> {
+    const ScanStatus& s = t->ctx().scan();
+    if (!s.pan_sweep) return std::nullopt;
+    return PanSweepSetup{s.lower_khz, s.upper_khz, s.pan_step_khz};
+  });
+  SetVfos(6100, 6300);
+  scan->ScanBtnClick();
+  EXPECT_EQ(pan.sweep().lower(), 6100);
+  EXPECT_EQ(pan.sweep().upper(), 6300);
+  EXPECT_EQ(pan.sweep().step(), 5);
+  Steps(3);
+  EXPECT_DOUBLE_EQ(pan.sweep().previous().freq, 6115);
+  scan->ScanBtnClick();
 }
 
 TEST_F(ScanTest, TimeHoldsItsDelayCarrHoldsWhileTheCarrierLastsPauseStopsStepping) {
