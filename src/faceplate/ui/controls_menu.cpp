@@ -17,7 +17,8 @@ namespace r8 {
 ControlsMenu::ControlsMenu(AppContext& ctx, QMenuBar& bar, FacePlatePanel& panel,
                            std::function<void(int page)> run_options)
     : ctx_(ctx), run_options_(std::move(run_options)) {
-  QMenu* controls = menu_ = bar.addMenu(QStringLiteral("&Controls"));
+  // Alt+C belongs to "Pan display".
+  QMenu* controls = menu_ = bar.addMenu(QStringLiteral("Co&ntrols"));
   struct Item {
     QAction** field;
     const char* name;
