@@ -3,6 +3,7 @@
 #include "app/app_context.h"
 #include "common/confirm_save.h"
 #include "common/file_commit.h"
+#include "common/format.h"
 #include "memory/memory_exchange.h"
 #include "radio/radio_model.h"
 
@@ -139,6 +140,45 @@ bool MemoryNew(AppContext& ctx) {
   doc.Clear();
   doc.modified = 0;
   MemoryTableChanged(ctx);
+  return true;
+}
+
+void DoDelete(AppContext& ctx, int channel) {
+  if (channel < 0 || channel >= kMemorySlots) return;
+  MemoryDocument& doc = ctx.memory();
+  doc.modified = 1;
+  doc.ClearSlot(channel);
+  const bool connected = ctx.link().PortError() == 0;
+  const int model = ctx.settings().RadioModel;
+  if (connected && (model == kModelR8A || model == kModelR8B)) {
+    ctx.link().RadioTransact("EC" + IntToStr3Z(channel) + "\r", 2);
+  }
+  MemoryTableChanged(ctx);
+  if (connected) ctx.commands().Post(AppCommand::kRefresh);
+}
+
+std::string ClearChannelQuestion(int model, int channel) {
+  return "Are you sure you want to clear channel " +
+         (model == kModelR8 ? IntToStr2Z(channel) : IntToStr3Z(channel)) + "?";
+}
+
+bool ApplyComment(AppContext& ctx, const std::vector<std::string>& lines) {
+  if (lines.empty()) return false;
+  std::string joined;
+  for (const std::string& l : lines) joined += l;
+  if (joined.size() > kCommentLength) joined.resize(kCommentLength);
+  ctx.memory().comment = joined;
+  ctx.memory().modified = 1;
+  MemoryTableChanged(ctx);
+  return true;
+}
+
+bool RecallMemory(AppContext& ctx, int channel) {
+  if (ctx.link().PortError() != 0 || ctx.scan().active || !ctx.memory().Occupied(channel)) {
+    return false;
+  }
+  ctx.control().RecallChannel(channel);
+  ctx.commands().Post(AppCommand::kRefresh);
   return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/events.h"
 #include "memory/memory_document.h"
@@ -32,6 +33,16 @@ bool MemorySaveAs(AppContext& ctx);
 bool MemoryOpen(AppContext& ctx, bool interactive, const std::string& path = {});
 // After the save prompt: an empty "<Untitled>" table. False when cancelled.
 bool MemoryNew(AppContext& ctx);
+
+// Empties a channel (marking the table modified); a connected R8A/R8B erases it too ("EC").
+void DoDelete(AppContext& ctx, int channel);
+// "Are you sure you want to clear channel 07?"
+std::string ClearChannelQuestion(int model, int channel);
+// The comment dialog's OK: the memo's lines joined without separators (at most 255
+// characters); a memo without lines leaves the comment. True when the comment was set.
+bool ApplyComment(AppContext& ctx, const std::vector<std::string>& lines);
+// Recalls a stored channel in the receiver when connected and not scanning; true when sent.
+bool RecallMemory(AppContext& ctx, int channel);
 
 // Registers AppCommand kMemoryNew/Open/Save/SaveAs/Capture/Fill/SetMemTitle for as long as it
 // lives. The window side gives the list window and the progress window.

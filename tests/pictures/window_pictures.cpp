@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QListWidget>
 #include <QDir>
 #include <QTabWidget>
 #include <QTest>
@@ -11,6 +12,9 @@
 #include "faceplate/ui/zel_switch_button.h"
 #include "help/help_topics.h"
 #include "help/ui/help_window.h"
+#include "memory/memory_document.h"
+#include "memory/ui/memory_comment_dialog.h"
+#include "memory/ui/memory_list_window.h"
 #include "options/ui/options_dialog.h"
 #include "support/test_context.h"
 
@@ -68,6 +72,22 @@ int main(int argc, char** argv) {
     ok &= Save(&options, folder, "options_radio");
     options.OptionPage->setCurrentIndex(r8::kPageComms);
     ok &= Save(&options, folder, "options_comms");
+  }
+  {
+    r8::MemoryDocument& doc = t.ctx().memory();
+    doc.comment = "49 m evening";
+    doc.SetSlot(0, "*000 20:<8   5.97500*MHz\tVOA");
+    doc.SetSlot(1, "*001 ?:9:<   6.07000*MHz\tCFRX");
+    doc.SetSlot(3, "*003 6402=   7.23500*MHz\tNET");
+    doc.SetSlot(4, "*004 00608 145.50000*MHz");
+    doc.SetSlot(5, "*005 20:<8   9580.00*KHz\tR Aust");
+    r8::TMemList list(t.ctx());
+    list.show();
+    list.MemLst->setCurrentRow(1);
+    ok &= Save(&list, folder, "memory_list");
+    r8::TMemCmtDlg comment(doc.comment);
+    comment.show();
+    ok &= Save(&comment, folder, "memory_comment");
   }
   {
     r8::THelpWindow help;

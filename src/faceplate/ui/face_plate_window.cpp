@@ -17,6 +17,7 @@
 #include "faceplate/ui/controls_menu.h"
 #include "faceplate/ui/face_plate_panel.h"
 #include "faceplate/ui/radio_menu.h"
+#include "memory/ui/memory_menu.h"
 #include "help/help_topics.h"
 #include "help/ui/about_dialog.h"
 #include "help/ui/help_desk.h"
@@ -81,6 +82,7 @@ void TFacePlate::BuildMenus() {
                                                   [this](int page) { RunOptions(page); });
   scan_menu_ = std::make_unique<ScanMenu>(ctx_, *controls_menu_->menu(), *panel_,
                                           [this] { ScanTypeBtnClick(); });
+  memory_menu_ = std::make_unique<MemoryMenu>(ctx_, *menuBar(), *this);
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =
@@ -147,6 +149,7 @@ void TFacePlate::TimerTick() {
 bool TFacePlate::FormCloseQuery() {
   if (ctx_.radio().ScanState == ScanStateCode::kReceiverScan) return false;
   if (!database_menu_->AskToSaveDatabase("exiting")) return false;
+  if (!memory_menu_->AskToSave("exiting")) return false;
   tick_->stop();
   // The tape relay is released while the port can still carry the command.
   RadioState& r = ctx_.radio();

@@ -19,6 +19,7 @@ namespace r8 {
 class AppContext;
 class ControlsMenu;
 class ScanMenu;
+class MemoryMenu;
 class DatabaseMenu;
 class FacePlatePanel;
 class HelpDesk;
@@ -64,6 +65,7 @@ class TFacePlate : public QMainWindow {
   std::unique_ptr<RadioMenu> radio_menu_;
   std::unique_ptr<ControlsMenu> controls_menu_;
   std::unique_ptr<ScanMenu> scan_menu_;
+  std::unique_ptr<MemoryMenu> memory_menu_;
   QLabel* SaveLbl = nullptr;
   QLabel* CommsLbl = nullptr;
   QTimer* tick_ = nullptr;

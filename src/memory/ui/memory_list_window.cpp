@@ -1,0 +1,170 @@
+#include "memory/ui/memory_list_window.h"
+
+#include <cmath>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "common/ui/menu_items.h"
+#include "memory/memory_commands.h"
+#include "memory/ui/memory_comment_dialog.h"
+
+namespace r8 {
+namespace {
+
+// Tab stops (pixels at 96 dpi) and how each field sits on its stop: centred, ending at it, or
+// starting at it.
+constexpr int kStops[] = {18, 88, 92, 128, 154, 185, 217, 253, 292, 327, 358, 381};
+constexpr char kAlign[] = "CRLCCCCCCCCL";
+
+class RowDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* p, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    const bool selected = option.state & QStyle::State_Selected;
+    p->save();
+    p->fillRect(option.rect, selected ? QColor(0x48, 0x4c, 0x53) : QColor(0x1e, 0x20, 0x24));
+    p->setPen(selected ? QColor(0xff, 0xd2, 0x6a) : QColor(0xdc, 0xdf, 0xe4));
+    const QStringList fields = index.data().toString().split(QLatin1Char('\t'));
+    const QFontMetrics fm(option.font);
+    // The stops were laid out for a digit 6 pixels wide; a wider font spreads them.
+    const double scale = std::max(1.0, fm.horizontalAdvance(QLatin1Char('0')) / 6.0);
+    const int y = option.rect.top();
+    const int h = option.rect.height();
+    for (int k = 0; k < fields.size(); ++k) {
+      int x = option.rect.left() + 2;
+      if (k > 0) {
+        const int stop =
+            option.rect.left() + static_cast<int>(std::lround(kStops[std::min(k - 1, 11)] * scale));
+        const int w = fm.horizontalAdvance(fields[k]);
+        switch (kAlign[std::min(k - 1, 11)]) {
+          case 'C': x = stop - w / 2; break;
+          case 'R': x = stop - w; break;
+          default: x = stop; break;
+        }
+      }
+      p->drawText(QRect(x, y, option.rect.right() - x, h), Qt::AlignVCenter | Qt::AlignLeft,
+                  fields[k]);
+    }
+    p->restore();
+  }
+};
+
+}  // namespace
+
+TMemList::TMemList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window), ctx_(ctx) {
+  setObjectName(QStringLiteral("MemList"));
+  setWindowTitle(QStringLiteral("Memories"));
+  setStyleSheet(QStringLiteral("QWidget#MemList { background: #2b2d31; }"
+                               "QLabel { color: #dcdfe4; }"
+                               "QMenuBar { background: #2b2d31; color: #dcdfe4; }"
+                               "QMenuBar::item:selected { background: #484c53; }"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* bar = new QMenuBar(this);
+  layout->setMenuBar(bar);
+
+  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  AddItem(file, "New1", "&New", [this] { ctx_.commands().Post(AppCommand::kMemoryNew); });
+  AddItem(file, "Open1", "&Open...", [this] { ctx_.commands().Post(AppCommand::kMemoryOpen); });
+  Save1 = AddItem(file, "Save1", "&Save", [this] { ctx_.commands().Post(AppCommand::kMemorySave); });
+  AddItem(file, "SaveAs1", "Save &as...",
+          [this] { ctx_.commands().Post(AppCommand::kMemorySaveAs); });
+  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+  Clear1 = AddItem(edit, "Clear1", "&Clear", [this] { CMEditDelete(); });
+  Clear1->setShortcut(QKeySequence(Qt::Key_Delete));
+  QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
+  Capture1 = AddItem(tools, "Capture1", "&Capture",
+                     [this] { ctx_.commands().Post(AppCommand::kMemoryCapture); });
+  Capture1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  Fill1 = AddItem(tools, "Fill1", "&Fill", [this] { ctx_.commands().Post(AppCommand::kMemoryFill); });
+  Fill1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+  tools->addSeparator();
+  AddItem(tools, "Editcomment1", "&Edit comment", [this] { Editcomment1Click(); });
+  for (QMenu* m : {file, edit, tools}) connect(m, &QMenu::aboutToShow, this, [this] { EditClick(); });
+
+  MemLst = new QListWidget(this);
+  MemLst->setObjectName(QStringLiteral("MemLst"));
+  MemLst->setItemDelegate(new RowDelegate(MemLst));
+  MemLst->setStyleSheet(QStringLiteral("QListWidget { background: #1e2024; border: none; }"));
+  QFont mono = MemLst->font();
+  mono.setStyleHint(QFont::TypeWriter);
+  MemLst->setFont(mono);
+  MemLst->setUniformItemSizes(true);
+  layout->addWidget(MemLst);
+  StatusLbl = new QLabel(this);
+  StatusLbl->setObjectName(QStringLiteral("StatusLbl"));
+  layout->addWidget(StatusLbl);
+  connect(MemLst, &QListWidget::itemActivated, this, [this] { HandleInput(); });
+  connect(MemLst, &QListWidget::currentRowChanged, this, [this] { EditClick(); });
+
+  on_changed_ = ctx_.events().memory_table_changed.Subscribe([this] { FillMemList(); });
+  const int dpi = logicalDpiX();
+  resize(static_cast<int>(std::lround(dpi * 6.667)), static_cast<int>(std::lround(dpi * 2.052)));
+  FillMemList();
+}
+
+void TMemList::FillMemList() {
+  const MemoryDocument& doc = ctx_.memory();
+  setWindowTitle(QString::fromLatin1(MemTitle(doc).c_str()));
+  const int model = ctx_.settings().RadioModel;
+  const int count = MemoryChannelCount(model);
+  const int keep = MemLst->currentRow();
+  MemLst->setUpdatesEnabled(false);
+  if (MemLst->count() != count) {
+    MemLst->clear();
+    for (int c = 0; c < count; ++c) MemLst->addItem(QString());
+  }
+  for (int c = 0; c < count; ++c) {
+    MemLst->item(c)->setText(QString::fromLatin1(MemDisplayLine(c, doc.slot(c), model).c_str()));
+  }
+  MemLst->setUpdatesEnabled(true);
+  if (keep >= 0 && keep < count) MemLst->setCurrentRow(keep);
+  EditClick();
+}
+
+void TMemList::SelectChannel(int channel) {
+  if (channel >= 0 && channel < MemLst->count()) MemLst->setCurrentRow(channel);
+}
+
+int TMemList::SelectedChannel() const { return MemLst->currentRow(); }
+
+void TMemList::EditClick() {
+  const bool idle = !ctx_.scan().active;
+  const bool connected = ctx_.link().PortError() == 0;
+  Clear1->setEnabled(SelectedChannel() >= 0 && idle);
+  Save1->setEnabled(ctx_.memory().modified == 1);
+  Capture1->setEnabled(connected && idle);
+  Fill1->setEnabled(connected && idle);
+  const int c = SelectedChannel();
+  StatusLbl->setText(c >= 0 ? QStringLiteral(" Double-click to tune to memory #%1").arg(c)
+                            : QString());
+}
+
+void TMemList::HandleInput() {
+  const int c = SelectedChannel();
+  if (c >= 0) RecallMemory(ctx_, c);
+}
+
+void TMemList::CMEditDelete() {
+  const int c = SelectedChannel();
+  if (c < 0 || ctx_.scan().active) return;
+  MessageRequest r;
+  r.kind = MessageKind::kConfirmation;
+  r.buttons = MessageButtons::kYesNo;
+  r.text = ClearChannelQuestion(ctx_.settings().RadioModel, c);
+  if (ctx_.prompts().Message(r) == Answer::kYes) DoDelete(ctx_, c);
+}
+
+void TMemList::Editcomment1Click() {
+  TMemCmtDlg dialog(ctx_.memory().comment, this);
+  if (dialog.exec() == QDialog::Accepted) ApplyComment(ctx_, dialog.Lines());
+}
+
+}  // namespace r8

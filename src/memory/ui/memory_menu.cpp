@@ -1,0 +1,130 @@
+#include "memory/ui/memory_menu.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/app_context.h"
+#include "common/confirm_save.h"
+#include "common/progress.h"
+#include "common/ui/menu_items.h"
+#include "common/ui/prog_bar_dialog.h"
+#include "memory/memory_commands.h"
+#include "memory/memory_exchange.h"
+#include "memory/ui/memory_list_window.h"
+
+namespace r8 {
+
+// The shared progress window with a Cancel button. While it shows, the main window's timers are
+// held so that no poll comes between the channels.
+class MemoryProgressWindow : public MemoryProgress {
+ public:
+  MemoryProgressWindow(UserPrompts& prompts, QMainWindow& window)
+      : window_(window), bar_(new TProgBar(prompts, &window)) {
+    Cancel = new QPushButton(QStringLiteral("Cancel"), bar_);
+    Cancel->setObjectName(QStringLiteral("CancelBtn"));
+    if (bar_->layout()) {
+      bar_->layout()->addWidget(Cancel);
+    }
+    QObject::connect(Cancel, &QPushButton::clicked, [this] { cancelled_ = true; });
+  }
+  void Open(std::string_view caption, std::string_view message) override {
+    cancelled_ = false;
+    held_.clear();
+    for (QTimer* t : window_.findChildren<QTimer*>()) {
+      if (t->isActive()) {
+        t->stop();
+        held_.push_back(t);
+      }
+    }
+    bar_->Open(caption, message);
+  }
+  void Position(int done, int total) override {
+    CheckPct(done, total, 5, last_, *bar_);
+  }
+  bool CancelRequested() override {
+    QApplication::processEvents();
+    return cancelled_;
+  }
+  void Close() override {
+    bar_->Close();
+    for (QTimer* t : held_) {
+      if (t) t->start();
+    }
+    held_.clear();
+  }
+  QPushButton* Cancel = nullptr;
+
+ private:
+  QMainWindow& window_;
+  TProgBar* bar_;
+  bool cancelled_ = false;
+  std::int16_t last_ = 0;
+  std::vector<QPointer<QTimer>> held_;
+};
+
+MemoryMenu::MemoryMenu(AppContext& ctx, QMenuBar& bar, QMainWindow& window)
+    : ctx_(ctx), window_(window) {
+  progress_ = std::make_unique<MemoryProgressWindow>(ctx.prompts(), window);
+  commands_ = std::make_unique<MemoryCommands>(ctx, progress_.get());
+  commands_->show_list = [this] { MemNoBtnClick(); };
+
+  QMenu* menu = bar.addMenu(QStringLiteral("&Memories"));
+  QAction* show = AddItem(menu, "Showlist1", "S&how list", [this] { MemNoBtnClick(); });
+  show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  menu->addSeparator();
+  AddItem(menu, "MemNew1", "&New", [this] { ctx_.commands().Post(AppCommand::kMemoryNew); });
+  AddItem(menu, "MemOpen1", "&Open...", [this] { ctx_.commands().Post(AppCommand::kMemoryOpen); });
+  MemSave1 =
+      AddItem(menu, "MemSave1", "&Save", [this] { ctx_.commands().Post(AppCommand::kMemorySave); });
+  AddItem(menu, "MemSaveAs1", "Save &as...",
+          [this] { ctx_.commands().Post(AppCommand::kMemorySaveAs); });
+  menu->addSeparator();
+  Capture1 = AddItem(menu, "MemCapture1", "&Capture",
+                     [this] { ctx_.commands().Post(AppCommand::kMemoryCapture); });
+  Fill1 =
+      AddItem(menu, "MemFill1", "&Fill", [this] { ctx_.commands().Post(AppCommand::kMemoryFill); });
+  connect(menu, &QMenu::aboutToShow, this, [this] { Enable(); });
+  subscriptions_.push_back(ctx.events().memory_table_changed.Subscribe([this] { Enable(); }));
+  subscriptions_.push_back(ctx.events().port_changed.Subscribe([this](const bool&) { Enable(); }));
+  subscriptions_.push_back(ctx.events().scan_changed.Subscribe([this](const bool&) { Enable(); }));
+
+  // The file the program last used, read without asking.
+  const std::string& last = ctx.settings().mem_file;
+  if (!last.empty() && last != kUntitled) MemoryOpen(ctx, false, last);
+  Enable();
+}
+
+MemoryMenu::~MemoryMenu() = default;
+
+void MemoryMenu::Enable() {
+  const bool usable = ctx_.link().PortError() == 0 && !ctx_.scan().active;
+  MemSave1->setEnabled(ctx_.memory().modified == 1);
+  Capture1->setEnabled(usable);
+  Fill1->setEnabled(usable);
+}
+
+void MemoryMenu::MemNoBtnClick() {
+  if (!list_) list_ = new TMemList(ctx_, &window_);
+  list_->FillMemList();
+  if (ctx_.link().PortError() == 0) list_->SelectChannel(ctx_.radio().MemChannel);
+  list_->show();
+  list_->raise();
+}
+
+bool MemoryMenu::AskToSave(const char* action) {
+  switch (ConfirmSaveChanges(ctx_.prompts(), "Memory file", action, ctx_.memory().modified)) {
+    case Answer::kYes:
+      return MemorySave(ctx_);
+    case Answer::kNo:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace r8

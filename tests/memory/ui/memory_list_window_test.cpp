@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "app/app_context.h"
+#include "common/file_commit.h"
+#include "faceplate/ui/face_plate_window.h"
+#include "memory/memory_commands.h"
+#include "memory/ui/memory_comment_dialog.h"
+#include "memory/ui/memory_list_window.h"
+#include "radio/radio_model.h"
+#include "support/test_context.h"
+#include "support/ui_support.h"
+
+namespace r8 {
+namespace {
+
+using testing::Named;
+using testing::TestContext;
+
+class MemListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    t_.Connect();
+    const auto file = t_.dir() / "DX.MEM";
+    std::string error;
+    ASSERT_TRUE(CommitFiles(
+        {{file, ";dx\r\n*007 20:<8   9.58000*MHz\r\n*012 20:<8   6.00000*MHz\r\n"}}, error));
+    ASSERT_TRUE(MemoryOpen(t_.ctx(), false, file.string()));
+  }
+  void Activate(TMemList& list, int row) {
+    list.MemLst->setCurrentRow(row);
+    list.MemLst->scrollToItem(list.MemLst->item(row));
+    const QRect r = list.MemLst->visualItemRect(list.MemLst->item(row));
+    // A real double click: a click, then the second press that the list reads as a double one.
+    QTest::mouseClick(list.MemLst->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(list.MemLst->viewport(), Qt::LeftButton, {}, r.center());
+  }
+  TestContext t_{kModelR8A};
+};
+
+TEST_F(MemListTest, OpenedFromAFileShowsItsChannels) {
+  TMemList list(t_.ctx());
+  EXPECT_EQ(list.MemLst->count(), 440);
+  EXPECT_EQ(list.windowTitle(), QStringLiteral("Memories - [DX.MEM] - dx"));
+  EXPECT_EQ(list.MemLst->item(7)->text().toStdString(),
+            MemDisplayLine(7, t_.ctx().memory().slot(7), kModelR8A));
+}
+
+TEST_F(MemListTest, DoubleClickRecallsTheChannel) {
+  TMemList list(t_.ctx());
+  list.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+  Activate(list, 12);
+  EXPECT_EQ(t_.port().LastCommand(), "C012\r");
+  EXPECT_TRUE(t_.receiver().state().memory_mode);
+  EXPECT_EQ(t_.receiver().state().channel, 12);
+  // An empty channel is not recalled.
+  Activate(list, 13);
+  EXPECT_EQ(t_.port().LastCommand(), "C012\r");
+}
+
+TEST_F(MemListTest, ClearErasesTheReceiverChannelAndTheRow) {
+  TMemList list(t_.ctx());
+  list.MemLst->setCurrentRow(7);
+  t_.prompts().QueueAnswer(Answer::kYes);
+  list.Clear1->trigger();
+  EXPECT_EQ(t_.prompts().texts().back(), "Are you sure you want to clear channel 007?");
+  EXPECT_EQ(t_.port().LastCommand(), "EC007\r");
+  EXPECT_TRUE(list.MemLst->item(7)->text().endsWith(QStringLiteral("<none>")));
+  list.EditClick();
+  EXPECT_TRUE(list.Save1->isEnabled());
+}
+
+TEST_F(MemListTest, CommentDialogSetsTheComment) {
+  TMemList list(t_.ctx());
+  testing::OnNextModal([](QWidget* w) {
+    auto* dlg = static_cast<TMemCmtDlg*>(w);
+    dlg->CommentEdit->setPlainText(QStringLiteral("night\nlist"));
+    dlg->accept();
+  });
+  Named<QAction>(&list, "Editcomment1")->trigger();
+  EXPECT_EQ(t_.ctx().memory().comment, "nightlist");
+  EXPECT_EQ(list.windowTitle(), QStringLiteral("Memories - [DX.MEM]* - nightlist"));
+}
+
+TEST(MemoryMenuTest, FaceplateItemsReachTheMemoryCommands) {
+  TestContext t(kModelR8B);
+  t.WriteSettingsFile();
+  TFacePlate face(t.ctx());
+  Named<QAction>(&face, "Showlist1")->trigger();
+  TMemList* list = Named<TMemList>(&face, "MemList");
+  EXPECT_TRUE(list->isVisible());
+  EXPECT_EQ(list->MemLst->count(), 1000);
+  t.prompts().QueueFile((t.dir() / "NEW.MEM").string());
+  EXPECT_FALSE(Named<QAction>(&face, "MemSave1")->isEnabled());
+  t.ctx().memory().modified = 1;
+  MemoryTableChanged(t.ctx());
+  EXPECT_TRUE(Named<QAction>(&face, "MemSave1")->isEnabled());
+  Named<QAction>(&face, "MemSave1")->trigger();
+  EXPECT_TRUE(std::filesystem::exists(t.dir() / "NEW.MEM"));
+  EXPECT_EQ(list->windowTitle(), QStringLiteral("Memories - [NEW.MEM]"));
+}
+
+}  // namespace
+}  // namespace r8
