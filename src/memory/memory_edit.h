@@ -1,0 +1,60 @@
+// The memory channel dialog's rules: which settings go together for a model, frequency and mode,
+// what each action enables, and the frequency check of OK. The dialog only shows what these give.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "memory/memory_line.h"
+#include "radio/radio_state.h"
+
+namespace r8 {
+
+enum class EditAction { kInsert = 0, kModify = 1, kDropInsert = 2, kMove = 3 };
+
+// The shared record the dialog reads and writes.
+struct MemEditRecord {
+  EditAction action = EditAction::kInsert;
+  MemoryLine line;  // channel, frequency (kHz), unit, settings and notes
+  bool add = true;
+  bool fill = false;
+};
+
+struct SettingsEnabled {
+  bool notch = true, sync = true, antenna = true, rf = true, agc = true, bandwidth = true,
+       mode = true, blanker = true;
+  bool operator==(const SettingsEnabled&) const = default;
+};
+
+// SetDisplay: brings s in line with the receiver's rules for this frequency and model and says
+// which controls may be changed. default_antenna is the index of the primary HF antenna.
+SettingsEnabled SetDisplay(MemorySettings& s, double freq_khz, int model, int default_antenna);
+
+enum class SettingList { kAntenna, kRf, kAgc, kBandwidth, kMode, kBlanker };
+// CBNSelChange: the blank item and (for the bandwidth) "12." cannot be chosen; false then, and
+// the record keeps its value.
+bool ChooseItem(MemorySettings& s, SettingList list, int index);
+
+// OKBtnClicked's check: the frequency in kHz, or the error text to show.
+struct FrequencyCheck {
+  std::optional<double> khz;
+  std::string error;
+};
+FrequencyCheck CheckFrequency(std::string_view text, int unit);
+
+// SetDefaults: the record from the receiver's present state.
+MemEditRecord SetDefaults(const RadioState& radio, EditAction action, int channel);
+
+// What the dialog shows for an action: caption, which of its parts are enabled.
+struct EditFormView {
+  std::string caption;
+  bool channel_enabled = true;
+  bool frequency_enabled = true;
+  bool add_enabled = true;
+  bool fill_enabled = true;
+  bool settings_enabled = true;  // Insert takes the receiver's settings as they are
+};
+EditFormView ComputeEditForm(EditAction action, std::string_view file_name);
+
+}  // namespace r8

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "memory/memory_edit.h"
+#include "radio/radio_model.h"
+
+namespace r8 {
+namespace {
+
+MemorySettings S(int antenna, int rf, int agc, int bw, int mode, int blanker, int notch,
+                 bool sync) {
+  return MemorySettings{antenna, rf, agc, bw, mode, blanker, notch, sync};
+}
+
+// SetDisplay's dependency table: model, frequency and choices in; settings and enabling out.
+TEST(MemEdit, DependencyRules) {
+  struct Row {
+    const char* name;
+    int model;
+    double khz;
+    MemorySettings in, out;
+    SettingsEnabled enabled;
+  };
+  const SettingsEnabled all;
+  SettingsEnabled fm = all;
+  fm.bandwidth = fm.agc = fm.notch = fm.blanker = fm.sync = false;
+  SettingsEnabled no_sync = all;
+  no_sync.sync = false;
+  SettingsEnabled converter = all;
+  converter.rf = false;
+  const Row rows[] = {
+      {"AM kept", kModelR8A, 9580, S(1, 2, 1, 2, kModeAm, 1, 2, true),
+       S(1, 2, 1, 2, kModeAm, 1, 2, true), all},
+      {"FM blanks", kModelR8A, 9580, S(1, 1, 1, 2, kModeFm, 1, 2, true),
+       S(1, 1, kBlankAgc, kBw12, kModeFm, kBlankBlanker, kNotchOff, false), fm},
+      {"AM again restores", kModelR8A, 9580, S(1, 1, kBlankAgc, kBw12, kModeAm, kBlankBlanker, 1, 0),
+       S(1, 1, kAgcFast, kBw6_0, kModeAm, 0, 1, false), all},
+      {"VHF takes C", kModelR8B, 50000, S(0, 2, 2, 1, kModeAm, 0, 1, false),
+       S(kAntennaC, kBlankRf, 2, 1, kModeAm, 0, 1, false), converter},
+      {"HF leaves C", kModelR8B, 7000, S(kAntennaC, kBlankRf, 2, 1, kModeAm, 0, 1, false),
+       S(0, kRfOff, 2, 1, kModeAm, 0, 1, false), all},
+      {"R8 no preamp low", kModelR8, 1500, S(1, kRfPre, 2, 1, kModeAm, 0, 1, false),
+       S(1, kRfOff, 2, 1, kModeAm, 0, 1, false), all},
+      {"R8A preamp low", kModelR8A, 1500, S(1, kRfPre, 2, 1, kModeAm, 0, 1, false),
+       S(1, kRfPre, 2, 1, kModeAm, 0, 1, false), all},
+      {"R8 preamp above 1800", kModelR8, 1800.5, S(1, kRfPre, 2, 1, kModeAm, 0, 1, false),
+       S(1, kRfPre, 2, 1, kModeAm, 0, 1, false), all},
+      {"R8A sideband no sync", kModelR8A, 7000, S(1, 1, 2, 3, kModeUsb, 0, 1, true),
+       S(1, 1, 2, 3, kModeUsb, 0, 1, false), no_sync},
+      {"R8B sideband sync", kModelR8B, 7000, S(1, 1, 2, 3, kModeLsb, 0, 1, true),
+       S(1, 1, 2, 3, kModeLsb, 0, 1, true), all},
+      {"R8B CW no sync", kModelR8B, 7000, S(1, 1, 2, 5, kModeCw, 0, 1, true),
+       S(1, 1, 2, 5, kModeCw, 0, 1, false), no_sync},
+  };
+  for (const Row& row : rows) {
+    MemorySettings s = row.in;
+    const SettingsEnabled e = SetDisplay(s, row.khz, row.model, 0);
+    EXPECT_EQ(s, row.out) << row.name;
+    EXPECT_EQ(e, row.enabled) << row.name;
+  }
+}
+
+TEST(MemEdit, BlankAndTwelveCannotBeChosen) {
+  MemorySettings s;
+  EXPECT_FALSE(ChooseItem(s, SettingList::kBandwidth, kBw12));
+  EXPECT_FALSE(ChooseItem(s, SettingList::kBandwidth, kBlankBandwidth));
+  EXPECT_FALSE(ChooseItem(s, SettingList::kRf, kBlankRf));
+  EXPECT_EQ(s, MemorySettings{});
+  EXPECT_TRUE(ChooseItem(s, SettingList::kMode, kModeUsb));
+  EXPECT_EQ(s.mode, kModeUsb);
+}
+
+TEST(MemEdit, FrequencyRanges) {
+  const std::tuple<const char*, int, bool> rows[] = {
+      {"30000", kUnitKhz, true},   {"30000.01", kUnitKhz, false}, {"34999", kUnitKhz, false},
+      {"174000", kUnitKhz, true},  {"99.99", kUnitKhz, false},    {"0.1", kUnitMhz, true},
+      {"145.5", kUnitMhz, true},   {"56", kUnitMhz, false},       {"x", kUnitKhz, false},
+  };
+  for (const auto& [text, unit, ok] : rows) {
+    EXPECT_EQ(CheckFrequency(text, unit).khz.has_value(), ok) << text;
+  }
+  EXPECT_EQ(CheckFrequency(" 56 ", kUnitMhz).error,
+            "ERROR: Illegal frequency.\r\rYour radio does not tune to 56 MHz.");
+}
+
+TEST(MemEdit, FormByAction) {
+  const EditFormView insert = ComputeEditForm(EditAction::kInsert, "/x/DX.MEM");
+  EXPECT_EQ(insert.caption, "Insert Memory Channel - [DX.MEM]");
+  EXPECT_FALSE(insert.settings_enabled);
+  EXPECT_FALSE(insert.frequency_enabled);
+  const EditFormView modify = ComputeEditForm(EditAction::kModify, "DX.MEM");
+  EXPECT_FALSE(modify.channel_enabled);
+  EXPECT_FALSE(modify.add_enabled);
+  EXPECT_TRUE(modify.fill_enabled);
+  EXPECT_EQ(ComputeEditForm(EditAction::kMove, "A").caption, "Move Memory Channel - [A]");
+}
+
+}  // namespace
+}  // namespace r8
