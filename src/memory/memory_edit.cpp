@@ -2,7 +2,10 @@
 
 #include <filesystem>
 
+#include "app/app_context.h"
 #include "common/format.h"
+#include "memory/memory_commands.h"
+#include "memory/memory_exchange.h"
 #include "radio/radio_model.h"
 
 namespace r8 {
@@ -63,12 +66,12 @@ FrequencyCheck CheckFrequency(std::string_view text, int unit) {
   FrequencyCheck c;
   const std::string trimmed = TrimStr(text);
   std::optional<double> value = ParseDecimal(trimmed);
-  if (value && unit == kUnitMhz) *value *= 1000.0;
+  if (value && unit == kUnitMHz) *value *= 1000.0;
   if (value && TunableKHz(*value)) {
     c.khz = *value;
   } else {
     c.error = "ERROR: Illegal frequency.\r\rYour radio does not tune to " + trimmed + " " +
-              (unit == kUnitMhz ? "MHz" : "kHz") + ".";
+              (unit == kUnitMHz ? "MHz" : "kHz") + ".";
   }
   return c;
 }
@@ -79,7 +82,7 @@ MemEditRecord SetDefaults(const RadioState& radio, EditAction action, int channe
   MemoryLine& m = rec.line;
   m.channel = channel;
   m.freq_khz = radio.RadioFreq;
-  m.unit = radio.BandUnits == BandUnitsCode::kMHz ? kUnitMhz : kUnitKhz;
+  m.unit = radio.BandUnits == BandUnitsCode::kMHz ? kUnitMHz : kUnitKHz;
   MemorySettings& s = m.settings;
   s.antenna = CodeNumber(radio.Antenna);
   s.rf = CodeNumber(radio.RF);
@@ -106,6 +109,35 @@ EditFormView ComputeEditForm(EditAction action, std::string_view file_name) {
   v.fill_enabled = edits;
   v.settings_enabled = action != EditAction::kInsert;
   return v;
+}
+
+MemEditRecord OpenForEdit(const AppContext& ctx, EditAction action, int channel) {
+  MemEditRecord rec = SetDefaults(ctx.radio(), action, channel);
+  const LineReading reading = ReadMemoryLine(ctx.memory().slot(channel));
+  if (reading.line) {
+    rec.line = *reading.line;
+    rec.line.channel = channel;
+  }
+  return rec;
+}
+
+void ApplyEdit(AppContext& ctx, const MemEditRecord& record, int source_channel) {
+  const int model = ctx.settings().RadioModel;
+  if (record.add) {
+    ctx.memory().modified = 1;
+    ctx.memory().SetSlot(record.line.channel, CreateTuneString(record.line, model));
+    if (record.action == EditAction::kMove && record.line.channel != source_channel) {
+      DoDelete(ctx, source_channel);
+    }
+    MemoryTableChanged(ctx);
+  }
+  if (!record.fill || ctx.link().PortError() != 0) return;
+  RadioControl& c = ctx.control();
+  if (ctx.radio().MemoryMode == MemoryModeCode::kChannel) c.RadioCommand(kCmdMemoryMode, false);
+  c.RadioCommand(kCmdVfo, true);
+  FillChannel(ctx, record.line);
+  if (model != kModelR8) c.StoreRadioMemName(record.line.notes);
+  c.RadioCommand(kCmdVfo, true);
 }
 
 }  // namespace r8

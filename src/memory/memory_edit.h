@@ -57,4 +57,14 @@ struct EditFormView {
 };
 EditFormView ComputeEditForm(EditAction action, std::string_view file_name);
 
+class AppContext;
+
+// SetMemory's first half: the record for a channel of the table (the receiver's settings when it
+// is empty; notes only from a line that has them).
+MemEditRecord OpenForEdit(const AppContext& ctx, EditAction action, int channel);
+
+// After OK: the line stored when add is set (a move clears its source channel when the channel
+// changed), and the channel programmed into a connected receiver when fill is set.
+void ApplyEdit(AppContext& ctx, const MemEditRecord& record, int source_channel);
+
 }  // namespace r8

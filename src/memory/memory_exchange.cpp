@@ -67,7 +67,7 @@ bool FillChannel(AppContext& ctx, const MemoryLine& line) {
   // Always tuned: the receiver's own frequency is what the channel keeps.
   c.TuneRadio(line.freq_khz - r.FreqOffset);
   if (!IsR8(ctx)) {
-    r.BandUnits = line.unit == kUnitMhz ? BandUnitsCode::kMHz : BandUnitsCode::kKHz;
+    r.BandUnits = line.unit == kUnitMHz ? BandUnitsCode::kMHz : BandUnitsCode::kKHz;
     c.SetRadioBandDisplay();
   }
   SetWhenDifferent(ctx, r.Antenna, s.antenna, kBlankAntenna, kCmdAntenna);

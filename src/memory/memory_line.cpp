@@ -169,12 +169,12 @@ LineReading ReadMemoryLine(std::string_view text) {
     return r;
   }
   // The R8's short line is always in MHz.
-  line.unit = line.long_form && kilo ? kUnitKhz : kUnitMhz;
+  line.unit = line.long_form && kilo ? kUnitKHz : kUnitMHz;
   if (!value) {
     r.problem = "has no frequency";
     return r;
   }
-  line.freq_khz = line.unit == kUnitMhz ? *value * 1000.0 : *value;
+  line.freq_khz = line.unit == kUnitMHz ? *value * 1000.0 : *value;
   if (!TunableKHz(line.freq_khz)) {
     r.problem = "has a frequency the receiver does not tune";
     return r;
@@ -193,7 +193,7 @@ LineReading ReadMemoryLine(std::string_view text) {
 
 std::string CreateTuneString(const MemoryLine& record, int model) {
   const bool r8 = model == kModelR8;
-  const bool mhz = r8 || record.unit == kUnitMhz;
+  const bool mhz = r8 || record.unit == kUnitMHz;
   std::string s = "*" + (r8 ? IntToStr2Z(record.channel) : IntToStr3Z(record.channel)) + " ";
   s += EncodeStatusCodes(record.settings, mhz && !r8);
   s += ' ';
@@ -214,7 +214,7 @@ std::string MemDisplayLine(int channel, std::string_view slot, int model) {
   if (!reading.line) return row + "<unreadable>";
   const MemoryLine& m = *reading.line;
   const double mhz = m.freq_khz / 1000.0;
-  if (m.unit == kUnitKhz) {
+  if (m.unit == kUnitKHz) {
     row += FormatFixedWidth(m.freq_khz, 8, 2) + "\tkHz";
   } else if (mhz >= 30.0) {
     row += FormatFixedWidth(mhz, 8, 4) + "\tMHz";

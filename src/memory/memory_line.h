@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/format.h"
+
 namespace r8 {
 
 inline constexpr int kMemorySlots = 1000;
@@ -30,7 +32,6 @@ inline constexpr int kBw12 = 0, kBw6_0 = 1;
 inline constexpr int kModeAm = 0, kModeFm = 1, kModeCw = 2, kModeRtty = 3, kModeLsb = 4,
                      kModeUsb = 5;
 inline constexpr int kNotchOff = 1, kNotchOn = 2;
-inline constexpr int kUnitKhz = 1, kUnitMhz = 2;
 
 // The fifth status code character, read alike in a memory line and in the status reply: bit 2 is
 // the channel's synchro; bits 3, 1 and 0 tell how the receiver stood when it reported (VFO A, its
@@ -65,7 +66,7 @@ struct MemoryLine {
   int channel = 0;
   bool long_form = true;
   double freq_khz = 0.0;
-  int unit = kUnitKhz;  // the unit the line is written in
+  int unit = kUnitKHz;  // the unit the line is written in
   MemorySettings settings;
   std::string notes;
 };

@@ -71,14 +71,14 @@ TEST(MemEdit, BlankAndTwelveCannotBeChosen) {
 
 TEST(MemEdit, FrequencyRanges) {
   const std::tuple<const char*, int, bool> rows[] = {
-      {"30000", kUnitKhz, true},   {"30000.01", kUnitKhz, false}, {"34999", kUnitKhz, false},
-      {"174000", kUnitKhz, true},  {"99.99", kUnitKhz, false},    {"0.1", kUnitMhz, true},
-      {"145.5", kUnitMhz, true},   {"56", kUnitMhz, false},       {"x", kUnitKhz, false},
+      {"30000", kUnitKHz, true},   {"30000.01", kUnitKHz, false}, {"34999", kUnitKHz, false},
+      {"174000", kUnitKHz, true},  {"99.99", kUnitKHz, false},    {"0.1", kUnitMHz, true},
+      {"145.5", kUnitMHz, true},   {"56", kUnitMHz, false},       {"x", kUnitKHz, false},
   };
   for (const auto& [text, unit, ok] : rows) {
     EXPECT_EQ(CheckFrequency(text, unit).khz.has_value(), ok) << text;
   }
-  EXPECT_EQ(CheckFrequency(" 56 ", kUnitMhz).error,
+  EXPECT_EQ(CheckFrequency(" 56 ", kUnitMHz).error,
             "ERROR: Illegal frequency.\r\rYour radio does not tune to 56 MHz.");
 }
 

@@ -34,7 +34,7 @@ std::vector<MemoryLine> FiftyChannels() {
     m.channel = 2 + i * 8;
     m.settings.mode = modes[i % 8];
     m.settings.sync = m.settings.mode == kModeAm && i % 2 == 0;
-    m.unit = i % 3 == 0 ? kUnitMhz : kUnitKhz;
+    m.unit = i % 3 == 0 ? kUnitMHz : kUnitKHz;
     m.freq_khz = 2000.0 + i * 530.0 + (i % 4) * 0.25;
     m.settings.antenna = i % 2;
     m.settings.rf = i % 3;

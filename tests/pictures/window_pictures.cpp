@@ -14,6 +14,7 @@
 #include "help/ui/help_window.h"
 #include "memory/memory_document.h"
 #include "memory/ui/memory_comment_dialog.h"
+#include "memory/ui/memory_edit_dialog.h"
 #include "memory/ui/memory_list_window.h"
 #include "options/ui/options_dialog.h"
 #include "support/test_context.h"
@@ -88,6 +89,9 @@ int main(int argc, char** argv) {
     r8::TMemCmtDlg comment(doc.comment);
     comment.show();
     ok &= Save(&comment, folder, "memory_comment");
+    r8::TMemEditDlg edit(t.ctx(), r8::OpenForEdit(t.ctx(), r8::EditAction::kModify, 1));
+    edit.show();
+    ok &= Save(&edit, folder, "memory_edit");
   }
   {
     r8::THelpWindow help;

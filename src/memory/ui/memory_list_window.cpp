@@ -12,7 +12,9 @@
 #include "app/app_context.h"
 #include "common/ui/menu_items.h"
 #include "memory/memory_commands.h"
+#include "memory/memory_edit.h"
 #include "memory/ui/memory_comment_dialog.h"
+#include "memory/ui/memory_edit_dialog.h"
 
 namespace r8 {
 namespace {
@@ -77,6 +79,14 @@ TMemList::TMemList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
   AddItem(file, "SaveAs1", "Save &as...",
           [this] { ctx_.commands().Post(AppCommand::kMemorySaveAs); });
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+  Modify1 = AddItem(edit, "Modify1", "&Modify",
+                    [this] { SetMemory(static_cast<int>(EditAction::kModify)); });
+  Modify1->setShortcut(QKeySequence(Qt::Key_Insert));
+  Move1 = AddItem(edit, "Move1", "Mo&ve", [this] { SetMemory(static_cast<int>(EditAction::kMove)); });
+  Move1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_V));
+  Insert1 = AddItem(edit, "Insert1", "&Insert",
+                    [this] { ctx_.commands().Post(AppCommand::kTuningChInsert); });
+  Insert1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
   Clear1 = AddItem(edit, "Clear1", "&Clear", [this] { CMEditDelete(); });
   Clear1->setShortcut(QKeySequence(Qt::Key_Delete));
   QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
@@ -139,6 +149,9 @@ void TMemList::EditClick() {
   const bool idle = !ctx_.scan().active;
   const bool connected = ctx_.link().PortError() == 0;
   Clear1->setEnabled(SelectedChannel() >= 0 && idle);
+  Modify1->setEnabled(SelectedChannel() >= 0 && idle);
+  Move1->setEnabled(ctx_.memory().Occupied(SelectedChannel()) && idle);
+  Insert1->setEnabled(connected && idle);
   Save1->setEnabled(ctx_.memory().modified == 1);
   Capture1->setEnabled(connected && idle);
   Fill1->setEnabled(connected && idle);
@@ -160,6 +173,15 @@ void TMemList::CMEditDelete() {
   r.buttons = MessageButtons::kYesNo;
   r.text = ClearChannelQuestion(ctx_.settings().RadioModel, c);
   if (ctx_.prompts().Message(r) == Answer::kYes) DoDelete(ctx_, c);
+}
+
+void TMemList::SetMemory(int action) {
+  const int c = SelectedChannel();
+  if (c < 0 || ctx_.scan().active) return;
+  const auto a = static_cast<EditAction>(action);
+  if (a == EditAction::kMove && !ctx_.memory().Occupied(c)) return;
+  TMemEditDlg dialog(ctx_, OpenForEdit(ctx_, a, c), this);
+  if (dialog.exec() == QDialog::Accepted) ApplyEdit(ctx_, dialog.record(), c);
 }
 
 void TMemList::Editcomment1Click() {

@@ -29,11 +29,16 @@ class TMemList : public QWidget {
   void CMEditDelete();
   void Editcomment1Click();
   void EditClick();
+  // Opens the selected channel in the channel dialog to modify or move it.
+  void SetMemory(int action);
 
   QListWidget* MemLst = nullptr;
   QLabel* StatusLbl = nullptr;
   QAction* Save1 = nullptr;
   QAction* Clear1 = nullptr;
+  QAction* Modify1 = nullptr;
+  QAction* Move1 = nullptr;
+  QAction* Insert1 = nullptr;
   QAction* Capture1 = nullptr;
   QAction* Fill1 = nullptr;
 

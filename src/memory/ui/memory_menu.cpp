@@ -15,6 +15,8 @@
 #include "common/ui/prog_bar_dialog.h"
 #include "memory/memory_commands.h"
 #include "memory/memory_exchange.h"
+#include "memory/memory_edit.h"
+#include "memory/ui/memory_edit_dialog.h"
 #include "memory/ui/memory_list_window.h"
 
 namespace r8 {
@@ -88,6 +90,12 @@ MemoryMenu::MemoryMenu(AppContext& ctx, QMenuBar& bar, QMainWindow& window)
                      [this] { ctx_.commands().Post(AppCommand::kMemoryCapture); });
   Fill1 =
       AddItem(menu, "MemFill1", "&Fill", [this] { ctx_.commands().Post(AppCommand::kMemoryFill); });
+  Insert1 = AddItem(menu, "Insertchannel1", "&Insert channel...",
+                    [this] { ctx_.commands().Post(AppCommand::kTuningChInsert); });
+  Insert1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+  subscriptions_.push_back(ctx.commands().Register(AppCommand::kTuningChInsert, [this](int) {
+    CMTuningChInsert();
+  }));
   connect(menu, &QMenu::aboutToShow, this, [this] { Enable(); });
   subscriptions_.push_back(ctx.events().memory_table_changed.Subscribe([this] { Enable(); }));
   subscriptions_.push_back(ctx.events().port_changed.Subscribe([this](const bool&) { Enable(); }));
@@ -106,6 +114,14 @@ void MemoryMenu::Enable() {
   MemSave1->setEnabled(ctx_.memory().modified == 1);
   Capture1->setEnabled(usable);
   Fill1->setEnabled(usable);
+  Insert1->setEnabled(usable);
+}
+
+void MemoryMenu::CMTuningChInsert() {
+  if (ctx_.link().PortError() != 0) return;
+  const MemEditRecord record = SetDefaults(ctx_.radio(), EditAction::kInsert, ctx_.radio().MemChannel);
+  TMemEditDlg dialog(ctx_, record, list_ ? static_cast<QWidget*>(list_) : &window_);
+  if (dialog.exec() == QDialog::Accepted) ApplyEdit(ctx_, dialog.record(), record.line.channel);
 }
 
 void MemoryMenu::MemNoBtnClick() {

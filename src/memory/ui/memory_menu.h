@@ -28,6 +28,8 @@ class MemoryMenu : public QObject {
 
   // MemNoBtnClick: creates or raises the list, with the receiver's channel selected.
   void MemNoBtnClick();
+  // Inserts the receiver's present settings into a channel through the channel dialog.
+  void CMTuningChInsert();
   // The shared save prompt before the program exits; false when the user cancelled.
   bool AskToSave(const char* action);
   TMemList* list() const { return list_; }
@@ -43,6 +45,7 @@ class MemoryMenu : public QObject {
   QAction* MemSave1 = nullptr;
   QAction* Capture1 = nullptr;
   QAction* Fill1 = nullptr;
+  QAction* Insert1 = nullptr;
   std::vector<Subscription> subscriptions_;
 };
 

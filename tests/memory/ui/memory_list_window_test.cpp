@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -10,7 +14,9 @@
 #include "faceplate/ui/face_plate_window.h"
 #include "memory/memory_commands.h"
 #include "memory/ui/memory_comment_dialog.h"
+#include "memory/ui/memory_edit_dialog.h"
 #include "memory/ui/memory_list_window.h"
+#include "memory/ui/memory_menu.h"
 #include "radio/radio_model.h"
 #include "support/test_context.h"
 #include "support/ui_support.h"
@@ -85,6 +91,38 @@ TEST_F(MemListTest, CommentDialogSetsTheComment) {
   Named<QAction>(&list, "Editcomment1")->trigger();
   EXPECT_EQ(t_.ctx().memory().comment, "nightlist");
   EXPECT_EQ(list.windowTitle(), QStringLiteral("Memories - [DX.MEM]* - nightlist"));
+}
+
+TEST_F(MemListTest, MoveStoresTheChannelElsewhereAndClearsTheSource) {
+  TMemList list(t_.ctx());
+  list.MemLst->setCurrentRow(7);
+  list.EditClick();
+  testing::OnNextModal([](QWidget* w) {
+    auto* dlg = static_cast<TMemEditDlg*>(w);
+    dlg->MemLst->setCurrentIndex(20);
+    dlg->FillBox->setChecked(false);
+    dlg->OKBtnClicked();
+  });
+  list.Move1->trigger();
+  EXPECT_TRUE(t_.ctx().memory().Occupied(20));
+  EXPECT_FALSE(t_.ctx().memory().Occupied(7));
+  EXPECT_EQ(t_.port().LastCommand(), "EC007\r");
+  EXPECT_TRUE(list.MemLst->item(20)->text().contains(QStringLiteral("9.58000")));
+}
+
+TEST_F(MemListTest, InsertTakesTheReceiversSettingsAndFillsTheChannel) {
+  QMainWindow window;
+  MemoryMenu menu(t_.ctx(), *window.menuBar(), window);
+  t_.ctx().control().TuneRadio(7335.0);
+  t_.ctx().control().PollStatus();
+  testing::OnNextModal([](QWidget* w) { static_cast<TMemEditDlg*>(w)->OKBtnClicked(); });
+  Named<QAction>(&window, "Insertchannel1")->trigger();
+  const int channel = t_.ctx().radio().MemChannel;
+  const LineReading r = ReadMemoryLine(t_.ctx().memory().slot(channel));
+  ASSERT_TRUE(r.line);
+  EXPECT_DOUBLE_EQ(r.line->freq_khz, 7335.0);
+  EXPECT_TRUE(t_.receiver().channel(channel).stored);
+  EXPECT_EQ(t_.receiver().channel(channel).tuning.freq_10hz, 733500);
 }
 
 TEST(MemoryMenuTest, FaceplateItemsReachTheMemoryCommands) {
