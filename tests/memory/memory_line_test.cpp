@@ -5,6 +5,7 @@
 #include "memory/memory_commands.h"
 #include "memory/memory_document.h"
 #include "memory/memory_line.h"
+#include "emulator/signal_band.h"
 #include "radio/radio_model.h"
 #include "radio/status_line.h"
 #include "support/test_context.h"
@@ -198,6 +199,23 @@ TEST(MemFile, SaveWritesOnlyChangesAndSaveAsAlways) {
   t.prompts().QueueAnswer(Answer::kCancel);
   EXPECT_FALSE(MemoryNew(t.ctx()));
   EXPECT_TRUE(doc.Occupied(3));
+}
+
+TEST(MemFile, DemoChannelsAreOnTheEmulatorsCarriers) {
+  std::string bytes;
+  ASSERT_TRUE(ReadWholeFile(std::filesystem::path(R8_DATA_DIR) / "demo" / "DEMO.MEM", bytes));
+  MemoryDocument doc;
+  const MemFileReading r = ReadMemFile(bytes, doc);
+  EXPECT_EQ(r.problem_count, 0);
+  EXPECT_GE(r.lines_stored, 15);
+  for (int c = 0; c < kMemorySlots; ++c) {
+    if (!doc.Occupied(c)) continue;
+    const double khz = ReadMemoryLine(doc.slot(c)).line->freq_khz;
+    const auto& carriers = emulator::Carriers();
+    EXPECT_TRUE(std::any_of(carriers.begin(), carriers.end(), [&](const emulator::Carrier& k) {
+      return k.freq_10hz == static_cast<std::int32_t>(khz * 100 + 0.5);
+    })) << khz;
+  }
 }
 
 }  // namespace
