@@ -53,6 +53,9 @@ TEST(ScanRules, WrapBankSearchAndDelay) {
 class ScanTest : public ::testing::Test {
  protected:
   void Start(int model, int mode, int type) {
+    // A second start in one test: what follows the old context goes before it does.
+    scan.reset();
+    core.reset();
     t = std::make_unique<TestContext>(model);
     t->ctx().settings().scan_mode = mode;
     t->ctx().settings().scan_type = type;
