@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/app_context.h"
 #include "memory/memory_edit.h"
+#include "support/test_context.h"
 #include "radio/radio_model.h"
 
 namespace r8 {
@@ -92,6 +94,26 @@ TEST(MemEdit, FormByAction) {
   EXPECT_FALSE(modify.add_enabled);
   EXPECT_TRUE(modify.fill_enabled);
   EXPECT_EQ(ComputeEditForm(EditAction::kMove, "A").caption, "Move Memory Channel - [A]");
+}
+
+// A move clears its source only when the line was stored elsewhere; without "add" nothing changes.
+TEST(MemEdit, ApplyEditStoresAndMoves) {
+  testing::TestContext t(kModelR8);
+  MemoryDocument& doc = t.ctx().memory();
+  doc.SetSlot(4, "*04 20:<8   9.58000*MHz");
+  MemEditRecord rec = OpenForEdit(t.ctx(), EditAction::kMove, 4);
+  EXPECT_DOUBLE_EQ(rec.line.freq_khz, 9580.0);
+  rec.line.channel = 9;
+  rec.add = false;
+  ApplyEdit(t.ctx(), rec, 4);
+  EXPECT_TRUE(doc.Occupied(4));
+  EXPECT_FALSE(doc.Occupied(9));
+  EXPECT_EQ(doc.modified, 0);
+  rec.add = true;
+  ApplyEdit(t.ctx(), rec, 4);
+  EXPECT_FALSE(doc.Occupied(4));
+  EXPECT_EQ(doc.slot(9), "*09 20:<8   9.58000*MHz");
+  EXPECT_EQ(doc.modified, 1);
 }
 
 }  // namespace

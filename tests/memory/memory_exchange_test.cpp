@@ -58,6 +58,8 @@ TEST(MemoryFill, FiftyChannelsStoredAsTheirLines) {
   t.Connect();
   const std::vector<MemoryLine> lines = FiftyChannels();
   for (const MemoryLine& m : lines) t.ctx().memory().SetSlot(m.channel, CreateTuneString(m, kModelR8A));
+  const std::string file = (t.dir() / "F.MEM").string();
+  t.ctx().memory().file_name = file;
   t.prompts().QueueAnswer(Answer::kYes);
   const FillOutcome out = CMMemoryFill(t.ctx(), nullptr);
   EXPECT_EQ(out.channels_filled, 50);
@@ -85,6 +87,14 @@ TEST(MemoryFill, FiftyChannelsStoredAsTheirLines) {
   // A space in a name goes as "_"; the fill ends on VFO A as it began.
   EXPECT_EQ(std::count(t.port().commands().begin(), t.port().commands().end(), "NCRADIO_N\r"), 10);
   EXPECT_EQ(t.receiver().state().active_vfo, emulator::Vfo::kA);
+  EXPECT_EQ(t.ctx().profile().ReadString("OPTIONS", "MEMFILE", ""), file);
+  // A channel stored again sends only its frequency, units, mode and synchro: the rest agree.
+  ASSERT_TRUE(FillChannel(t.ctx(), lines[0]));
+  t.port().ClearLog();
+  ASSERT_TRUE(FillChannel(t.ctx(), lines[0]));
+  for (const std::string& c : t.port().commands()) {
+    EXPECT_TRUE(c[0] == 'F' || c[0] == 'S' || c[0] == 'M' || c[0] == 'P' || c[0] == 'C') << c;
+  }
 }
 
 TEST(MemoryCapture, FullR8BReadBackChannelByChannel) {
@@ -101,6 +111,7 @@ TEST(MemoryCapture, FullR8BReadBackChannelByChannel) {
   t.prompts().QueueFileCancel();
   HookedProgress progress;
   const CaptureOutcome out = CMMemoryCapture(t.ctx(), &progress);
+  EXPECT_TRUE(out.ran);
   EXPECT_EQ(out.channels_read, 1000);
   EXPECT_FALSE(out.receiver_stopped);
   EXPECT_FALSE(out.saved);
