@@ -116,8 +116,14 @@ TMemList::TMemList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
 
   on_changed_ = ctx_.events().memory_table_changed.Subscribe([this] { FillMemList(); });
   const int dpi = logicalDpiX();
-  resize(static_cast<int>(std::lround(dpi * 6.667)), static_cast<int>(std::lround(dpi * 2.052)));
+  resize(ctx_.profile().ReadInt("WINDOWS", "MEMLISTX", static_cast<int>(std::lround(dpi * 6.667))),
+         ctx_.profile().ReadInt("WINDOWS", "MEMLISTY", static_cast<int>(std::lround(dpi * 2.052))));
   FillMemList();
+}
+
+TMemList::~TMemList() {
+  WriteIntSetting(ctx_.profile(), "WINDOWS", "MEMLISTX", width(), 0);
+  WriteIntSetting(ctx_.profile(), "WINDOWS", "MEMLISTY", height(), 0);
 }
 
 void TMemList::FillMemList() {

@@ -18,7 +18,9 @@ class AppContext;
 
 class TMemList : public QWidget {
  public:
+  // The window keeps its size in section "WINDOWS" (MEMLISTX, MEMLISTY).
   TMemList(AppContext& ctx, QWidget* parent = nullptr);
+  ~TMemList() override;
 
   void FillMemList();
   // The row of a channel is selected when it exists.

@@ -1,6 +1,7 @@
 #include "memory/ui/memory_menu.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPointer>
@@ -101,6 +102,10 @@ MemoryMenu::MemoryMenu(AppContext& ctx, QMenuBar& bar, QMainWindow& window)
   subscriptions_.push_back(ctx.events().port_changed.Subscribe([this](const bool&) { Enable(); }));
   subscriptions_.push_back(ctx.events().scan_changed.Subscribe([this](const bool&) { Enable(); }));
 
+  // A click on the faceplate's memory number shows the list.
+  if (QWidget* label = window.findChild<QWidget*>(QStringLiteral("MemNoLbl"))) {
+    label->installEventFilter(this);
+  }
   // The file the program last used, read without asking.
   const std::string& last = ctx.settings().mem_file;
   if (!last.empty() && last != kUntitled) MemoryOpen(ctx, false, last);
@@ -108,6 +113,11 @@ MemoryMenu::MemoryMenu(AppContext& ctx, QMenuBar& bar, QMainWindow& window)
 }
 
 MemoryMenu::~MemoryMenu() = default;
+
+bool MemoryMenu::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) MemNoBtnClick();
+  return QObject::eventFilter(watched, event);
+}
 
 void MemoryMenu::Enable() {
   const bool usable = ctx_.link().PortError() == 0 && !ctx_.scan().active;

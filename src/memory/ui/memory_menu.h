@@ -34,6 +34,9 @@ class MemoryMenu : public QObject {
   bool AskToSave(const char* action);
   TMemList* list() const { return list_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void Enable();
 

@@ -129,8 +129,11 @@ TEST(MemoryMenuTest, FaceplateItemsReachTheMemoryCommands) {
   TestContext t(kModelR8B);
   t.WriteSettingsFile();
   TFacePlate face(t.ctx());
-  Named<QAction>(&face, "Showlist1")->trigger();
+  QTest::mouseClick(Named<QWidget>(&face, "MemNoLbl"), Qt::LeftButton);
   TMemList* list = Named<TMemList>(&face, "MemList");
+  EXPECT_TRUE(list->isVisible());
+  list->hide();
+  Named<QAction>(&face, "Showlist1")->trigger();
   EXPECT_TRUE(list->isVisible());
   EXPECT_EQ(list->MemLst->count(), 1000);
   t.prompts().QueueFile((t.dir() / "NEW.MEM").string());
