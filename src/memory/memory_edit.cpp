@@ -121,7 +121,11 @@ MemEditRecord OpenForEdit(const AppContext& ctx, EditAction action, int channel)
   return rec;
 }
 
-void ApplyEdit(AppContext& ctx, const MemEditRecord& record, int source_channel) {
+namespace {
+
+// CMMemInsert2: the line into the table when add is set, the channel into a connected receiver
+// when fill is set.
+void StoreAndFill(AppContext& ctx, const MemEditRecord& record, int source_channel) {
   const int model = ctx.settings().RadioModel;
   if (record.add) {
     ctx.memory().modified = 1;
@@ -132,12 +136,106 @@ void ApplyEdit(AppContext& ctx, const MemEditRecord& record, int source_channel)
     MemoryTableChanged(ctx);
   }
   if (!record.fill || ctx.link().PortError() != 0) return;
-  RadioControl& c = ctx.control();
-  if (ctx.radio().MemoryMode == MemoryModeCode::kChannel) c.RadioCommand(kCmdMemoryMode, false);
-  c.RadioCommand(kCmdVfo, true);
   FillChannel(ctx, record.line);
-  if (model != kModelR8) c.StoreRadioMemName(record.line.notes);
+  if (model != kModelR8) ctx.control().StoreRadioMemName(record.line.notes);
+}
+
+// Out of memory mode and onto the other VFO for fills; returns whether memory mode was left.
+bool EnterFill(AppContext& ctx) {
+  RadioControl& c = ctx.control();
+  const bool left = ctx.radio().MemoryMode == MemoryModeCode::kChannel;
+  if (left) c.RadioCommand(kCmdMemoryMode, false);
   c.RadioCommand(kCmdVfo, true);
+  return left;
+}
+
+void LeaveFill(AppContext& ctx, bool restore_memory_mode) {
+  ctx.control().RadioCommand(kCmdVfo, true);
+  if (restore_memory_mode) ctx.control().RadioCommand(kCmdMemoryMode, true);
+}
+
+}  // namespace
+
+void ApplyEdit(AppContext& ctx, const MemEditRecord& record, int source_channel) {
+  const bool fill = record.fill && ctx.link().PortError() == 0;
+  if (fill) EnterFill(ctx);
+  StoreAndFill(ctx, record, source_channel);
+  if (fill) LeaveFill(ctx, false);
+}
+
+bool ReadDropRow(std::string_view row, MemEditRecord& rec) {
+  if (row.size() < 25) return false;
+  const std::optional<double> khz = ParseDecimal(TrimStr(row.substr(18, 7)));
+  if (!khz || !TunableKHz(*khz)) return false;
+  MemoryLine& m = rec.line;
+  m.freq_khz = *khz;
+  m.unit = kUnitKHz;
+  const std::string code(row.size() >= 28 ? row.substr(26, 2) : "  ");
+  if (code == "  ") return true;
+  int mode = kModeAm;
+  int bandwidth = kBw6_0;
+  if (code[1] == 'F' || code[1] == 'f') {
+    switch (code[0]) {
+      case 'C': mode = kModeCw; bandwidth = 5; break;
+      case 'F': mode = kModeFm; bandwidth = kBw12; break;
+      case 'L': mode = kModeLsb; bandwidth = 3; break;
+      case 'R': mode = kModeRtty; bandwidth = 3; break;
+      case 'U': mode = kModeUsb; bandwidth = 3; break;
+      default: break;
+    }
+  }
+  if (mode != m.settings.mode) {
+    m.settings.mode = mode;
+    m.settings.bandwidth = bandwidth;
+  }
+  return true;
+}
+
+int DropFreqInsert(AppContext& ctx, const std::vector<std::string>& rows, std::string_view caption,
+                   const std::function<bool(MemEditRecord&)>& ask) {
+  const bool connected = ctx.link().PortError() == 0;
+  const int model = ctx.settings().RadioModel;
+  const int count = MemoryChannelCount(model);
+  const int antenna = ctx.settings().primary_antenna == 2 ? 1 : 0;
+  MemEditRecord rec;
+  rec.action = EditAction::kDropInsert;
+  rec.line.channel = connected ? ctx.radio().MemChannel : 0;
+  rec.line.notes = TrimStr(caption);
+  rec.line.settings = MemorySettings{antenna, kRfOff, kAgcFast, kBw6_0, kModeAm, 0, kNotchOff, false};
+  MemorySettings templ;
+  bool first = true, filling = false, left_memory_mode = false;
+  int stored = 0;
+  for (const std::string& row : rows) {
+    if (!first && ++rec.line.channel >= count) break;
+    // A row without a frequency is passed over; its channel stays free for the next.
+    if (!ReadDropRow(row, rec)) {
+      if (!first) --rec.line.channel;
+      continue;
+    }
+    if (first) {
+      if (!ask(rec)) break;
+      first = false;
+      rec.add = true;
+      rec.fill = true;
+      templ = rec.line.settings;
+    } else {
+      // The row gives frequency and mode; the first row's dialog gives the rest.
+      const int mode = rec.line.settings.mode, bandwidth = rec.line.settings.bandwidth;
+      rec.line.settings = templ;
+      rec.line.settings.mode = mode;
+      rec.line.settings.bandwidth = bandwidth;
+      SetDisplay(rec.line.settings, rec.line.freq_khz, model, antenna);
+      if (rec.line.settings.mode != kModeAm) rec.line.settings.sync = false;
+    }
+    if (connected && !filling) {
+      left_memory_mode = EnterFill(ctx);
+      filling = true;
+    }
+    StoreAndFill(ctx, rec, rec.line.channel);
+    ++stored;
+  }
+  if (filling) LeaveFill(ctx, left_memory_mode);
+  return stored;
 }
 
 }  // namespace r8

@@ -2,9 +2,11 @@
 // what each action enables, and the frequency check of OK. The dialog only shows what these give.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "memory/memory_line.h"
 #include "radio/radio_state.h"
@@ -66,5 +68,22 @@ MemEditRecord OpenForEdit(const AppContext& ctx, EditAction action, int channel)
 // After OK: the line stored when add is set (a move clears its source channel when the channel
 // changed), and the channel programmed into a connected receiver when fill is set.
 void ApplyEdit(AppContext& ctx, const MemEditRecord& record, int source_channel);
+
+// Rows dragged from the frequency list onto the memory list (CMDropFreqInsert). A row is the
+// list's text: the frequency (kHz) in characters 19-25 and a two-character code in 27-28.
+// Reads a row's frequency and mode into rec: a code ending in "F" names the mode by its first
+// letter (C CW 0.5, F FM, L LSB 2.3, R RTTY 2.3, U USB 2.3), any other code but two blanks is
+// AM 6.0, two blanks keep the mode; the bandwidth changes only with the mode. False when the row
+// holds no frequency.
+bool ReadDropRow(std::string_view row, MemEditRecord& rec);
+
+// Stores the rows from the channel the receiver shows (0 when not connected) on, one channel
+// each, until the channels run out. The first row's record goes through ask (the dialog; false
+// ends the command before anything is stored); its settings are the template of the others,
+// which follow the dependency rules. Each row is stored and, when connected, filled into the
+// receiver, which is taken to VFO B for the fills and brought back afterwards. Returns the rows
+// stored.
+int DropFreqInsert(AppContext& ctx, const std::vector<std::string>& rows, std::string_view caption,
+                   const std::function<bool(MemEditRecord&)>& ask);
 
 }  // namespace r8

@@ -116,5 +116,62 @@ TEST(MemEdit, ApplyEditStoresAndMoves) {
   EXPECT_EQ(doc.modified, 1);
 }
 
+// A frequency-list row: time, days, frequency (characters 19-25), code (27-28).
+std::string Row(const char* khz, const char* code) {
+  return std::string("0000-2400\tsmtwhfa\t") + khz + "\t" + code;
+}
+
+TEST(MemDrop, RowModes) {
+  struct Case {
+    const char* code;
+    int mode;
+    int bandwidth;
+  };
+  // Each row follows the one before: two blanks keep the mode, the same mode keeps the filter.
+  const Case cases[] = {{"CF", kModeCw, 5},  {"  ", kModeCw, 5},   {"UF", kModeUsb, 3},
+                        {"lf", kModeAm, 1},  {"EU", kModeAm, 1},   {"FF", kModeFm, kBw12},
+                        {"RF", kModeRtty, 3}, {"LF", kModeLsb, 3}, {"Xf", kModeAm, 1}};
+  MemEditRecord rec;
+  rec.line.settings.bandwidth = 2;
+  for (const Case& c : cases) {
+    ASSERT_TRUE(ReadDropRow(Row("15400.0", c.code), rec));
+    EXPECT_EQ(rec.line.settings.mode, c.mode) << c.code;
+    EXPECT_EQ(rec.line.settings.bandwidth, c.bandwidth) << c.code;
+  }
+  EXPECT_DOUBLE_EQ(rec.line.freq_khz, 15400.0);
+  EXPECT_FALSE(ReadDropRow(Row(" abc   ", "  "), rec));
+}
+
+TEST(MemDrop, RowsTakeTheFirstRowsSettingsAndStopAtTheLastChannel) {
+  testing::TestContext t(kModelR8);
+  int asked = 0;
+  const int stored = DropFreqInsert(
+      t.ctx(), {Row("  120.0", "  "), Row(" 9580.0", "UF"), Row("  130.0", "  ")}, " BBC ",
+      [&](MemEditRecord& rec) {
+        ++asked;
+        rec.line.channel = 98;
+        rec.line.settings.agc = 1;
+        rec.line.settings.sync = true;
+        return true;
+      });
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(stored, 2);
+  const MemoryDocument& doc = t.ctx().memory();
+  const MemoryLine a = *ReadMemoryLine(doc.slot(98)).line;
+  const MemoryLine b = *ReadMemoryLine(doc.slot(99)).line;
+  EXPECT_EQ(a.notes, "BBC");
+  EXPECT_TRUE(a.settings.sync);
+  EXPECT_EQ(b.settings.mode, kModeUsb);
+  EXPECT_EQ(b.settings.agc, 1);
+  EXPECT_FALSE(b.settings.sync);
+  EXPECT_DOUBLE_EQ(b.freq_khz, 9580.0);
+  // Cancel on the first row stores nothing.
+  EXPECT_EQ(DropFreqInsert(t.ctx(), {Row(" 6000.0", "  ")}, "", [](MemEditRecord&) {
+              return false;
+            }),
+            0);
+  EXPECT_FALSE(doc.Occupied(0));
+}
+
 }  // namespace
 }  // namespace r8

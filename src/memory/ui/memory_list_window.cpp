@@ -1,6 +1,9 @@
 #include "memory/ui/memory_list_window.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include <QDropEvent>
 
 #include <QLabel>
 #include <QListWidget>
@@ -111,6 +114,8 @@ TMemList::TMemList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
   StatusLbl = new QLabel(this);
   StatusLbl->setObjectName(QStringLiteral("StatusLbl"));
   layout->addWidget(StatusLbl);
+  MemLst->viewport()->setAcceptDrops(true);
+  MemLst->viewport()->installEventFilter(this);
   connect(MemLst, &QListWidget::itemActivated, this, [this] { HandleInput(); });
   connect(MemLst, &QListWidget::currentRowChanged, this, [this] { EditClick(); });
 
@@ -188,6 +193,36 @@ void TMemList::SetMemory(int action) {
   if (a == EditAction::kMove && !ctx_.memory().Occupied(c)) return;
   TMemEditDlg dialog(ctx_, OpenForEdit(ctx_, a, c), this);
   if (dialog.exec() == QDialog::Accepted) ApplyEdit(ctx_, dialog.record(), c);
+}
+
+bool TMemList::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched != MemLst->viewport() ||
+      (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)) {
+    return QWidget::eventFilter(watched, event);
+  }
+  auto* drop = static_cast<QDropEvent*>(event);
+  auto* source = qobject_cast<QListWidget*>(drop->source());
+  if (!source || source->objectName() != QStringLiteral("FreqLst")) return false;
+  drop->acceptProposedAction();
+  if (type == QEvent::Drop) MemLstDropFreq(source);
+  return true;
+}
+
+void TMemList::MemLstDropFreq(QListWidget* source) {
+  QList<QListWidgetItem*> items = source->selectedItems();
+  std::sort(items.begin(), items.end(), [source](QListWidgetItem* a, QListWidgetItem* b) {
+    return source->row(a) < source->row(b);
+  });
+  std::vector<std::string> rows;
+  for (QListWidgetItem* item : items) rows.push_back(item->text().toLatin1().toStdString());
+  DropFreqInsert(ctx_, rows, source->window()->windowTitle().toLatin1().toStdString(),
+                 [this](MemEditRecord& rec) {
+                   TMemEditDlg dialog(ctx_, rec, this);
+                   if (dialog.exec() != QDialog::Accepted) return false;
+                   rec = dialog.record();
+                   return true;
+                 });
 }
 
 void TMemList::Editcomment1Click() {

@@ -31,6 +31,8 @@ class TMemList : public QWidget {
   void CMEditDelete();
   void Editcomment1Click();
   void EditClick();
+  // Rows dragged from a frequency list ("FreqLst"): inserted from the receiver's channel on.
+  void MemLstDropFreq(QListWidget* source);
   // Opens the selected channel in the channel dialog to modify or move it.
   void SetMemory(int action);
 
@@ -43,6 +45,9 @@ class TMemList : public QWidget {
   QAction* Insert1 = nullptr;
   QAction* Capture1 = nullptr;
   QAction* Fill1 = nullptr;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   AppContext& ctx_;

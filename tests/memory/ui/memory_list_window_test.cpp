@@ -125,6 +125,24 @@ TEST_F(MemListTest, InsertTakesTheReceiversSettingsAndFillsTheChannel) {
   EXPECT_EQ(t_.receiver().channel(channel).tuning.freq_10hz, 733500);
 }
 
+TEST_F(MemListTest, RowsDroppedFromAFrequencyListAreInserted) {
+  TMemList list(t_.ctx());
+  QListWidget freq;
+  freq.setObjectName(QStringLiteral("FreqLst"));
+  freq.setWindowTitle(QStringLiteral("BBC"));
+  freq.setSelectionMode(QAbstractItemView::MultiSelection);
+  freq.addItems({QStringLiteral("0000-2400\tsmtwhfa\t 9410.0\t  "),
+                 QStringLiteral("0000-2400\tsmtwhfa\t15400.0\t  ")});
+  freq.selectAll();
+  t_.ctx().control().PollStatus();
+  const int channel = t_.ctx().radio().MemChannel;
+  testing::OnNextModal([](QWidget* w) { static_cast<TMemEditDlg*>(w)->OKBtnClicked(); });
+  list.MemLstDropFreq(&freq);
+  EXPECT_TRUE(list.MemLst->item(channel)->text().contains(QStringLiteral("9410.00")));
+  EXPECT_TRUE(list.MemLst->item(channel + 1)->text().contains(QStringLiteral("BBC")));
+  EXPECT_TRUE(t_.receiver().channel(channel + 1).stored);
+}
+
 TEST(MemoryMenuTest, FaceplateItemsReachTheMemoryCommands) {
   TestContext t(kModelR8B);
   t.WriteSettingsFile();
