@@ -27,6 +27,25 @@ namespace {
 constexpr int kStops[] = {18, 88, 92, 128, 154, 185, 217, 253, 292, 327, 358, 381};
 constexpr char kAlign[] = "CRLCCCCCCCCL";
 
+// The text before the first tab at the left edge, the field after the k-th tab on stop k.
+void DrawTabbed(QPainter* p, const QRect& rect, const QString& text) {
+  const QFontMetrics fm(p->font());
+  // The stops were laid out for a digit 6 pixels wide; a wider font spreads them.
+  const double scale = std::max(1.0, fm.horizontalAdvance(QLatin1Char('0')) / 6.0);
+  const QStringList fields = text.split(QLatin1Char('\t'));
+  for (int k = 0; k < fields.size(); ++k) {
+    int x = rect.left() + 2;
+    if (k > 0) {
+      const int i = std::min(k - 1, 11);
+      const int stop = rect.left() + static_cast<int>(std::lround(kStops[i] * scale));
+      const int w = fm.horizontalAdvance(fields[k]);
+      x = kAlign[i] == 'C' ? stop - w / 2 : kAlign[i] == 'R' ? stop - w : stop;
+    }
+    p->drawText(QRect(x, rect.top(), rect.right() - x, rect.height()),
+                Qt::AlignVCenter | Qt::AlignLeft, fields[k]);
+  }
+}
+
 class RowDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
@@ -36,28 +55,27 @@ class RowDelegate : public QStyledItemDelegate {
     p->save();
     p->fillRect(option.rect, selected ? QColor(0x48, 0x4c, 0x53) : QColor(0x1e, 0x20, 0x24));
     p->setPen(selected ? QColor(0xff, 0xd2, 0x6a) : QColor(0xdc, 0xdf, 0xe4));
-    const QStringList fields = index.data().toString().split(QLatin1Char('\t'));
-    const QFontMetrics fm(option.font);
-    // The stops were laid out for a digit 6 pixels wide; a wider font spreads them.
-    const double scale = std::max(1.0, fm.horizontalAdvance(QLatin1Char('0')) / 6.0);
-    const int y = option.rect.top();
-    const int h = option.rect.height();
-    for (int k = 0; k < fields.size(); ++k) {
-      int x = option.rect.left() + 2;
-      if (k > 0) {
-        const int stop =
-            option.rect.left() + static_cast<int>(std::lround(kStops[std::min(k - 1, 11)] * scale));
-        const int w = fm.horizontalAdvance(fields[k]);
-        switch (kAlign[std::min(k - 1, 11)]) {
-          case 'C': x = stop - w / 2; break;
-          case 'R': x = stop - w; break;
-          default: x = stop; break;
-        }
-      }
-      p->drawText(QRect(x, y, option.rect.right() - x, h), Qt::AlignVCenter | Qt::AlignLeft,
-                  fields[k]);
-    }
+    p->setFont(option.font);
+    DrawTabbed(p, option.rect, index.data().toString());
     p->restore();
+  }
+};
+
+// The column titles over the rows, on the rows' own stops.
+class HeaderRow : public QWidget {
+ public:
+  HeaderRow(QWidget* parent, const QFont& font) : QWidget(parent) {
+    setObjectName(QStringLiteral("HeaderControl1"));
+    setFont(font);
+    setFixedHeight(QFontMetrics(font).height() + 6);
+  }
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0x2b, 0x2d, 0x31));
+    p.setPen(QColor(0x9a, 0xa0, 0xa8));
+    DrawTabbed(&p, rect(),
+               QStringLiteral("\tMem\tFrequency\t\tAnt\tRF\tAGC\tBW\tMode\tBlank\tNch\tSyn\tNotes:"));
   }
 };
 
@@ -110,6 +128,9 @@ TMemList::TMemList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
   mono.setStyleHint(QFont::TypeWriter);
   MemLst->setFont(mono);
   MemLst->setUniformItemSizes(true);
+  MemLst->setContextMenuPolicy(Qt::ActionsContextMenu);
+  MemLst->addActions({Modify1, Move1, Insert1, Clear1});
+  layout->addWidget(new HeaderRow(this, mono));
   layout->addWidget(MemLst);
   StatusLbl = new QLabel(this);
   StatusLbl->setObjectName(QStringLiteral("StatusLbl"));
