@@ -84,18 +84,6 @@ TEST(MemEdit, FrequencyRanges) {
             "ERROR: Illegal frequency.\r\rYour radio does not tune to 56 MHz.");
 }
 
-TEST(MemEdit, FormByAction) {
-  const EditFormView insert = ComputeEditForm(EditAction::kInsert, "/x/DX.MEM");
-  EXPECT_EQ(insert.caption, "Insert Memory Channel - [DX.MEM]");
-  EXPECT_FALSE(insert.settings_enabled);
-  EXPECT_FALSE(insert.frequency_enabled);
-  const EditFormView modify = ComputeEditForm(EditAction::kModify, "DX.MEM");
-  EXPECT_FALSE(modify.channel_enabled);
-  EXPECT_FALSE(modify.add_enabled);
-  EXPECT_TRUE(modify.fill_enabled);
-  EXPECT_EQ(ComputeEditForm(EditAction::kMove, "A").caption, "Move Memory Channel - [A]");
-}
-
 // A move clears its source only when the line was stored elsewhere; without "add" nothing changes.
 TEST(MemEdit, ApplyEditStoresAndMoves) {
   testing::TestContext t(kModelR8);

@@ -115,8 +115,13 @@ TEST_F(MemListTest, InsertTakesTheReceiversSettingsAndFillsTheChannel) {
   MemoryMenu menu(t_.ctx(), *window.menuBar(), window);
   t_.ctx().control().TuneRadio(7335.0);
   t_.ctx().control().PollStatus();
-  testing::OnNextModal([](QWidget* w) { static_cast<TMemEditDlg*>(w)->OKBtnClicked(); });
+  QString caption;
+  testing::OnNextModal([&caption](QWidget* w) {
+    caption = w->windowTitle();
+    static_cast<TMemEditDlg*>(w)->OKBtnClicked();
+  });
   Named<QAction>(&window, "Insertchannel1")->trigger();
+  EXPECT_EQ(caption, QStringLiteral("Insert Memory Channel - [DX.MEM]"));
   const int channel = t_.ctx().radio().MemChannel;
   const LineReading r = ReadMemoryLine(t_.ctx().memory().slot(channel));
   ASSERT_TRUE(r.line);
