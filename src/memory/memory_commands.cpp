@@ -197,9 +197,9 @@ MemoryCommands::MemoryCommands(AppContext& ctx, MemoryProgress* progress)
     if (CMMemoryCapture(ctx_, progress_).ran) ShowList();
   });
   fill_ = t.Register(AppCommand::kMemoryFill, [this](int) { CMMemoryFill(ctx_, progress_); });
-  title_ = t.Register(AppCommand::kSetMemTitle, [this](int) {
-    if (show_title) show_title(MemTitle(ctx_.memory()), ctx_.memory().modified == 1);
-  });
+  // The list's caption and the Save items follow the table's event.
+  title_ = t.Register(AppCommand::kSetMemTitle,
+                      [this](int) { ctx_.events().memory_table_changed.Emit(); });
 }
 
 void MemoryCommands::ShowList() {

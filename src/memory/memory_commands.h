@@ -52,8 +52,6 @@ class MemoryCommands {
 
   // MemNoBtnClick: shows the memory list.
   std::function<void()> show_list;
-  // SetMemTitle: the memory list's caption and whether Save is offered.
-  std::function<void(const std::string& caption, bool modified)> show_title;
 
  private:
   void ShowList();

@@ -180,9 +180,10 @@ CaptureOutcome CMMemoryCapture(AppContext& ctx, MemoryProgress* progress) {
   }
   if (out.receiver_stopped) {
     ShowMessage(ctx.prompts(), MessageKind::kWarning,
-                "The receiver stopped answering after " + std::to_string(out.channels_read) +
-                    " of " + std::to_string(count) +
-                    " channels. The channels read so far are kept.");
+                "The capture stopped after " + std::to_string(out.channels_read) + " of " +
+                    std::to_string(count) +
+                    " channels: the receiver did not answer as expected. The channels read so "
+                    "far are kept.");
   }
   doc.file_name = std::string(kUntitled);
   doc.modified = 1;

@@ -74,7 +74,7 @@ TEST(MemEdit, BlankAndTwelveCannotBeChosen) {
 TEST(MemEdit, FrequencyRanges) {
   const std::tuple<const char*, int, bool> rows[] = {
       {"30000", kUnitKHz, true},   {"30000.01", kUnitKHz, false}, {"34999", kUnitKHz, false},
-      {"174000", kUnitKHz, true},  {"99.99", kUnitKHz, false},    {"0.1", kUnitMHz, true},
+      {"174000", kUnitKHz, true},  {"35000", kUnitKHz, true},  {"99.99", kUnitKHz, false},    {"0.1", kUnitMHz, true},
       {"145.5", kUnitMHz, true},   {"56", kUnitMHz, false},       {"x", kUnitKHz, false},
   };
   for (const auto& [text, unit, ok] : rows) {
@@ -87,6 +87,7 @@ TEST(MemEdit, FrequencyRanges) {
 // A move clears its source only when the line was stored elsewhere; without "add" nothing changes.
 TEST(MemEdit, ApplyEditStoresAndMoves) {
   testing::TestContext t(kModelR8);
+  t.Connect();
   MemoryDocument& doc = t.ctx().memory();
   doc.SetSlot(4, "*04 20:<8   9.58000*MHz");
   MemEditRecord rec = OpenForEdit(t.ctx(), EditAction::kMove, 4);
@@ -97,6 +98,7 @@ TEST(MemEdit, ApplyEditStoresAndMoves) {
   EXPECT_TRUE(doc.Occupied(4));
   EXPECT_FALSE(doc.Occupied(9));
   EXPECT_EQ(doc.modified, 0);
+  EXPECT_FALSE(t.receiver().channel(9).stored);
   rec.add = true;
   ApplyEdit(t.ctx(), rec, 4);
   EXPECT_FALSE(doc.Occupied(4));
@@ -131,13 +133,14 @@ TEST(MemDrop, RowModes) {
 }
 
 TEST(MemDrop, RowsTakeTheFirstRowsSettingsAndStopAtTheLastChannel) {
-  testing::TestContext t(kModelR8);
+  testing::TestContext t(kModelR8B);
+  t.Connect();
   int asked = 0;
   const int stored = DropFreqInsert(
       t.ctx(), {Row("  120.0", "  "), Row(" 9580.0", "UF"), Row("  130.0", "  ")}, " BBC ",
       [&](MemEditRecord& rec) {
         ++asked;
-        rec.line.channel = 98;
+        rec.line.channel = 998;
         rec.line.settings.agc = 1;
         rec.line.settings.sync = true;
         return true;
@@ -145,14 +148,16 @@ TEST(MemDrop, RowsTakeTheFirstRowsSettingsAndStopAtTheLastChannel) {
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(stored, 2);
   const MemoryDocument& doc = t.ctx().memory();
-  const MemoryLine a = *ReadMemoryLine(doc.slot(98)).line;
-  const MemoryLine b = *ReadMemoryLine(doc.slot(99)).line;
+  const MemoryLine a = *ReadMemoryLine(doc.slot(998)).line;
+  const MemoryLine b = *ReadMemoryLine(doc.slot(999)).line;
   EXPECT_EQ(a.notes, "BBC");
   EXPECT_TRUE(a.settings.sync);
   EXPECT_EQ(b.settings.mode, kModeUsb);
   EXPECT_EQ(b.settings.agc, 1);
   EXPECT_FALSE(b.settings.sync);
   EXPECT_DOUBLE_EQ(b.freq_khz, 9580.0);
+  EXPECT_TRUE(t.receiver().channel(999).stored);
+  EXPECT_EQ(t.receiver().state().active_vfo, emulator::Vfo::kA);
   // Cancel on the first row stores nothing.
   EXPECT_EQ(DropFreqInsert(t.ctx(), {Row(" 6000.0", "  ")}, "", [](MemEditRecord&) {
               return false;

@@ -105,8 +105,11 @@ TEST(MemoryCapture, FullR8BReadBackChannelByChannel) {
     ASSERT_TRUE(FillChannel(t.ctx(), m));
     t.ctx().control().StoreRadioMemName(m.notes);
   }
+  // In VFO mode on 7335 kHz, channel 5 shown; mem-tune on.
   t.ctx().control().RecallChannel(5);
+  t.ctx().control().TuneRadio(7335.0);
   t.ctx().control().PollStatus();
+  t.radio().MemTune = 1;
   t.prompts().QueueAnswer(Answer::kYes);
   t.prompts().QueueFileCancel();
   HookedProgress progress;
@@ -115,6 +118,10 @@ TEST(MemoryCapture, FullR8BReadBackChannelByChannel) {
   EXPECT_EQ(out.channels_read, 1000);
   EXPECT_FALSE(out.receiver_stopped);
   EXPECT_FALSE(out.saved);
+  EXPECT_FALSE(t.receiver().state().memory_mode);
+  EXPECT_EQ(t.receiver().state().active_vfo, emulator::Vfo::kA);
+  EXPECT_EQ(t.receiver().shown().freq_10hz, 733500);
+  EXPECT_TRUE(t.receiver().state().mem_tune);
   // From the channel after the start round to the start itself.
   ASSERT_EQ(progress.positions.size(), 1001u);
   EXPECT_EQ(progress.positions[1], 1);
@@ -153,8 +160,8 @@ TEST(MemoryCapture, ReceiverFallingSilentEndsTheWalkAndKeepsWhatWasRead) {
   EXPECT_EQ(out.channels_read, 40);
   ASSERT_EQ(t.prompts().messages.size(), 2u);
   EXPECT_EQ(t.prompts().messages[1].text,
-            "The receiver stopped answering after 40 of 100 channels. The channels read so far "
-            "are kept.");
+            "The capture stopped after 40 of 100 channels: the receiver did not answer as "
+            "expected. The channels read so far are kept.");
   int occupied = 0;
   for (int c = 0; c < 100; ++c) occupied += t.ctx().memory().Occupied(c) ? 1 : 0;
   EXPECT_EQ(occupied, 40);

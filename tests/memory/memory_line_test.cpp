@@ -116,6 +116,7 @@ TEST(MemFile, BadLinesAreLeftOutAndReported) {
       {"binary", std::string("*007 20:<8 \0\x01 9.58000*MHz\r\n", 27), 0, 1},
       {"no frequency", "*007 20:<8   abcdefg*MHz\r\n", 0, 1},
       {"untunable", "*007 20:<8  32.00000*MHz\r\n", 0, 1},
+      {"bad unit", "*007 20:<8   9.58000*XHz\r\n", 0, 1},
       {"bad code", "*007 2A:<8   9.58000*MHz\r\n", 0, 1},
   };
   for (const Row& row : rows) {
@@ -188,6 +189,7 @@ TEST(MemFile, SaveWritesOnlyChangesAndSaveAsAlways) {
   EXPECT_FALSE(std::filesystem::exists(file));
   t.prompts().QueueFile(file.string());
   EXPECT_TRUE(MemorySaveAs(t.ctx()));
+  EXPECT_FALSE(t.prompts().file_requests.back().for_open);
   std::string bytes;
   ASSERT_TRUE(ReadWholeFile(file, bytes));
   EXPECT_EQ(bytes, ";\r\n*03 20:<8   6.00000*MHz\r\n");
