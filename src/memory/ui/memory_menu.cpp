@@ -91,6 +91,8 @@ MemoryMenu::MemoryMenu(AppContext& ctx, QMenuBar& bar, QMainWindow& window)
                      [this] { ctx_.commands().Post(AppCommand::kMemoryCapture); });
   Fill1 =
       AddItem(menu, "MemFill1", "&Fill", [this] { ctx_.commands().Post(AppCommand::kMemoryFill); });
+  Capture1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+  Fill1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
   Insert1 = AddItem(menu, "Insertchannel1", "&Insert channel...",
                     [this] { ctx_.commands().Post(AppCommand::kTuningChInsert); });
   Insert1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
