@@ -19,10 +19,11 @@ class HookedProgress : public MemoryProgress {
     positions.push_back(done);
     if (on_position) on_position(done);
   }
-  bool CancelRequested() override { return false; }
+  bool CancelRequested() override { return positions.size() > cancel_after; }
   void Close() override {}
   std::vector<int> positions;
   std::function<void(int)> on_position;
+  std::size_t cancel_after = 100000;
 };
 
 // 50 channels of every mode, AM channels alternating synchro on and off, named and unnamed.
@@ -166,6 +167,19 @@ TEST(MemoryCapture, ReceiverFallingSilentEndsTheWalkAndKeepsWhatWasRead) {
   for (int c = 0; c < 100; ++c) occupied += t.ctx().memory().Occupied(c) ? 1 : 0;
   EXPECT_EQ(occupied, 40);
   EXPECT_EQ(t.ctx().memory().modified, 1);
+}
+
+TEST(MemoryCapture, CancelEndsBetweenChannelsWithoutAWarning) {
+  TestContext t(kModelR8);
+  t.Connect();
+  HookedProgress progress;
+  progress.cancel_after = 10;  // the first position is the opening 0
+  t.prompts().QueueAnswer(Answer::kYes);
+  t.prompts().QueueFileCancel();
+  const CaptureOutcome out = CMMemoryCapture(t.ctx(), &progress);
+  EXPECT_TRUE(out.cancelled);
+  EXPECT_EQ(out.channels_read, 10);
+  EXPECT_EQ(t.prompts().messages.size(), 1u);
 }
 
 TEST(MemoryFill, AbortRetryIgnore) {

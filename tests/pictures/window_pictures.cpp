@@ -16,6 +16,9 @@
 #include "memory/ui/memory_comment_dialog.h"
 #include "memory/ui/memory_edit_dialog.h"
 #include "memory/ui/memory_list_window.h"
+#include "memory/ui/memory_progress_window.h"
+#include "common/ui/prog_bar_dialog.h"
+#include <QMainWindow>
 #include "options/ui/options_dialog.h"
 #include "support/test_context.h"
 
@@ -92,6 +95,14 @@ int main(int argc, char** argv) {
     r8::TMemEditDlg edit(t.ctx(), r8::OpenForEdit(t.ctx(), r8::EditAction::kModify, 1));
     edit.show();
     ok &= Save(&edit, folder, "memory_edit");
+  }
+  {
+    QMainWindow window;
+    r8::MemoryProgressWindow progress(t.prompts(), window);
+    progress.Open("Memory Capture", "Wait...  Capturing Memories.");
+    progress.Position(400, 1000);
+    ok &= Save(progress.bar(), folder, "memory_progress");
+    progress.Close();
   }
   {
     r8::THelpWindow help;

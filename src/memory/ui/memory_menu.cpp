@@ -4,71 +4,18 @@
 #include <QEvent>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPointer>
-#include <QPushButton>
-#include <QTimer>
-#include <QVBoxLayout>
 
 #include "app/app_context.h"
 #include "common/confirm_save.h"
-#include "common/progress.h"
 #include "common/ui/menu_items.h"
-#include "common/ui/prog_bar_dialog.h"
 #include "memory/memory_commands.h"
 #include "memory/memory_exchange.h"
 #include "memory/memory_edit.h"
 #include "memory/ui/memory_edit_dialog.h"
 #include "memory/ui/memory_list_window.h"
+#include "memory/ui/memory_progress_window.h"
 
 namespace r8 {
-
-// The shared progress window with a Cancel button. While it shows, the main window's timers are
-// held so that no poll comes between the channels.
-class MemoryProgressWindow : public MemoryProgress {
- public:
-  MemoryProgressWindow(UserPrompts& prompts, QMainWindow& window)
-      : window_(window), bar_(new TProgBar(prompts, &window)) {
-    Cancel = new QPushButton(QStringLiteral("Cancel"), bar_);
-    Cancel->setObjectName(QStringLiteral("CancelBtn"));
-    if (bar_->layout()) {
-      bar_->layout()->addWidget(Cancel);
-    }
-    QObject::connect(Cancel, &QPushButton::clicked, [this] { cancelled_ = true; });
-  }
-  void Open(std::string_view caption, std::string_view message) override {
-    cancelled_ = false;
-    held_.clear();
-    for (QTimer* t : window_.findChildren<QTimer*>()) {
-      if (t->isActive()) {
-        t->stop();
-        held_.push_back(t);
-      }
-    }
-    bar_->Open(caption, message);
-  }
-  void Position(int done, int total) override {
-    CheckPct(done, total, 5, last_, *bar_);
-  }
-  bool CancelRequested() override {
-    QApplication::processEvents();
-    return cancelled_;
-  }
-  void Close() override {
-    bar_->Close();
-    for (QTimer* t : held_) {
-      if (t) t->start();
-    }
-    held_.clear();
-  }
-  QPushButton* Cancel = nullptr;
-
- private:
-  QMainWindow& window_;
-  TProgBar* bar_;
-  bool cancelled_ = false;
-  std::int16_t last_ = 0;
-  std::vector<QPointer<QTimer>> held_;
-};
 
 MemoryMenu::MemoryMenu(AppContext& ctx, QMenuBar& bar, QMainWindow& window)
     : ctx_(ctx), window_(window) {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCheckBox>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -17,6 +18,7 @@
 #include "memory/ui/memory_edit_dialog.h"
 #include "memory/ui/memory_list_window.h"
 #include "memory/ui/memory_menu.h"
+#include "memory/ui/memory_progress_window.h"
 #include "radio/radio_model.h"
 #include "support/test_context.h"
 #include "support/ui_support.h"
@@ -146,6 +148,17 @@ TEST_F(MemListTest, RowsDroppedFromAFrequencyListAreInserted) {
   EXPECT_TRUE(list.MemLst->item(channel)->text().contains(QStringLiteral("9410.00")));
   EXPECT_TRUE(list.MemLst->item(channel + 1)->text().contains(QStringLiteral("BBC")));
   EXPECT_TRUE(t_.receiver().channel(channel + 1).stored);
+}
+
+TEST(MemoryProgressTest, CancelButtonIsSeenBetweenChannels) {
+  TestContext t;
+  QMainWindow window;
+  MemoryProgressWindow progress(t.prompts(), window);
+  progress.Open("Memory Fill", "Wait...  Filling Memories.");
+  EXPECT_FALSE(progress.CancelRequested());
+  progress.CancelBtn->click();
+  EXPECT_TRUE(progress.CancelRequested());
+  progress.Close();
 }
 
 TEST(MemoryMenuTest, FaceplateItemsReachTheMemoryCommands) {
