@@ -49,12 +49,30 @@ bool ChooseItem(MemorySettings& s, SettingList list, int index) {
   int* field = nullptr;
   int blank = 0;
   switch (list) {
-    case SettingList::kAntenna: field = &s.antenna; blank = kBlankAntenna; break;
-    case SettingList::kRf: field = &s.rf; blank = kBlankRf; break;
-    case SettingList::kAgc: field = &s.agc; blank = kBlankAgc; break;
-    case SettingList::kBandwidth: field = &s.bandwidth; blank = kBlankBandwidth; break;
-    case SettingList::kMode: field = &s.mode; blank = kBlankMode; break;
-    case SettingList::kBlanker: field = &s.blanker; blank = kBlankBlanker; break;
+    case SettingList::kAntenna:
+      field = &s.antenna;
+      blank = kBlankAntenna;
+      break;
+    case SettingList::kRf:
+      field = &s.rf;
+      blank = kBlankRf;
+      break;
+    case SettingList::kAgc:
+      field = &s.agc;
+      blank = kBlankAgc;
+      break;
+    case SettingList::kBandwidth:
+      field = &s.bandwidth;
+      blank = kBlankBandwidth;
+      break;
+    case SettingList::kMode:
+      field = &s.mode;
+      blank = kBlankMode;
+      break;
+    case SettingList::kBlanker:
+      field = &s.blanker;
+      blank = kBlankBlanker;
+      break;
   }
   if (index < 0 || index >= blank) return false;
   if (list == SettingList::kBandwidth && index == kBw12) return false;
@@ -176,12 +194,28 @@ bool ReadDropRow(std::string_view row, MemEditRecord& rec) {
   int bandwidth = kBw6_0;
   if (code[1] == 'F' || code[1] == 'f') {
     switch (code[0]) {
-      case 'C': mode = kModeCw; bandwidth = 5; break;
-      case 'F': mode = kModeFm; bandwidth = kBw12; break;
-      case 'L': mode = kModeLsb; bandwidth = 3; break;
-      case 'R': mode = kModeRtty; bandwidth = 3; break;
-      case 'U': mode = kModeUsb; bandwidth = 3; break;
-      default: break;
+      case 'C':
+        mode = kModeCw;
+        bandwidth = 5;
+        break;
+      case 'F':
+        mode = kModeFm;
+        bandwidth = kBw12;
+        break;
+      case 'L':
+        mode = kModeLsb;
+        bandwidth = 3;
+        break;
+      case 'R':
+        mode = kModeRtty;
+        bandwidth = 3;
+        break;
+      case 'U':
+        mode = kModeUsb;
+        bandwidth = 3;
+        break;
+      default:
+        break;
     }
   }
   if (mode != m.settings.mode) {
@@ -201,7 +235,8 @@ int DropFreqInsert(AppContext& ctx, const std::vector<std::string>& rows, std::s
   rec.action = EditAction::kDropInsert;
   rec.line.channel = connected ? ctx.radio().MemChannel : 0;
   rec.line.notes = TrimStr(caption);
-  rec.line.settings = MemorySettings{antenna, kRfOff, kAgcFast, kBw6_0, kModeAm, 0, kNotchOff, false};
+  rec.line.settings =
+      MemorySettings{antenna, kRfOff, kAgcFast, kBw6_0, kModeAm, 0, kNotchOff, false};
   MemorySettings templ;
   bool first = true, filling = false, left_memory_mode = false;
   int stored = 0;

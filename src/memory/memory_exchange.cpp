@@ -149,9 +149,8 @@ CaptureOutcome CMMemoryCapture(AppContext& ctx, MemoryProgress* progress) {
     }
     c.StepChannel(true);
     const TransactResult t = link.RadioTransact("RA\r", reply_length);
-    const int channel = t.ok && t.reply.size() >= reply_length && t.reply[0] == '*'
-                            ? LineChannel(t.reply)
-                            : -1;
+    const int channel =
+        t.ok && t.reply.size() >= reply_length && t.reply[0] == '*' ? LineChannel(t.reply) : -1;
     if (channel < 0 || channel >= count) break;
     std::string slot = t.reply.substr(0, line_length);
     if (!IsR8(ctx) && t.reply.size() > 25) {

@@ -32,46 +32,98 @@ void DecodeStatusCodes(std::string_view codes, MemorySettings& s) {
   const int c1 = Low4(codes[0]), c2 = Low4(codes[1]), c3 = Low4(codes[2]), c4 = Low4(codes[3]),
             c5 = Low4(codes[4]);
   switch (c1 & 0x0C) {
-    case 0x00: s.blanker = 0; break;
-    case 0x04: s.blanker = 1; break;
-    case 0x0C: s.blanker = 2; break;
-    default: break;
+    case 0x00:
+      s.blanker = 0;
+      break;
+    case 0x04:
+      s.blanker = 1;
+      break;
+    case 0x0C:
+      s.blanker = 2;
+      break;
+    default:
+      break;
   }
   switch (c1 & 0x03) {
-    case 0: s.agc = 0; break;
-    case 3: s.agc = 1; break;
-    case 2: s.agc = 2; break;
-    default: break;
+    case 0:
+      s.agc = 0;
+      break;
+    case 3:
+      s.agc = 1;
+      break;
+    case 2:
+      s.agc = 2;
+      break;
+    default:
+      break;
   }
   switch (c2 & 0x0C) {
-    case 0x04: s.rf = 0; break;
-    case 0x00: s.rf = 1; break;
-    case 0x08: s.rf = 2; break;
-    default: break;
+    case 0x04:
+      s.rf = 0;
+      break;
+    case 0x00:
+      s.rf = 1;
+      break;
+    case 0x08:
+      s.rf = 2;
+      break;
+    default:
+      break;
   }
   s.notch = (c2 & 0x02) ? kNotchOn : kNotchOff;
   switch (c3 & 0x0C) {
-    case 0x00: s.antenna = 0; break;
-    case 0x08: s.antenna = 1; break;
-    case 0x04: s.antenna = 2; break;
-    default: break;
+    case 0x00:
+      s.antenna = 0;
+      break;
+    case 0x08:
+      s.antenna = 1;
+      break;
+    case 0x04:
+      s.antenna = 2;
+      break;
+    default:
+      break;
   }
   switch ((c3 & 0x03) + (c4 & 0x08)) {
-    case 10: s.mode = kModeAm; break;
-    case 2: s.mode = kModeFm; break;
-    case 9: s.mode = kModeCw; break;
-    case 1: s.mode = kModeRtty; break;
-    case 0: s.mode = kModeLsb; break;
-    case 8: s.mode = kModeUsb; break;
-    default: break;
+    case 10:
+      s.mode = kModeAm;
+      break;
+    case 2:
+      s.mode = kModeFm;
+      break;
+    case 9:
+      s.mode = kModeCw;
+      break;
+    case 1:
+      s.mode = kModeRtty;
+      break;
+    case 0:
+      s.mode = kModeLsb;
+      break;
+    case 8:
+      s.mode = kModeUsb;
+      break;
+    default:
+      break;
   }
   switch (c4 & 0x07) {
-    case 4: s.bandwidth = 1; break;
-    case 3: s.bandwidth = 2; break;
-    case 2: s.bandwidth = 3; break;
-    case 1: s.bandwidth = 4; break;
-    case 0: s.bandwidth = 5; break;
-    default: break;
+    case 4:
+      s.bandwidth = 1;
+      break;
+    case 3:
+      s.bandwidth = 2;
+      break;
+    case 2:
+      s.bandwidth = 3;
+      break;
+    case 1:
+      s.bandwidth = 4;
+      break;
+    case 0:
+      s.bandwidth = 5;
+      break;
+    default:
+      break;
   }
   // FM has its own 12 kHz filter whatever the bits say.
   if (s.mode == kModeFm) s.bandwidth = kBw12;
@@ -90,12 +142,25 @@ std::string EncodeStatusCodes(const MemorySettings& s, bool mhz) {
   if (s.antenna == 1) c[2] |= 8;
   if (s.antenna == kAntennaC) c[2] |= 4;
   switch (s.mode) {
-    case kModeAm: c[2] |= 2; c[3] |= 8; break;
-    case kModeFm: c[2] |= 2; break;
-    case kModeCw: c[2] |= 1; c[3] |= 8; break;
-    case kModeRtty: c[2] |= 1; break;
-    case kModeUsb: c[3] |= 8; break;
-    default: break;
+    case kModeAm:
+      c[2] |= 2;
+      c[3] |= 8;
+      break;
+    case kModeFm:
+      c[2] |= 2;
+      break;
+    case kModeCw:
+      c[2] |= 1;
+      c[3] |= 8;
+      break;
+    case kModeRtty:
+      c[2] |= 1;
+      break;
+    case kModeUsb:
+      c[3] |= 8;
+      break;
+    default:
+      break;
   }
   if (s.bandwidth >= 1 && s.bandwidth <= 4) c[3] |= 5 - s.bandwidth;
   c[4] = kF5VfoA | (s.sync ? kF5Sync : 0) | (mhz ? kF5MHz : 0);

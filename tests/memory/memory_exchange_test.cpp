@@ -33,20 +33,21 @@ std::vector<MemoryLine> FiftyChannels() {
   for (int i = 0; i < 50; ++i) {
     MemoryLine m;
     m.channel = 2 + i * 8;
-    m.settings.mode = modes[i % 8];
-    m.settings.sync = m.settings.mode == kModeAm && i % 2 == 0;
+    const int mode = modes[i % 8];
+    m.settings = MemorySettings{i % 2,
+                                i % 3,
+                                i % 3,
+                                1 + i % 5,
+                                mode,
+                                (i / 2) % 3,
+                                1 + (i % 4 == 1),
+                                mode == kModeAm && i % 2 == 0};
     m.unit = i % 3 == 0 ? kUnitMHz : kUnitKHz;
     m.freq_khz = 2000.0 + i * 530.0 + (i % 4) * 0.25;
-    m.settings.antenna = i % 2;
-    m.settings.rf = i % 3;
-    m.settings.agc = i % 3;
-    m.settings.bandwidth = 1 + i % 5;
-    m.settings.blanker = (i / 2) % 3;
-    m.settings.notch = i % 4 == 1 ? kNotchOn : kNotchOff;
     if (m.settings.mode == kModeFm) {
       m.freq_khz = 145000.0 + i;
-      m.settings = MemorySettings{kAntennaC, kBlankRf, kBlankAgc, kBw12, kModeFm, kBlankBlanker,
-                                  kNotchOff, false};
+      m.settings = MemorySettings{kAntennaC, kBlankRf,      kBlankAgc, kBw12,
+                                  kModeFm,   kBlankBlanker, kNotchOff, false};
     }
     m.notes = i % 5 == 0 ? "" : (i % 5 == 1 ? "RADIO NEDERLAND" : "S" + std::to_string(i));
     lines.push_back(m);
@@ -58,7 +59,8 @@ TEST(MemoryFill, FiftyChannelsStoredAsTheirLines) {
   TestContext t(kModelR8A);
   t.Connect();
   const std::vector<MemoryLine> lines = FiftyChannels();
-  for (const MemoryLine& m : lines) t.ctx().memory().SetSlot(m.channel, CreateTuneString(m, kModelR8A));
+  for (const MemoryLine& m : lines)
+    t.ctx().memory().SetSlot(m.channel, CreateTuneString(m, kModelR8A));
   const std::string file = (t.dir() / "F.MEM").string();
   t.ctx().memory().file_name = file;
   t.prompts().QueueAnswer(Answer::kYes);
@@ -71,16 +73,19 @@ TEST(MemoryFill, FiftyChannelsStoredAsTheirLines) {
     const emulator::Tuning& tu = c.tuning;
     ASSERT_TRUE(c.stored);
     EXPECT_EQ(tu.freq_10hz, static_cast<std::int32_t>(m.freq_khz * 100 + 0.5));
-    EXPECT_EQ(static_cast<int>(tu.mode), m.settings.mode);
-    EXPECT_EQ(tu.sync, m.settings.sync);
-    EXPECT_EQ(static_cast<int>(tu.antenna), m.settings.antenna);
-    EXPECT_EQ(TrimStr(c.name), TrimStr(m.notes.substr(0, std::min<std::size_t>(7, m.notes.size()))));
-    if (m.settings.mode == kModeFm) continue;
-    EXPECT_EQ(static_cast<int>(tu.rf), m.settings.rf);
-    EXPECT_EQ(static_cast<int>(tu.agc), m.settings.agc);
-    EXPECT_EQ(static_cast<int>(tu.bandwidth), m.settings.bandwidth);
-    EXPECT_EQ(static_cast<int>(tu.noise_blanker), m.settings.blanker);
-    EXPECT_EQ(tu.notch, m.settings.notch == kNotchOn);
+    EXPECT_EQ(TrimStr(c.name),
+              TrimStr(m.notes.substr(0, std::min<std::size_t>(7, m.notes.size()))));
+    // FM keeps the set's other settings as they were: only mode, antenna and synchro count.
+    const bool fm = m.settings.mode == kModeFm;
+    const MemorySettings got{static_cast<int>(tu.antenna),
+                             fm ? kBlankRf : static_cast<int>(tu.rf),
+                             fm ? kBlankAgc : static_cast<int>(tu.agc),
+                             fm ? kBw12 : static_cast<int>(tu.bandwidth),
+                             static_cast<int>(tu.mode),
+                             fm ? kBlankBlanker : static_cast<int>(tu.noise_blanker),
+                             fm ? kNotchOff : 1 + tu.notch,
+                             tu.sync};
+    EXPECT_EQ(got, m.settings);
   }
   int stored = 0;
   for (int n = 0; n < 440; ++n) stored += t.receiver().channel(n).stored ? 1 : 0;

@@ -2,10 +2,10 @@
 
 #include "app/app_context.h"
 #include "common/file_commit.h"
+#include "emulator/signal_band.h"
 #include "memory/memory_commands.h"
 #include "memory/memory_document.h"
 #include "memory/memory_line.h"
-#include "emulator/signal_band.h"
 #include "radio/radio_model.h"
 #include "radio/status_line.h"
 #include "support/test_context.h"
@@ -132,9 +132,10 @@ TEST(MemFile, BadLinesAreLeftOutAndReported) {
 
 TEST(MemFile, CommentsSlotsBeyondTheModelAndWriting) {
   MemoryDocument doc;
-  ReadMemFile(";first\r\n;second\n*50 20:<8   9.58000*MHz\r\n*150 20:<8   9.58000*MHz\r\n"
-              "*03 20:<8   6.00000*MHz\r\n",
-              doc);
+  ReadMemFile(
+      ";first\r\n;second\n*50 20:<8   9.58000*MHz\r\n*150 20:<8   9.58000*MHz\r\n"
+      "*03 20:<8   6.00000*MHz\r\n",
+      doc);
   EXPECT_EQ(doc.comment, "second");
   EXPECT_TRUE(doc.Occupied(150));  // kept, though an R8 has 100 channels
   EXPECT_EQ(FormatMemFile(doc, kModelR8),
@@ -172,8 +173,6 @@ TEST(MemFile, OpenWithBadLinesWarnsAndLeavesTheFileAlone) {
 TEST(MemFile, SaveWritesOnlyChangesAndSaveAsAlways) {
   TestContext t(kModelR8);
   MemoryDocument& doc = t.ctx().memory();
-  int changes = 0;
-  Subscription s = t.ctx().events().memory_table_changed.Subscribe([&] { ++changes; });
   doc.SetSlot(3, "*03 20:<8   6.00000*MHz");
   doc.modified = 1;
   t.prompts().QueueFileCancel();
@@ -183,7 +182,6 @@ TEST(MemFile, SaveWritesOnlyChangesAndSaveAsAlways) {
   t.prompts().QueueFile(file.string());
   EXPECT_TRUE(MemorySave(t.ctx()));
   EXPECT_EQ(doc.modified, 0);
-  EXPECT_EQ(MemTitle(doc), "Memories - [A.MEM]");
   std::filesystem::remove(file);
   EXPECT_FALSE(MemorySave(t.ctx()));  // unchanged: nothing written
   EXPECT_FALSE(std::filesystem::exists(file));
@@ -193,7 +191,6 @@ TEST(MemFile, SaveWritesOnlyChangesAndSaveAsAlways) {
   std::string bytes;
   ASSERT_TRUE(ReadWholeFile(file, bytes));
   EXPECT_EQ(bytes, ";\r\n*03 20:<8   6.00000*MHz\r\n");
-  EXPECT_EQ(changes, 2);
   // A changed table asks before it is cleared; Cancel keeps it.
   doc.modified = 1;
   doc.comment = "dx";

@@ -26,7 +26,8 @@ std::vector<std::string> TMemCmtDlg::Lines() const {
   std::vector<std::string> lines;
   const QString text = CommentEdit->toPlainText();
   if (text.isEmpty()) return lines;
-  for (const QString& l : text.split(QLatin1Char('\n'))) lines.push_back(l.toLatin1().toStdString());
+  for (const QString& l : text.split(QLatin1Char('\n')))
+    lines.push_back(l.toLatin1().toStdString());
   return lines;
 }
 

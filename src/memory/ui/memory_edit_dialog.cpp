@@ -38,8 +38,8 @@ TMemEditDlg::TMemEditDlg(AppContext& ctx, const MemEditRecord& record, QWidget* 
   MemLst = new QComboBox(this);
   MemLst->setObjectName(QStringLiteral("MemLst"));
   for (int c = 0; c < MemoryChannelCount(model); ++c) {
-    MemLst->addItem(QString::fromLatin1(
-        (model == kModelR8 ? IntToStr2Z(c) : IntToStr3Z(c)).c_str()));
+    MemLst->addItem(
+        QString::fromLatin1((model == kModelR8 ? IntToStr2Z(c) : IntToStr3Z(c)).c_str()));
   }
   MemLst->setCurrentIndex(record.line.channel);
   MemLst->setEnabled(view.channel_enabled);

@@ -69,13 +69,15 @@ class HeaderRow : public QWidget {
     setFont(font);
     setFixedHeight(QFontMetrics(font).height() + 6);
   }
+
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.fillRect(rect(), QColor(0x2b, 0x2d, 0x31));
     p.setPen(QColor(0x9a, 0xa0, 0xa8));
-    DrawTabbed(&p, rect(),
-               QStringLiteral("\tMem\tFrequency\t\tAnt\tRF\tAGC\tBW\tMode\tBlank\tNch\tSyn\tNotes:"));
+    DrawTabbed(
+        &p, rect(),
+        QStringLiteral("\tMem\tFrequency\t\tAnt\tRF\tAGC\tBW\tMode\tBlank\tNch\tSyn\tNotes:"));
   }
 };
 
@@ -84,10 +86,11 @@ class HeaderRow : public QWidget {
 TMemList::TMemList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window), ctx_(ctx) {
   setObjectName(QStringLiteral("MemList"));
   setWindowTitle(QStringLiteral("Memories"));
-  setStyleSheet(QStringLiteral("QWidget#MemList { background: #2b2d31; }"
-                               "QLabel { color: #dcdfe4; }"
-                               "QMenuBar { background: #2b2d31; color: #dcdfe4; }"
-                               "QMenuBar::item:selected { background: #484c53; }"));
+  setStyleSheet(
+      QStringLiteral("QWidget#MemList { background: #2b2d31; }"
+                     "QLabel { color: #dcdfe4; }"
+                     "QMenuBar { background: #2b2d31; color: #dcdfe4; }"
+                     "QMenuBar::item:selected { background: #484c53; }"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* bar = new QMenuBar(this);
@@ -96,14 +99,16 @@ TMemList::TMemList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
   QMenu* file = bar->addMenu(QStringLiteral("&File"));
   AddItem(file, "New1", "&New", [this] { ctx_.commands().Post(AppCommand::kMemoryNew); });
   AddItem(file, "Open1", "&Open...", [this] { ctx_.commands().Post(AppCommand::kMemoryOpen); });
-  Save1 = AddItem(file, "Save1", "&Save", [this] { ctx_.commands().Post(AppCommand::kMemorySave); });
+  Save1 =
+      AddItem(file, "Save1", "&Save", [this] { ctx_.commands().Post(AppCommand::kMemorySave); });
   AddItem(file, "SaveAs1", "Save &as...",
           [this] { ctx_.commands().Post(AppCommand::kMemorySaveAs); });
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   Modify1 = AddItem(edit, "Modify1", "&Modify",
                     [this] { SetMemory(static_cast<int>(EditAction::kModify)); });
   Modify1->setShortcut(QKeySequence(Qt::Key_Insert));
-  Move1 = AddItem(edit, "Move1", "Mo&ve", [this] { SetMemory(static_cast<int>(EditAction::kMove)); });
+  Move1 =
+      AddItem(edit, "Move1", "Mo&ve", [this] { SetMemory(static_cast<int>(EditAction::kMove)); });
   Move1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_V));
   Insert1 = AddItem(edit, "Insert1", "&Insert",
                     [this] { ctx_.commands().Post(AppCommand::kTuningChInsert); });
@@ -114,11 +119,13 @@ TMemList::TMemList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
   Capture1 = AddItem(tools, "Capture1", "&Capture",
                      [this] { ctx_.commands().Post(AppCommand::kMemoryCapture); });
   Capture1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-  Fill1 = AddItem(tools, "Fill1", "&Fill", [this] { ctx_.commands().Post(AppCommand::kMemoryFill); });
+  Fill1 =
+      AddItem(tools, "Fill1", "&Fill", [this] { ctx_.commands().Post(AppCommand::kMemoryFill); });
   Fill1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
   tools->addSeparator();
   AddItem(tools, "Editcomment1", "&Edit comment", [this] { Editcomment1Click(); });
-  for (QMenu* m : {file, edit, tools}) connect(m, &QMenu::aboutToShow, this, [this] { EditClick(); });
+  for (QMenu* m : {file, edit, tools})
+    connect(m, &QMenu::aboutToShow, this, [this] { EditClick(); });
 
   MemLst = new QListWidget(this);
   MemLst->setObjectName(QStringLiteral("MemLst"));

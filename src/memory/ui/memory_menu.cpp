@@ -9,8 +9,8 @@
 #include "common/confirm_save.h"
 #include "common/ui/menu_items.h"
 #include "memory/memory_commands.h"
-#include "memory/memory_exchange.h"
 #include "memory/memory_edit.h"
+#include "memory/memory_exchange.h"
 #include "memory/ui/memory_edit_dialog.h"
 #include "memory/ui/memory_list_window.h"
 #include "memory/ui/memory_progress_window.h"
@@ -43,9 +43,8 @@ MemoryMenu::MemoryMenu(AppContext& ctx, QMenuBar& bar, QMainWindow& window)
   Insert1 = AddItem(menu, "Insertchannel1", "&Insert channel...",
                     [this] { ctx_.commands().Post(AppCommand::kTuningChInsert); });
   Insert1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-  subscriptions_.push_back(ctx.commands().Register(AppCommand::kTuningChInsert, [this](int) {
-    CMTuningChInsert();
-  }));
+  subscriptions_.push_back(
+      ctx.commands().Register(AppCommand::kTuningChInsert, [this](int) { CMTuningChInsert(); }));
   connect(menu, &QMenu::aboutToShow, this, [this] { Enable(); });
   subscriptions_.push_back(ctx.events().memory_table_changed.Subscribe([this] { Enable(); }));
   subscriptions_.push_back(ctx.events().port_changed.Subscribe([this](const bool&) { Enable(); }));
@@ -78,7 +77,8 @@ void MemoryMenu::Enable() {
 
 void MemoryMenu::CMTuningChInsert() {
   if (ctx_.link().PortError() != 0) return;
-  const MemEditRecord record = SetDefaults(ctx_.radio(), EditAction::kInsert, ctx_.radio().MemChannel);
+  const MemEditRecord record =
+      SetDefaults(ctx_.radio(), EditAction::kInsert, ctx_.radio().MemChannel);
   TMemEditDlg dialog(ctx_, record, list_ ? static_cast<QWidget*>(list_) : &window_);
   if (dialog.exec() == QDialog::Accepted) ApplyEdit(ctx_, dialog.record(), record.line.channel);
 }

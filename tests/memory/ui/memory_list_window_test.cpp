@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QComboBox>
 #include <QCheckBox>
-#include <QMainWindow>
-#include <QPushButton>
-#include <QMenuBar>
+#include <QComboBox>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "app/app_context.h"
@@ -50,16 +50,11 @@ class MemListTest : public ::testing::Test {
   TestContext t_{kModelR8A};
 };
 
-TEST_F(MemListTest, OpenedFromAFileShowsItsChannels) {
+TEST_F(MemListTest, OpenedFromAFileAndDoubleClickRecalls) {
   TMemList list(t_.ctx());
   EXPECT_EQ(list.MemLst->count(), 440);
   EXPECT_EQ(list.windowTitle(), QStringLiteral("Memories - [DX.MEM] - dx"));
-  EXPECT_EQ(list.MemLst->item(7)->text().toStdString(),
-            MemDisplayLine(7, t_.ctx().memory().slot(7), kModelR8A));
-}
-
-TEST_F(MemListTest, DoubleClickRecallsTheChannel) {
-  TMemList list(t_.ctx());
+  EXPECT_TRUE(list.MemLst->item(7)->text().contains(QStringLiteral(" 9.58000")));
   list.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
   Activate(list, 12);
