@@ -15,6 +15,7 @@
 #include "database/database_files.h"
 #include "database/query_results.h"
 #include "database/station_database.h"
+#include "memory/memory_document.h"
 #include "radio/radio_link.h"
 #include "radio/radio_protocol.h"
 #include "radio/radio_state.h"
@@ -65,6 +66,10 @@ class AppContext {
     return DatabasePorts{prompts_, launcher_, profile_, progress};
   }
 
+  // The memory table with its file name, comment and modified flag.
+  MemoryDocument& memory() { return memory_; }
+  const MemoryDocument& memory() const { return memory_; }
+
   // What many windows follow, and the main window's numbered commands.
   AppEvents& events() { return events_; }
   CommandTable& commands() { return commands_; }
@@ -100,6 +105,7 @@ class AppContext {
   std::filesystem::path data_folder_;
   StationDatabase database_;
   QueryResults query_results_;
+  MemoryDocument memory_;
   ScanStatus scan_;
   TimerTable timers_{};
   FindHandover find_handover_;

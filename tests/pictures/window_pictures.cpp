@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QDir>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -23,6 +24,13 @@
 #include "help/help_topics.h"
 #include "help/ui/help_window.h"
 #include "database/demo_database.h"
+#include "memory/memory_document.h"
+#include "memory/ui/memory_comment_dialog.h"
+#include "memory/ui/memory_edit_dialog.h"
+#include "memory/ui/memory_list_window.h"
+#include "memory/ui/memory_progress_window.h"
+#include "common/ui/prog_bar_dialog.h"
+#include <QMainWindow>
 #include "options/ui/options_dialog.h"
 #include "pan/ui/pan_display_window.h"
 #include "pan/ui/pan_menu.h"
@@ -114,6 +122,33 @@ int main(int argc, char** argv) {
     ok &= Save(&options, folder, "options_radio");
     options.OptionPage->setCurrentIndex(r8::kPageComms);
     ok &= Save(&options, folder, "options_comms");
+  }
+  {
+    r8::MemoryDocument& doc = t.ctx().memory();
+    doc.comment = "49 m evening";
+    doc.SetSlot(0, "*000 20:<8   5.97500*MHz\tVOA");
+    doc.SetSlot(1, "*001 ?:9:<   6.07000*MHz\tCFRX");
+    doc.SetSlot(3, "*003 6402=   7.23500*MHz\tNET");
+    doc.SetSlot(4, "*004 00608 145.50000*MHz");
+    doc.SetSlot(5, "*005 20:<8   9580.00*KHz\tR Aust");
+    r8::TMemList list(t.ctx());
+    list.show();
+    list.MemLst->setCurrentRow(1);
+    ok &= Save(&list, folder, "memory_list");
+    r8::TMemCmtDlg comment(doc.comment);
+    comment.show();
+    ok &= Save(&comment, folder, "memory_comment");
+    r8::TMemEditDlg edit(t.ctx(), r8::OpenForEdit(t.ctx(), r8::EditAction::kModify, 1));
+    edit.show();
+    ok &= Save(&edit, folder, "memory_edit");
+  }
+  {
+    QMainWindow window;
+    r8::MemoryProgressWindow progress(t.prompts(), window);
+    progress.Open("Memory Capture", "Wait...  Capturing Memories.");
+    progress.Position(400, 1000);
+    ok &= Save(progress.bar(), folder, "memory_progress");
+    progress.Close();
   }
   {
     r8::THelpWindow help;

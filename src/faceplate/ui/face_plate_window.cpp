@@ -22,6 +22,7 @@
 #include "help/help_topics.h"
 #include "help/ui/about_dialog.h"
 #include "help/ui/help_desk.h"
+#include "memory/ui/memory_menu.h"
 #include "options/ui/options_dialog.h"
 #include "pan/ui/pan_menu.h"
 #include "programmes/ui/dx_programs_menu.h"
@@ -108,6 +109,7 @@ void TFacePlate::BuildMenus() {
     };
     return list;
   });
+  memory_menu_ = std::make_unique<MemoryMenu>(ctx_, *menuBar(), *this);
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =
@@ -175,6 +177,7 @@ void TFacePlate::TimerTick() {
 bool TFacePlate::FormCloseQuery() {
   if (ctx_.radio().ScanState == ScanStateCode::kReceiverScan) return false;
   if (!database_menu_->AskToSaveDatabase("exiting")) return false;
+  if (!memory_menu_->AskToSave("exiting")) return false;
   tick_->stop();
   // The tape relay is released while the port can still carry the command.
   RadioState& r = ctx_.radio();

@@ -21,6 +21,7 @@ class ControlsMenu;
 class ScanMenu;
 class TimersMenu;
 class StationMenu;
+class MemoryMenu;
 class DatabaseMenu;
 class DxProgramsMenu;
 class FacePlatePanel;
@@ -72,6 +73,7 @@ class TFacePlate : public QMainWindow {
   std::unique_ptr<PanMenu> pan_menu_;
   std::unique_ptr<DxProgramsMenu> dx_programs_menu_;
   std::unique_ptr<StationMenu> station_menu_;
+  std::unique_ptr<MemoryMenu> memory_menu_;
   QLabel* SaveLbl = nullptr;
   QLabel* CommsLbl = nullptr;
   QTimer* tick_ = nullptr;

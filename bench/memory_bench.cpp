@@ -1,0 +1,158 @@
+// Memories: reading a full memory file and making the list's 1000 rows (target under 10 ms), and
+// capture of a full R8B and fill of 1000 channels through QSerialPort to the timed r8emu on a
+// pseudo-terminal at RXPACE 115. Every command the link writes waits the pacing once (before its
+// reply is read, or after it when none comes), and a store waits once more after its channel
+// number, so the pacing bound is (writes + stores) x RXPACE (+ the fill's 1000 ms after "EAY");
+// of_bound is the share of it reached (target 0.95 or more).
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include <QCoreApplication>
+#include <QProcess>
+
+#include "app/app_context.h"
+#include "common/program_launcher.h"
+#include "common/ui/qt_clock.h"
+#include "common/user_prompts.h"
+#include "memory/memory_commands.h"
+#include "memory/memory_document.h"
+#include "memory/memory_exchange.h"
+#include "radio/radio_model.h"
+#include "radio/ui/qt_serial_port.h"
+
+namespace {
+
+std::string FullFile() {
+  r8::MemoryDocument doc;
+  for (int c = 0; c < r8::kMemorySlots; ++c) {
+    r8::MemoryLine m;
+    m.channel = c;
+    m.freq_khz = 5000.0 + c * 5.0;
+    m.notes = c % 2 ? "NAME" : "";
+    doc.SetSlot(c, r8::CreateTuneString(m, r8::kModelR8B));
+  }
+  return r8::FormatMemFile(doc, r8::kModelR8B);
+}
+
+void BM_ReadFileAndListRows(benchmark::State& state) {
+  const std::string bytes = FullFile();
+  for (auto _ : state) {
+    r8::MemoryDocument doc;
+    r8::ReadMemFile(bytes, doc);
+    std::size_t total = 0;
+    for (int c = 0; c < r8::kMemorySlots; ++c) {
+      total += r8::MemDisplayLine(c, doc.slot(c), r8::kModelR8B).size();
+    }
+    benchmark::DoNotOptimize(total);
+  }
+}
+BENCHMARK(BM_ReadFileAndListRows)->Unit(benchmark::kMillisecond);
+
+struct YesPrompts : r8::UserPrompts {
+  r8::Answer Message(const r8::MessageRequest&) override { return r8::Answer::kYes; }
+  void Beep(r8::BeepKind) override {}
+  void BusyCursor(bool) override {}
+  r8::FileDialogResult FileDialog(const r8::FileDialogRequest&) override { return {}; }
+};
+
+struct NoLauncher : r8::ProgramLauncher {
+  bool Start(const std::filesystem::path&, const std::vector<std::string>&,
+             const std::filesystem::path&) override {
+    return false;
+  }
+};
+
+// Counts what the link writes.
+class CountingPort : public r8::SerialPort {
+ public:
+  explicit CountingPort(r8::SerialPort& inner) : inner_(inner) {}
+  bool Open(const std::string& name) override { return inner_.Open(name); }
+  void Close() override { inner_.Close(); }
+  bool IsOpen() const override { return inner_.IsOpen(); }
+  bool SetQueueSizes(std::size_t i, std::size_t o) override { return inner_.SetQueueSizes(i, o); }
+  bool Configure(const r8::LineSettings& s) override { return inner_.Configure(s); }
+  bool SetTimeouts(const r8::PortTimeouts& t) override { return inner_.SetTimeouts(t); }
+  int Write(std::string_view bytes) override {
+    ++writes;
+    if (bytes.substr(0, 2) == "PR") ++stores;
+    return inner_.Write(bytes);
+  }
+  r8::ReadResult Read(std::size_t n) override { return inner_.Read(n); }
+  r8::ReadResult ReadReply(std::size_t n) override { return inner_.ReadReply(n); }
+  void Purge() override { inner_.Purge(); }
+  std::size_t InputQueueCount() override { return inner_.InputQueueCount(); }
+  r8::ModemLines Modem() override { return inner_.Modem(); }
+  long long writes = 0;
+  long long stores = 0;
+
+ private:
+  r8::SerialPort& inner_;
+};
+
+// range(0): 0 capture, 1 fill.
+void BM_ExchangeOverPseudoTerminal(benchmark::State& state) {
+  QProcess emu;
+  emu.start(QStringLiteral(R8EMU_PATH), {QStringLiteral("--model"), QStringLiteral("R8B")});
+  if (!emu.waitForStarted(5000) || !emu.waitForReadyRead(5000)) {
+    state.SkipWithError("r8emu did not start");
+    return;
+  }
+  const std::string device = QString::fromLatin1(emu.readLine()).trimmed().toStdString();
+  r8::QtSerialPort qt_port([&](const std::string&) { return device; });
+  CountingPort port(qt_port);
+  r8::QtClock clock;
+  YesPrompts prompts;
+  NoLauncher launcher;
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("r8-memory-bench-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  {
+    r8::AppContext ctx(clock, prompts, port, launcher, folder / "TARVELIN.INI");
+    r8::Settings& s = ctx.settings();
+    s.RadioModel = r8::kModelR8B;
+    s.CommPort = 1;
+    s.IgnoreDSR = true;
+    s.RxPace = 115;
+    ctx.link().CommOpen();
+    const bool fill = state.range(0) == 1;
+    if (fill) r8::ReadMemFile(FullFile(), ctx.memory());
+    double seconds = 0.0;
+    for (auto _ : state) {
+      port.writes = port.stores = 0;
+      const auto start = std::chrono::steady_clock::now();
+      if (fill) {
+        r8::CMMemoryFill(ctx, nullptr);
+      } else {
+        r8::CMMemoryCapture(ctx, nullptr);
+      }
+      seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    const double bound_s =
+        (static_cast<double>(port.writes + port.stores) * s.RxPace + (fill ? 1000.0 : 0.0)) /
+        1000.0;
+    state.counters["seconds"] = seconds;
+    state.counters["of_bound"] = bound_s / seconds;
+    ctx.link().CommClose();
+  }
+  std::filesystem::remove_all(folder);
+  emu.closeWriteChannel();
+  if (!emu.waitForFinished(2000)) emu.kill();
+}
+BENCHMARK(BM_ExchangeOverPseudoTerminal)
+    ->ArgName("fill")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}
