@@ -24,6 +24,8 @@
 #include "help/help_topics.h"
 #include "help/ui/help_window.h"
 #include "database/demo_database.h"
+#include "timers/ui/timer_edit_dialog.h"
+#include "timers/ui/timer_list.h"
 #include "memory/memory_document.h"
 #include "memory/ui/memory_comment_dialog.h"
 #include "memory/ui/memory_edit_dialog.h"
@@ -187,6 +189,17 @@ int main(int argc, char** argv) {
     list.show();
     list.CMDXPrograms2();
     ok &= Save(&list, folder, "dx_programs");
+  }
+  {
+    t.ctx().timers()[0] = {true, "1300", 9410, 0, 128, "Newshour"};
+    t.ctx().timers()[1] = {true, "2000", 9.705, 1, 64, "Vatican News"};
+    t.ctx().timers()[2] = {false, "0030", 5850, 0, 0x3E, "Slovakia Today"};
+    r8::TTimerList timers(t.ctx(), nullptr);
+    timers.show();
+    ok &= Save(&timers, folder, "timer_list");
+    r8::TTimerEditDlg edit(r8::TimerEditMode::kModify, 1, t.ctx().timers()[1], {}, nullptr, nullptr);
+    edit.show();
+    ok &= Save(&edit, folder, "timer_edit");
   }
   return ok ? 0 : 1;
 }

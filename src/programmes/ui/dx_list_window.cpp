@@ -63,6 +63,8 @@ TDXList::TDXList(AppContext& ctx, QWidget* parent)
                           QStringLiteral("Station Name"), QStringLiteral("Notes")});
   DXLst->setRootIsDecorated(false);
   DXLst->setUniformRowHeights(true);
+  DXLst->setDragEnabled(true);
+  DXLst->setDragDropMode(QAbstractItemView::DragOnly);
   DXLst->setContextMenuPolicy(Qt::CustomContextMenu);
   DXLst->installEventFilter(this);
   connect(DXLst, &QTreeWidget::itemDoubleClicked, this, [this] { DXLstDblClick(); });
@@ -129,6 +131,8 @@ void TDXList::ShowView() {
       item->setText(0, ToQt(r.text));
       item->setForeground(0, mark);
     } else {
+      // A programme dragged onto the timer list takes its file line along.
+      item->setData(0, Qt::UserRole, QByteArray::fromStdString(r.file_line));
       const QStringList fields = ToQt(r.text).split(QLatin1Char('\t'));
       for (int c = 0; c < fields.size() && c < 4; ++c) {
         item->setText(c, fields[c]);

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/format.h"
+#include "help/ui/help_desk.h"
 
 namespace r8 {
 
@@ -28,6 +29,7 @@ TTimerEditDlg::TTimerEditDlg(TimerEditMode mode, int index, const TimerRecord& r
   const TimerEditCaption caption = TimerEditCaptionOf(mode);
   setObjectName(QStringLiteral("TimerEditDlg"));
   setWindowTitle(QString::fromLatin1(caption.caption));
+  SetHelpContext(this, caption.help_context);
   const bool choose_number = mode == TimerEditMode::kCreate || mode == TimerEditMode::kMove;
 
   TimerNo = new QLineEdit(this);

@@ -1,23 +1,26 @@
 #include "timers/ui/timer_list.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "app/app_context.h"
 #include "common/ui/menu_items.h"
+#include "timers/timer_edit.h"
 #include "timers/timer_table.h"
 #include "timers/ui/timer_edit_dialog.h"
 
 namespace r8 {
 
 namespace {
-constexpr int kWidths[13] = {48, 24, 96, 48, 24, 24, 24, 24, 24, 24, 24, 24, 250};
+constexpr int kWidths[13] = {56, 28, 96, 48, 26, 26, 26, 26, 26, 26, 26, 26, 250};
 const char* const kHeadings[13] = {"Timer#", "Set", "Frequency", "Time", "Su", "Mo",   "Tu",
                                    "We",     "Th",  "Fr",        "Sa",   "Dy", "Notes"};
 }  // namespace
@@ -42,6 +45,7 @@ TTimerList::TTimerList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::W
   TimerLst->setSelectionMode(QAbstractItemView::SingleSelection);
   TimerLst->setEditTriggers(QAbstractItemView::NoEditTriggers);
   TimerLst->verticalHeader()->hide();
+  TimerLst->verticalHeader()->setDefaultSectionSize(TimerLst->fontMetrics().height() + 6);
   TimerLst->horizontalHeader()->setStretchLastSection(true);
   for (int c = 0; c < 13; ++c) {
     TimerLst->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromLatin1(kHeadings[c])));
@@ -52,6 +56,10 @@ TTimerList::TTimerList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::W
           [edit, this](const QPoint& p) { edit->exec(TimerLst->viewport()->mapToGlobal(p)); });
   connect(TimerLst, &QTableWidget::cellDoubleClicked, this, [this] { SetClick(); });
   connect(TimerLst, &QTableWidget::itemSelectionChanged, this, [this] { UpdateStatus(); });
+  // Programmes dragged from the SWBC programmes list become timers.
+  TimerLst->setAcceptDrops(true);
+  TimerLst->viewport()->setAcceptDrops(true);
+  TimerLst->viewport()->installEventFilter(this);
   StatusBar1 = new QLabel(this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
 
@@ -140,5 +148,42 @@ void TTimerList::DoEdit(TimerEditMode mode) {
 }
 
 void TTimerList::MoveClick() { DoEdit(TimerEditMode::kMove); }
+
+void TTimerList::DropProgramme(int row, const std::string& line) {
+  if (row < 0 || row >= kTimerCount) return;
+  const std::optional<TimerPrefill> prefill = PrefillFromProgrammeLine(line);
+  if (!prefill) return;
+  TimerLst->selectRow(row);
+  TTimerEditDlg dlg(TimerEditMode::kCreate, row, ctx_.timers()[static_cast<std::size_t>(row)],
+                    FillFreq(ctx_.database(), *prefill), &*prefill, this);
+  if (run_dialog(dlg) != QDialog::Accepted) return;
+  const TimerEditResult result = dlg.Result();
+  if (!result.index) return;
+  ctx_.timers()[static_cast<std::size_t>(*result.index)] = result.record;
+  SetLine(*result.index);
+  UpdateStatus();
+}
+
+bool TTimerList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != TimerLst->viewport()) return QWidget::eventFilter(watched, event);
+  const auto type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+    return QWidget::eventFilter(watched, event);
+  auto* drop = static_cast<QDropEvent*>(event);
+  auto* source = qobject_cast<QTreeWidget*>(drop->source());
+  // Only the programmes list's rows, and not its day headings, make timers.
+  if (!source || source->objectName() != QStringLiteral("DXLst") || !source->currentItem()) {
+    drop->ignore();
+    return true;
+  }
+  const std::string line = source->currentItem()->data(0, Qt::UserRole).toByteArray().toStdString();
+  if (line.empty() || line.front() == '[') {
+    drop->ignore();
+    return true;
+  }
+  drop->acceptProposedAction();
+  if (type == QEvent::Drop) DropProgramme(TimerLst->rowAt(drop->position().toPoint().y()), line);
+  return true;
+}
 
 }  // namespace r8

@@ -28,6 +28,8 @@ class TTimerList : public QWidget {
   // Opens the edit dialog; runs it with `run` (exec by default; tests answer it themselves).
   void DoEdit(TimerEditMode mode);
   void MoveClick();
+  // A programme line dropped on a row: the create dialog for that number, prefilled from it.
+  void DropProgramme(int row, const std::string& line);
   int SelectedIndex() const;
 
   std::function<int(TTimerEditDlg&)> run_dialog;
@@ -35,6 +37,9 @@ class TTimerList : public QWidget {
   QTableWidget* TimerLst = nullptr;
   QLabel* StatusBar1 = nullptr;
   QAction* Set1 = nullptr;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void UpdateStatus();

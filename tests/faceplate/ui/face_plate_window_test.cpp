@@ -22,6 +22,8 @@
 #include "faceplate/ui/zel_switch_button.h"
 #include "options/ui/options_dialog.h"
 #include "options/scan_settings.h"
+#include "timers/ui/timer_edit_dialog.h"
+#include "timers/ui/timer_list.h"
 #include "radio/radio_model.h"
 #include "support/test_context.h"
 #include "support/ui_support.h"
@@ -230,6 +232,18 @@ TEST_F(FacePlateWindowTest, TimerButtonListAndAnEventDueTheNextMinute) {
   t->clock().Advance(60 * 1000);  // 14:31 UTC
   face->TimerTick();
   EXPECT_EQ(Freq(), " 9580.00");
+  // A programme dropped on row 5 opens the create dialog there, prefilled from its line.
+  auto* timers = testing::Named<TTimerList>(face.get(), "TimerList");
+  timers->run_dialog = [](TTimerEditDlg& dlg) {
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Create Timer"));
+    return static_cast<int>(QDialog::Accepted);
+  };
+  std::string line(40, ' ');
+  line.replace(0, 4, "1830").replace(6, 1, "w").replace(13, 4, "News");
+  timers->DropProgramme(4, line);
+  EXPECT_EQ(t->ctx().timers()[4].time, "1830");
+  EXPECT_EQ(t->ctx().timers()[4].days, 8);
+  EXPECT_TRUE(t->ctx().timers()[4].set);
 }
 
 TEST_F(FacePlateWindowTest, PowerOffAndOn) {
