@@ -79,6 +79,8 @@ void TFreqList::ShowState() {
     item->setData(Qt::UserRole, set_.RowFlagged(which_, i));
     item->setData(Qt::UserRole + 1,
                   QByteArray::fromStdString(s.lines[static_cast<std::size_t>(i)]));
+    // The text too, for the rows dragged to the memory list.
+    item->setText(QString::fromLatin1(s.lines[static_cast<std::size_t>(i)].c_str()));
   }
   if (s.selected >= 0 && s.selected < FreqLst->count()) FreqLst->setCurrentRow(s.selected);
   filling_ = false;

@@ -6,6 +6,7 @@
 #include <QDropEvent>
 
 #include <QLabel>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
@@ -144,6 +145,7 @@ TMemList::TMemList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
   layout->addWidget(StatusLbl);
   MemLst->viewport()->setAcceptDrops(true);
   MemLst->viewport()->installEventFilter(this);
+  MemLst->installEventFilter(this);
   connect(MemLst, &QListWidget::itemActivated, this, [this] { HandleInput(); });
   connect(MemLst, &QListWidget::currentRowChanged, this, [this] { EditClick(); });
 
@@ -225,6 +227,12 @@ void TMemList::SetMemory(int action) {
 
 bool TMemList::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  // "." typed here goes to the faceplate's frequency entry.
+  if (watched == MemLst && type == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->text() == QStringLiteral(".")) {
+    ctx_.commands().Post(AppCommand::kKeypadChar, '.');
+    return true;
+  }
   if (watched != MemLst->viewport() ||
       (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)) {
     return QWidget::eventFilter(watched, event);

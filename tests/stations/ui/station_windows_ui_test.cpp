@@ -158,6 +158,7 @@ TEST_F(StationWindowsUiTest, TheFrequencyListTunesAndScansItsSelectedRows) {
   const std::string row =
       list->FreqLst->item(0)->data(Qt::UserRole + 1).toByteArray().toStdString();
   EXPECT_NEAR(t.radio().RadioFreq, *ListRowFrequency(ListWindow::kFrequencyList, row), 0.01);
+  EXPECT_EQ(list->FreqLst->item(0)->text().toStdString(), row);  // what a drop on the memories reads
   if (list->FreqLst->count() < 2) return;
   t.ctx().settings().scan_mode = kScanModeFreq;
   t.ctx().settings().scan_type = kScanTypeCarr;
