@@ -17,6 +17,7 @@
 #include <random>
 #include <string>
 
+#include "bench_support.h"
 #include "common/ui/qt_clock.h"
 #include "common/user_prompts.h"
 #include "radio/radio_link.h"
@@ -27,13 +28,6 @@
 #include "settings/settings.h"
 
 namespace {
-
-struct SilentPrompts : r8::UserPrompts {
-  r8::Answer Message(const r8::MessageRequest&) override { return r8::Answer::kOk; }
-  void Beep(r8::BeepKind) override {}
-  void BusyCursor(bool) override {}
-  r8::FileDialogResult FileDialog(const r8::FileDialogRequest&) override { return {}; }
-};
 
 struct EmulatorStatus {
   std::string line;  // the status line with its CR LF
@@ -124,7 +118,7 @@ int main(int argc, char** argv) {
   const std::string device = QString::fromLatin1(emu.readLine()).trimmed().toStdString();
   r8::QtSerialPort port([&](const std::string&) { return device; });
   r8::QtClock clock;
-  SilentPrompts prompts;
+  r8::bench::AnsweringPrompts prompts;
   r8::Settings settings;
   settings.RadioModel = model_number;
   settings.CommPort = 1;

@@ -13,12 +13,14 @@
 #include <QProcess>
 
 #include "app/app_context.h"
+#include "bench_support.h"
 #include "common/program_launcher.h"
 #include "common/ui/qt_clock.h"
 #include "common/user_prompts.h"
 #include "memory/memory_commands.h"
 #include "memory/memory_document.h"
 #include "memory/memory_exchange.h"
+#include "r8emu_process.h"
 #include "radio/radio_model.h"
 #include "radio/ui/qt_serial_port.h"
 
@@ -50,20 +52,6 @@ void BM_ReadFileAndListRows(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadFileAndListRows)->Unit(benchmark::kMillisecond);
 
-struct YesPrompts : r8::UserPrompts {
-  r8::Answer Message(const r8::MessageRequest&) override { return r8::Answer::kYes; }
-  void Beep(r8::BeepKind) override {}
-  void BusyCursor(bool) override {}
-  r8::FileDialogResult FileDialog(const r8::FileDialogRequest&) override { return {}; }
-};
-
-struct NoLauncher : r8::ProgramLauncher {
-  bool Start(const std::filesystem::path&, const std::vector<std::string>&,
-             const std::filesystem::path&) override {
-    return false;
-  }
-};
-
 // Counts what the link writes.
 class CountingPort : public r8::SerialPort {
  public:
@@ -93,18 +81,17 @@ class CountingPort : public r8::SerialPort {
 
 // range(0): 0 capture, 1 fill.
 void BM_ExchangeOverPseudoTerminal(benchmark::State& state) {
-  QProcess emu;
-  emu.start(QStringLiteral(R8EMU_PATH), {QStringLiteral("--model"), QStringLiteral("R8B")});
-  if (!emu.waitForStarted(5000) || !emu.waitForReadyRead(5000)) {
+  r8::bench::R8emu emu({QStringLiteral("--model"), QStringLiteral("R8B")});
+  if (emu.device().empty()) {
     state.SkipWithError("r8emu did not start");
     return;
   }
-  const std::string device = QString::fromLatin1(emu.readLine()).trimmed().toStdString();
+  const std::string device = emu.device();
   r8::QtSerialPort qt_port([&](const std::string&) { return device; });
   CountingPort port(qt_port);
   r8::QtClock clock;
-  YesPrompts prompts;
-  NoLauncher launcher;
+  r8::bench::AnsweringPrompts prompts(r8::Answer::kYes);
+  r8::bench::NoLauncher launcher;
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("r8-memory-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
@@ -137,8 +124,6 @@ void BM_ExchangeOverPseudoTerminal(benchmark::State& state) {
     ctx.link().CommClose();
   }
   std::filesystem::remove_all(folder);
-  emu.closeWriteChannel();
-  if (!emu.waitForFinished(2000)) emu.kill();
 }
 BENCHMARK(BM_ExchangeOverPseudoTerminal)
     ->ArgName("fill")

@@ -3,23 +3,17 @@
 // not the 115 ms the line pacing would cost on a real line.
 #include <benchmark/benchmark.h>
 
-#include "settings/settings.h"
+#include "bench_support.h"
 #include "common/user_prompts.h"
 #include "emulator/emulated_serial_port.h"
 #include "radio/radio_link.h"
 #include "radio/radio_model.h"
 #include "radio/radio_protocol.h"
 #include "radio/status_line.h"
+#include "settings/settings.h"
 #include "support/fake_clock.h"
 
 namespace {
-
-struct SilentPrompts : r8::UserPrompts {
-  r8::Answer Message(const r8::MessageRequest&) override { return r8::Answer::kOk; }
-  void Beep(r8::BeepKind) override {}
-  void BusyCursor(bool) override {}
-  r8::FileDialogResult FileDialog(const r8::FileDialogRequest&) override { return {}; }
-};
 
 struct Rig {
   explicit Rig(int model) : port(clock, model) {
@@ -28,7 +22,7 @@ struct Rig {
     link.CommOpen();
   }
   r8::testing::FakeClock clock;
-  SilentPrompts prompts;
+  r8::bench::AnsweringPrompts prompts;
   r8::emulator::EmulatedSerialPort port;
   r8::Settings settings;
   r8::RadioState radio;

@@ -12,42 +12,29 @@
 #include <QProcess>
 
 #include "app/app_context.h"
+#include "bench_support.h"
 #include "common/program_launcher.h"
 #include "common/ui/qt_clock.h"
 #include "common/user_prompts.h"
 #include "faceplate/faceplate_core.h"
+#include "r8emu_process.h"
 #include "radio/radio_model.h"
 #include "radio/ui/qt_serial_port.h"
 #include "scan/scan_controller.h"
 
 namespace {
 
-struct SilentPrompts : r8::UserPrompts {
-  r8::Answer Message(const r8::MessageRequest&) override { return r8::Answer::kOk; }
-  void Beep(r8::BeepKind) override {}
-  void BusyCursor(bool) override {}
-  r8::FileDialogResult FileDialog(const r8::FileDialogRequest&) override { return {}; }
-};
-
-struct NoLauncher : r8::ProgramLauncher {
-  bool Start(const std::filesystem::path&, const std::vector<std::string>&,
-             const std::filesystem::path&) override {
-    return false;
-  }
-};
-
 void BM_ScanStepsOverPseudoTerminal(benchmark::State& state) {
-  QProcess emu;
-  emu.start(QStringLiteral(R8EMU_PATH), {QStringLiteral("--model"), QStringLiteral("R8A")});
-  if (!emu.waitForStarted(5000) || !emu.waitForReadyRead(5000)) {
+  r8::bench::R8emu emu({QStringLiteral("--model"), QStringLiteral("R8A")});
+  if (emu.device().empty()) {
     state.SkipWithError("r8emu did not start");
     return;
   }
-  const std::string device = QString::fromLatin1(emu.readLine()).trimmed().toStdString();
+  const std::string device = emu.device();
   r8::QtSerialPort port([&](const std::string&) { return device; });
   r8::QtClock clock;
-  SilentPrompts prompts;
-  NoLauncher launcher;
+  r8::bench::AnsweringPrompts prompts;
+  r8::bench::NoLauncher launcher;
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / ("r8-scan-bench-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
@@ -76,8 +63,6 @@ void BM_ScanStepsOverPseudoTerminal(benchmark::State& state) {
     ctx.link().CommClose();
   }
   std::filesystem::remove_all(folder);
-  emu.closeWriteChannel();
-  if (!emu.waitForFinished(2000)) emu.kill();
 }
 BENCHMARK(BM_ScanStepsOverPseudoTerminal)
     ->ArgName("rxpace")

@@ -10,35 +10,28 @@
 #include <QCoreApplication>
 #include <QProcess>
 
-#include "settings/settings.h"
+#include "bench_support.h"
 #include "common/ui/qt_clock.h"
 #include "common/user_prompts.h"
-#include "radio/ui/qt_serial_port.h"
+#include "r8emu_process.h"
 #include "radio/radio_link.h"
 #include "radio/radio_model.h"
 #include "radio/radio_protocol.h"
+#include "radio/ui/qt_serial_port.h"
+#include "settings/settings.h"
 
 namespace {
 
-struct SilentPrompts : r8::UserPrompts {
-  r8::Answer Message(const r8::MessageRequest&) override { return r8::Answer::kOk; }
-  void Beep(r8::BeepKind) override { ++beeps; }
-  void BusyCursor(bool) override {}
-  r8::FileDialogResult FileDialog(const r8::FileDialogRequest&) override { return {}; }
-  int beeps = 0;
-};
-
 void BM_PollsOverPseudoTerminal(benchmark::State& state) {
-  QProcess emu;
-  emu.start(QStringLiteral(R8EMU_PATH), {QStringLiteral("--model"), QStringLiteral("R8A")});
-  if (!emu.waitForStarted(5000) || !emu.waitForReadyRead(5000)) {
+  r8::bench::R8emu emu({QStringLiteral("--model"), QStringLiteral("R8A")});
+  if (emu.device().empty()) {
     state.SkipWithError("r8emu did not start");
     return;
   }
-  const std::string device = QString::fromLatin1(emu.readLine()).trimmed().toStdString();
+  const std::string device = emu.device();
   r8::QtSerialPort port([&](const std::string&) { return device; });
   r8::QtClock clock;
-  SilentPrompts prompts;
+  r8::bench::AnsweringPrompts prompts;
   r8::Settings settings;
   settings.RadioModel = r8::kModelR8A;
   settings.CommPort = 1;
@@ -63,8 +56,6 @@ void BM_PollsOverPseudoTerminal(benchmark::State& state) {
   state.counters["of_line_limit"] =
       static_cast<double>(state.iterations()) / seconds / kLinePollsPerSecond;
   link.CommClose();
-  emu.closeWriteChannel();
-  if (!emu.waitForFinished(2000)) emu.kill();
 }
 BENCHMARK(BM_PollsOverPseudoTerminal)
     ->ArgNames({"rxpace", "fast"})

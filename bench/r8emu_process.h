@@ -1,0 +1,33 @@
+// r8emu serving a receiver on its pseudo-terminal, for the benchmarks that go through the real
+// serial code.
+#pragma once
+
+#include <string>
+
+#include <QProcess>
+#include <QStringList>
+
+namespace r8::bench {
+
+// r8emu with the given arguments; device() is its pseudo-terminal, empty when it did not start.
+// It ends with this object (its input closes).
+class R8emu {
+ public:
+  explicit R8emu(const QStringList& arguments) {
+    process_.start(QStringLiteral(R8EMU_PATH), arguments);
+    if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
+      device_ = QString::fromLatin1(process_.readLine()).trimmed().toStdString();
+  }
+  ~R8emu() {
+    process_.closeWriteChannel();
+    if (!process_.waitForFinished(2000)) process_.kill();
+  }
+  const std::string& device() const { return device_; }
+  QProcess& process() { return process_; }
+
+ private:
+  QProcess process_;
+  std::string device_;
+};
+
+}  // namespace r8::bench
