@@ -235,6 +235,13 @@ bool RecordEditor::Edit(StationWindow w, const std::string& action, int record) 
   if (action == "mark") {
     MarkRecord(db, record);
   } else if (action == "modify") {
+    if (list) {
+      // Channel rows of the BCB/CB list are not the station's own: they cannot be renamed.
+      const StationWindowState& s = ctx_.station_windows().state(w);
+      if (s.selected >= 0 && s.selected < s.RowCount() &&
+          s.lines[static_cast<std::size_t>(s.selected)].starts_with("Ch "))
+        return false;
+    }
     const EditMode mode = list ? EditMode::kRename : EditMode::kModify;
     const std::optional<RecordForm> form = dialog_.Run(mode, FormFor(db, record, mode, {}));
     if (!form) return false;
