@@ -59,19 +59,25 @@ ModeRules RulesOf(EditMode mode) {
   using F = EditField;
   switch (mode) {
     case EditMode::kModify:
-      return {"Modify " + std::string(kCaptionTail), {F::kFreq, F::kTarget, F::kHeard}, F::kFreq, 220};
+      return {
+          "Modify " + std::string(kCaptionTail), {F::kFreq, F::kTarget, F::kHeard}, F::kFreq, 220};
     case EditMode::kInsert:
-      return {"Insert " + std::string(kCaptionTail), {F::kFreq, F::kTarget, F::kHeard}, F::kFreq, 230};
+      return {
+          "Insert " + std::string(kCaptionTail), {F::kFreq, F::kTarget, F::kHeard}, F::kFreq, 230};
     case EditMode::kDelete:
       return {"Delete " + std::string(kCaptionTail), {}, F::kOk, 240};
     case EditMode::kRename:
       return {"Modify " + std::string(kCaptionTail), {F::kStation}, F::kStation, 220};
     case EditMode::kInsertStation:
       return {"Insert " + std::string(kCaptionTail),
-              {F::kStation, F::kFreq, F::kTarget, F::kHeard}, F::kStation, 230};
+              {F::kStation, F::kFreq, F::kTarget, F::kHeard},
+              F::kStation,
+              230};
     case EditMode::kInsertAtBoundary:
       return {"Insert " + std::string(kCaptionTail),
-              {F::kStop, F::kStation, F::kFreq, F::kTarget, F::kHeard}, F::kStop, 230};
+              {F::kStop, F::kStation, F::kFreq, F::kTarget, F::kHeard},
+              F::kStop,
+              230};
   }
   return {};
 }
@@ -201,7 +207,9 @@ std::optional<ListInsert> StationListInsert(const std::vector<std::string>& line
                                             bool below, bool utility) {
   const int count = static_cast<int>(lines.size());
   if (row < 0 || row >= count) return std::nullopt;
-  const auto line = [&lines](int i) -> const std::string& { return lines[static_cast<std::size_t>(i)]; };
+  const auto line = [&lines](int i) -> const std::string& {
+    return lines[static_cast<std::size_t>(i)];
+  };
   if (line(row).starts_with("Ch ")) return std::nullopt;
   if (IsHeadingRow(line(row))) {
     // Above a utility heading: the new record opens the block, at the first station's place.
@@ -216,8 +224,9 @@ std::optional<ListInsert> StationListInsert(const std::vector<std::string>& line
 }
 
 bool RoomToInsert(const StationDatabase& db, bool station_list, UserPrompts& prompts) {
-  const bool full = db.count() >= kMaxRecords ||
-                    (station_list && db.stations().size() >= static_cast<std::size_t>(kMaxStations));
+  const bool full =
+      db.count() >= kMaxRecords ||
+      (station_list && db.stations().size() >= static_cast<std::size_t>(kMaxStations));
   if (!full) return true;
   ShowMessage(prompts, MessageKind::kInformation,
               station_list ? "Warning:  Database limits are full.  Frequency can not be added."

@@ -63,10 +63,18 @@ TDBQuery::TDBQuery(AppContext& ctx, EditMode mode, const RecordForm& shown,
   column->addWidget(buttons);
 
   switch (rules.focus) {
-    case EditField::kStop: TimeStopEdit->setFocus(); break;
-    case EditField::kStation: StationEdit->setFocus(); break;
-    case EditField::kFreq: FreqEdit->setFocus(); break;
-    default: buttons->button(QDialogButtonBox::Ok)->setFocus(); break;
+    case EditField::kStop:
+      TimeStopEdit->setFocus();
+      break;
+    case EditField::kStation:
+      StationEdit->setFocus();
+      break;
+    case EditField::kFreq:
+      FreqEdit->setFocus();
+      break;
+    default:
+      buttons->button(QDialogButtonBox::Ok)->setFocus();
+      break;
   }
 }
 
