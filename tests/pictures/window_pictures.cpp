@@ -37,6 +37,7 @@
 #include "pan/ui/pan_display_window.h"
 #include "pan/ui/pan_menu.h"
 #include "programmes/ui/dx_list_window.h"
+#include "recordedit/ui/record_dialog.h"
 #include "support/test_context.h"
 
 namespace {
@@ -115,6 +116,15 @@ int main(int argc, char** argv) {
     for (char c : std::string("9580\r")) face.Command(1220, c);
     d.ctx().station_windows().FreqLblClick();
     ok &= Save(face.findChild<QWidget*>(QStringLiteral("SkedList")), folder, "SkedList");
+    // The record dialog as the full schedule's "Insert after" and a station list's boundary
+    // insert open it.
+    const r8::StationDatabase& db = d.ctx().database();
+    for (auto [mode, name] : {std::pair{r8::EditMode::kInsert, "DBQuery_insert"},
+                              std::pair{r8::EditMode::kInsertAtBoundary, "DBQuery_boundary"}}) {
+      r8::TDBQuery dialog(d.ctx(), mode, r8::FormFor(db, 1, mode, 9580.0), {}, &face);
+      dialog.show();
+      ok &= Save(&dialog, folder, name);
+    }
   }
   {
     r8::TOptions options(t.ctx());

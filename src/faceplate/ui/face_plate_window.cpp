@@ -1,4 +1,5 @@
 #include "faceplate/ui/face_plate_window.h"
+#include "recordedit/ui/record_dialog.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -100,6 +101,8 @@ void TFacePlate::BuildMenus() {
   dx_programs_menu_ = std::make_unique<DxProgramsMenu>(ctx_, *menuBar(), *this);
   station_menu_ = std::make_unique<StationMenu>(ctx_, *this, *menuBar(), *printer_);
   panel_->on_freq_click = [this] { station_menu_->FreqLblClick(); };
+  station_menu_->SetEditHandler(
+      (new RecordEditMenu(ctx_, prog_bar_, help_->Shower(), this))->handler());
   // The find window is the frequency list; in scan mode "Freq" the scan button runs its scan.
   station_menu_->SetWindowMaker(StationWindow::kFind, [this](QWidget* main) {
     auto* list = new TFreqList(ctx_, main);

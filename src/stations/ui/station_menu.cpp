@@ -12,6 +12,7 @@
 #include "stations/ui/sked_list_windows.h"
 #include "stations/ui/stat_list_window.h"
 #include "stations/ui/station_dialogs.h"
+#include "stations/ui/station_window_base.h"
 
 namespace r8 {
 
@@ -98,6 +99,8 @@ bool StationMenu::OpenWindow(StationWindow w) {
   if (!window) {
     if (!makers_[slot]) return false;
     window = makers_[slot](&main_);
+    if (auto* station = dynamic_cast<StationWindowBase*>(window.data()))
+      station->on_edit = edit_handler_;
     if (w == StationWindow::kFind) {
       // The find window sits to the right of the main window.
       const QRect frame = main_.frameGeometry();

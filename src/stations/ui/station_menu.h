@@ -29,6 +29,9 @@ class StationMenu : public StationWindowHost {
   using WindowMaker = std::function<QWidget*(QWidget* main_window)>;
   void SetWindowMaker(StationWindow w, WindowMaker maker);
   QWidget* Window(StationWindow w) const { return windows_[static_cast<std::size_t>(w)]; }
+  // What the windows' edit items run, given to each station window as it is made.
+  using EditHandler = std::function<void(StationWindow, const std::string&, int)>;
+  void SetEditHandler(EditHandler handler) { edit_handler_ = std::move(handler); }
 
   void SWBCstations1Click() { set_.WhatWindow(1); }
   void Utilitystations1Click() { set_.WhatWindow(2); }
@@ -51,6 +54,7 @@ class StationMenu : public StationWindowHost {
   QPrinter& printer_;
   std::array<QPointer<QWidget>, kStationWindowSlots> windows_{};
   std::array<WindowMaker, kStationWindowSlots> makers_{};
+  EditHandler edit_handler_;
 };
 
 }  // namespace r8
