@@ -115,7 +115,10 @@ bool StationWindowBase::HandleKey(int key, Qt::KeyboardModifiers mods, const QSt
 
 void StationWindowBase::BuildEditMenu() {
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  // The station lists say "&Modify", the others "M&odify"; the full schedule inserts before and
+  // after a cell, the lists above and below a row.
   const bool lists = IsStationList(which_);
+  const bool cells = which_ == StationWindow::kFullSchedule;
   const struct {
     const char* name;
     const char* caption;
@@ -123,10 +126,10 @@ void StationWindowBase::BuildEditMenu() {
     QKeySequence key;
   } items[] = {
       {"Mark1", "&Mark", "mark", QKeySequence(Qt::CTRL | Qt::Key_Return)},
-      {"Modify1", lists ? "M&odify" : "&Modify", "modify", QKeySequence(Qt::Key_Insert)},
-      {"InsertBefore1", lists ? "Insert &before" : "Insert &above", "insert_before",
+      {"Modify1", lists ? "&Modify" : "M&odify", "modify", QKeySequence(Qt::Key_Insert)},
+      {"InsertBefore1", cells ? "Insert &before" : "Insert &above", "insert_before",
        QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
-      {"InsertAfter1", lists ? "Insert &after" : "Insert &below", "insert_after",
+      {"InsertAfter1", cells ? "Insert &after" : "Insert &below", "insert_after",
        QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
       {"Delete1", "D&elete", "delete", QKeySequence(Qt::Key_Delete)},
   };

@@ -152,13 +152,19 @@ TEST_F(StationWindowsUiTest, TheFrequencyListTunesAndScansItsSelectedRows) {
     ++station;
   stations->StatLstDblClick(station);
   auto* list = testing::Named<TFreqList>(face.get(), "FreqList");
+  // Each window's own edit captions.
+  EXPECT_EQ(testing::Named<QAction>(stations, "Modify1")->text(), QStringLiteral("&Modify"));
+  EXPECT_EQ(testing::Named<QAction>(list, "Modify1")->text(), QStringLiteral("M&odify"));
+  EXPECT_EQ(testing::Named<QAction>(list, "InsertBefore1")->text(),
+            QStringLiteral("Insert &above"));
   ASSERT_GE(list->FreqLst->count(), 1);
   list->FreqLst->setCurrentRow(0);
   list->HandleInput();
   const std::string row =
       list->FreqLst->item(0)->data(Qt::UserRole + 1).toByteArray().toStdString();
   EXPECT_NEAR(t.radio().RadioFreq, *ListRowFrequency(ListWindow::kFrequencyList, row), 0.01);
-  EXPECT_EQ(list->FreqLst->item(0)->text().toStdString(), row);  // what a drop on the memories reads
+  EXPECT_EQ(list->FreqLst->item(0)->text().toStdString(),
+            row);  // what a drop on the memories reads
   if (list->FreqLst->count() < 2) return;
   t.ctx().settings().scan_mode = kScanModeFreq;
   t.ctx().settings().scan_type = kScanTypeCarr;
