@@ -235,6 +235,16 @@ void TFacePlate::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+bool TFacePlate::focusNextPrevChild(bool next) {
+  // Tab goes to the open station list or the find window, Shift+Tab to the programmes list;
+  // with none of them open the keys move between the faceplate's controls.
+  StationWindowSet& set = ctx_.station_windows();
+  const TabMove move = next ? set.CMTabWindow(true) : set.CMShTabWindow(true);
+  if (move == TabMove::kNextControl || move == TabMove::kPreviousControl)
+    return QMainWindow::focusNextPrevChild(next);
+  return true;
+}
+
 void TFacePlate::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
   if (panel_->KeysActive() && text.size() == 1 &&

@@ -177,5 +177,14 @@ TEST_F(StationWindowsUiTest, TheFrequencyListTunesAndScansItsSelectedRows) {
   EXPECT_FALSE(t.ctx().scan().active);
 }
 
+TEST_F(StationWindowsUiTest, TabOnTheFaceplateGoesToTheOpenStationList) {
+  Item("SWBCstations1");
+  auto* list = testing::Named<TStatList>(face.get(), "StatList1");
+  face->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(face.get()));
+  QTest::keyClick(face.get(), Qt::Key_Tab);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(list));
+}
+
 }  // namespace
 }  // namespace r8
