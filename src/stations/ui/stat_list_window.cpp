@@ -13,14 +13,15 @@
 #include "app/app_context.h"
 #include "common/ui/menu_items.h"
 #include "common/ui/qt_user_prompts.h"
+#include "help/ui/help_desk.h"
 #include "stations/ui/station_dialogs.h"
 
 namespace r8 {
 namespace {
 
 const char* ListName(StationWindow w) {
-  return w == StationWindow::kSwbc ? "StatList1" : (w == StationWindow::kUtility ? "StatList2"
-                                                                                  : "StatList3");
+  return w == StationWindow::kSwbc ? "StatList1"
+                                   : (w == StationWindow::kUtility ? "StatList2" : "StatList3");
 }
 
 }  // namespace
@@ -28,6 +29,9 @@ const char* ListName(StationWindow w) {
 TStatList::TStatList(AppContext& ctx, StationWindow which, QWidget* main_window)
     : StationWindowBase(ctx, which, main_window) {
   setObjectName(QString::fromLatin1(ListName(which)));
+  SetHelpContext(this, which == StationWindow::kSwbc      ? 521
+                       : which == StationWindow::kUtility ? 522
+                                                          : 523);
   auto* body = new QWidget(this);
   auto* column = new QVBoxLayout(body);
   column->setContentsMargins(2, 2, 2, 2);
@@ -39,8 +43,8 @@ TStatList::TStatList(AppContext& ctx, StationWindow which, QWidget* main_window)
   StatLst->setUniformItemSizes(true);
   StatLst->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   // Names centred in their column, except the BCB/CB list, whose call signs read from the left.
-  StatLst->setItemDelegate(new TabbedRowDelegate(
-      ctx, {{"", {}, which != StationWindow::kBcb}}, StatLst));
+  StatLst->setItemDelegate(
+      new TabbedRowDelegate(ctx, {{"", {}, which != StationWindow::kBcb}}, StatLst));
   StatLst->installEventFilter(this);
   StatLst->viewport()->installEventFilter(this);
   column->addWidget(StatLst);
@@ -68,8 +72,8 @@ TStatList::TStatList(AppContext& ctx, StationWindow which, QWidget* main_window)
   BuildEditMenu();
   if (which == StationWindow::kSwbc) {
     QMenu* preview = menuBar()->addMenu(QStringLiteral("&Preview"));
-    Previewmode1 = AddItem(preview, "Previewmode1", "Preview &mode", [this] { Previewmode1Click(); },
-                           true);
+    Previewmode1 = AddItem(
+        preview, "Previewmode1", "Preview &mode", [this] { Previewmode1Click(); }, true);
     Setfilter1 = AddItem(preview, "Setfilter1", "&Set filter", [this] { Setfilter1Click(); });
   }
 

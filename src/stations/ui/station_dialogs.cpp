@@ -10,6 +10,7 @@
 #include "app/app_context.h"
 #include "common/format.h"
 #include "common/ui/qt_user_prompts.h"
+#include "help/ui/help_desk.h"
 
 namespace r8 {
 namespace {
@@ -29,16 +30,21 @@ void Decorate(QDialog* d, const char* name, const char* caption) {
 
 const char* QueryCaption(int mode) {
   switch (mode) {
-    case 2: return "When is Station On";
-    case 3: return "Print Schedule";
-    case 4: return "Find Station Freq Usage";
-    default: return "Find Current Station Freqs";
+    case 2:
+      return "When is Station On";
+    case 3:
+      return "Print Schedule";
+    case 4:
+      return "Find Station Freq Usage";
+    default:
+      return "Find Current Station Freqs";
   }
 }
 
 }  // namespace
 
 TQuerySDlg::TQuerySDlg(AppContext& ctx, int mode, QWidget* parent) : QDialog(parent) {
+  SetHelpContext(this, mode == 1 ? 531 : mode == 2 ? 532 : mode == 3 ? 534 : 535);
   Decorate(this, "QuerySDlg", QueryCaption(mode));
   auto* column = new QVBoxLayout(this);
   column->addWidget(new QLabel(QStringLiteral("Enter Station Name..."), this));

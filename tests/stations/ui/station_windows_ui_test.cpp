@@ -16,6 +16,7 @@
 #include "database/station_query.h"
 #include "faceplate/ui/face_plate_window.h"
 #include "freqlist/list_tuning.h"
+#include "help/ui/help_desk.h"
 #include "freqlist/ui/freq_list_window.h"
 #include "options/scan_settings.h"
 #include "stations/ui/sked_list_windows.h"
@@ -184,6 +185,7 @@ TEST_F(StationWindowsUiTest, TabOnTheFaceplateGoesToTheOpenStationList) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(face.get()));
   QTest::keyClick(face.get(), Qt::Key_Tab);
   EXPECT_TRUE(QTest::qWaitForWindowActive(list));
+  EXPECT_EQ(HelpContextOf(list), 521);
 }
 
 }  // namespace
