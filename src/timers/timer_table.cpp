@@ -61,14 +61,8 @@ std::string FormatTimerValue(const TimerRecord& r) {
 }
 
 std::optional<TimerRecord> ParseTimerValue(std::string_view v) {
-  // The fixed columns, as written.
-  if (v.size() >= 27 && v[5] == ',' && v[10] == ',' && v[19] == ',' && v[22] == ',' &&
-      v[26] == ',') {
-    return FromFields(v.substr(0, 5), v.substr(6, 4), v.substr(11, 8), v.substr(20, 2),
-                      v.substr(23, 3), v.substr(27));
-  }
-  // A line whose frequency overflowed its column: the fields by their commas (the time holds
-  // exactly four characters, so it may hold a comma of its own).
+  // Set and time stand in fixed columns (the time may hold a comma of its own); the other fields
+  // are read by their commas, so a line whose frequency overflowed its column reads the same.
   if (v.size() < 11 || v[5] != ',' || v[10] != ',') return std::nullopt;
   std::string_view rest = v.substr(11);
   std::string_view fields[3];
