@@ -170,6 +170,7 @@ TEST_F(FacePlateCoreTest, OffShowsOffAndOnlyPowerConnectionMemoryAndScan) {
   EXPECT_EQ(view.ant.index, 3);
   EXPECT_EQ(view.mode.index, 6);
   EXPECT_EQ(view.step.index, 0);
+  EXPECT_FALSE(view.step.enabled || view.offset.enabled || view.mode.enabled);
   EXPECT_TRUE(view.power_btn.enabled);
   EXPECT_TRUE(view.comms_btn.enabled);
   EXPECT_TRUE(view.mem_btn.enabled);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "app/app_context.h"
 #include "memory/memory_edit.h"
 #include "radio/radio_model.h"
@@ -59,6 +61,27 @@ TEST(MemEdit, DependencyRules) {
     const SettingsEnabled e = SetDisplay(s, row.khz, row.model, 0);
     EXPECT_EQ(s, row.out) << row.name;
     EXPECT_EQ(e, row.enabled) << row.name;
+  }
+}
+
+TEST(MemEdit, WhatEachModeLetsTheUserChange) {
+  struct Row {
+    EditAction action;
+    const char* caption;
+    bool channel, frequency, add, fill, settings;
+  };
+  const Row rows[] = {
+      {EditAction::kInsert, "Insert Memory Channel - [A.MEM]", true, false, true, false, false},
+      {EditAction::kModify, "Modify Memory Channel - [A.MEM]", false, true, false, true, true},
+      {EditAction::kMove, "Move Memory Channel - [A.MEM]", true, true, true, true, true},
+  };
+  for (const Row& r : rows) {
+    const EditFormView v = ComputeEditForm(r.action, "/x/A.MEM");
+    EXPECT_EQ(v.caption, r.caption);
+    EXPECT_EQ((std::array<bool, 5>{v.channel_enabled, v.frequency_enabled, v.add_enabled,
+                                   v.fill_enabled, v.settings_enabled}),
+              (std::array<bool, 5>{r.channel, r.frequency, r.add, r.fill, r.settings}))
+        << r.caption;
   }
 }
 

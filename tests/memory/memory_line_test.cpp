@@ -95,6 +95,9 @@ TEST(MemoryLine, DisplayLines) {
             "\t005\t15400.00\tkHz\t2\tPre\tSlow\t2.3\tCW  \tWide\tX\tX\tBBC");
   EXPECT_EQ(MemDisplayLine(5, "*005 20:<9   7.23500*MHz", kModelR8B).substr(0, 17),
             "\t005\t 7.23500\tMHz");
+  // From 30 MHz up the list shows four decimals.
+  EXPECT_EQ(MemDisplayLine(5, "*005 20:<9  30.00000*MHz", kModelR8B).substr(0, 17),
+            "\t005\t 30.0000\tMHz");
 }
 
 // Bad files: what is read, what is reported; nothing unreadable lands in the table.
@@ -180,8 +183,11 @@ TEST(MemFile, SaveWritesOnlyChangesAndSaveAsAlways) {
   EXPECT_EQ(doc.file_name, "<Untitled>");
   const auto file = t.dir() / "A.MEM";
   t.prompts().QueueFile(file.string());
+  int changes = 0;  // the windows show the new name and the cleared flag
+  const Subscription follow = t.ctx().events().memory_table_changed.Subscribe([&] { ++changes; });
   EXPECT_TRUE(MemorySave(t.ctx()));
   EXPECT_EQ(doc.modified, 0);
+  EXPECT_EQ(changes, 1);
   std::filesystem::remove(file);
   EXPECT_FALSE(MemorySave(t.ctx()));  // unchanged: nothing written
   EXPECT_FALSE(std::filesystem::exists(file));

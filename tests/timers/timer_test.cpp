@@ -121,8 +121,10 @@ TEST(TimerEdit, DialogFieldsAndADroppedProgramme) {
   const StationDatabase db = testing::MakeDatabase(
       {"Voice of Valdoria", "Other"},
       {testing::Rec(1800, 1900, 1, 9580, 0x08), testing::Rec(1800, 1900, 1, 6000, 0x02),
+       testing::Rec(1830, 1900, 1, 7300, 0x08), testing::Rec(1700, 1830, 1, 7400),
        testing::Rec(1800, 1900, 2, 7000), testing::AllDayRec(1, 11750)});
-  EXPECT_EQ(FillFreq(db, *p), (std::vector<std::string>{" 9580.0", "11750.0"}));
+  // On from its start minute, off at its stop minute.
+  EXPECT_EQ(FillFreq(db, *p), (std::vector<std::string>{" 9580.0", " 7300.0", "11750.0"}));
 }
 
 }  // namespace
