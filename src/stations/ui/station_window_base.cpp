@@ -143,6 +143,12 @@ void StationWindowBase::BuildEditMenu() {
     edit_items_.emplace_back(a, action);
   }
   Mark1 = edit_items_.front().first;
+  // The same items pop up on a right click in the list.
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(this, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& at) {
+    ShowEditMenu();
+    edit->exec(mapToGlobal(at));
+  });
 }
 
 void StationWindowBase::ShowEditMenu() {
