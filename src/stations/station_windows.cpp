@@ -16,13 +16,20 @@ constexpr std::array kSyncOrder = {StationWindow::kFind,          StationWindow:
 
 QueryTarget TargetOf(StationWindow w) {
   switch (w) {
-    case StationWindow::kFind: return QueryTarget::kFindWindow;
-    case StationWindow::kFullSchedule: return QueryTarget::kFullSchedule;
-    case StationWindow::kOtherStations: return QueryTarget::kOtherStations;
-    case StationWindow::kSwbc: return QueryTarget::kSwbcList;
-    case StationWindow::kUtility: return QueryTarget::kUtilityList;
-    case StationWindow::kBcb: return QueryTarget::kBcbList;
-    default: return QueryTarget::kNone;
+    case StationWindow::kFind:
+      return QueryTarget::kFindWindow;
+    case StationWindow::kFullSchedule:
+      return QueryTarget::kFullSchedule;
+    case StationWindow::kOtherStations:
+      return QueryTarget::kOtherStations;
+    case StationWindow::kSwbc:
+      return QueryTarget::kSwbcList;
+    case StationWindow::kUtility:
+      return QueryTarget::kUtilityList;
+    case StationWindow::kBcb:
+      return QueryTarget::kBcbList;
+    default:
+      return QueryTarget::kNone;
   }
 }
 
@@ -41,8 +48,8 @@ class StateTargets : public QueryTargets, ResultList, ResultGrid {
 
  private:
   void InsertLine(int index, std::string_view text) override {
-    const auto at = std::clamp<std::size_t>(static_cast<std::size_t>(std::max(index, 0)), 0,
-                                            s_.lines.size());
+    const auto at =
+        std::clamp<std::size_t>(static_cast<std::size_t>(std::max(index, 0)), 0, s_.lines.size());
     s_.lines.insert(s_.lines.begin() + static_cast<std::ptrdiff_t>(at), std::string(text));
   }
   int LineCount() const override { return static_cast<int>(s_.lines.size()); }
@@ -74,15 +81,16 @@ StationWindowSet::StationWindowSet(AppContext& ctx) : ctx_(ctx) {
       c.Register(AppCommand::kUpdateWhatWindow, [this](int) { UpdateWhatWindow(); }));
   subscriptions_.push_back(
       c.Register(AppCommand::kSyncWindows, [this](int p) { SyncWindows(p & 0xFFFF); }));
-  subscriptions_.push_back(ctx_.events().minute_tick.Subscribe(
-      [this](const ClockReading&) { RefreshForNewHour(); }));
-  subscriptions_.push_back(ctx_.events().database_changed.Subscribe([this](const DatabaseChange& change) {
-    // A load renumbers the records: what the windows hold names other records now.
-    if (change == DatabaseChange::kLoaded) ClearHoldsResults();
-    for (StationWindow w : kSyncOrder) {
-      if (IsOpen(w)) Refresh(w, true);
-    }
-  }));
+  subscriptions_.push_back(
+      ctx_.events().minute_tick.Subscribe([this](const ClockReading&) { RefreshForNewHour(); }));
+  subscriptions_.push_back(
+      ctx_.events().database_changed.Subscribe([this](const DatabaseChange& change) {
+        // A load renumbers the records: what the windows hold names other records now.
+        if (change == DatabaseChange::kLoaded) ClearHoldsResults();
+        for (StationWindow w : kSyncOrder) {
+          if (IsOpen(w)) Refresh(w, true);
+        }
+      }));
 }
 
 StationWindowSet::~StationWindowSet() = default;
@@ -111,8 +119,8 @@ void StationWindowSet::Query(StationWindow w) {
       const bool preview = w == StationWindow::kSwbc && s.preview;
       if (w == StationWindow::kSwbc) {
         const ClockReading now = GetClock(ctx_.clock(), ports.utc_offset_hours, 0);
-        s.caption = preview ? SwbcPreviewCaption(s.preview_time)
-                            : SwbcCaption(now.time4, now.day_of_week);
+        s.caption =
+            preview ? SwbcPreviewCaption(s.preview_time) : SwbcCaption(now.time4, now.day_of_week);
       } else {
         s.caption = w == StationWindow::kUtility ? "Available Utility Stations"
                                                  : "Available BCB/CB Stations ";
@@ -443,8 +451,17 @@ EditMenuState StationWindowSet::EditMenu(StationWindow w) const {
   if (row >= 0 && row < s.RowCount()) {
     if (IsStationList(w)) {
       const auto& table = results.What(VariantOf(w));
-      if (!IsHeadingRow(s.lines[static_cast<std::size_t>(row)]) && row < table.count())
-        record = table[row].record;
+      const bool heading = IsHeadingRow(s.lines[static_cast<std::size_t>(row)]);
+      if (!heading && row < table.count()) record = table[row].record;
+      // Above a utility heading a station goes before the first one under it.
+      const int next = row + 1;
+      if (heading && w == StationWindow::kUtility && next < s.RowCount() && next < table.count() &&
+          !IsHeadingRow(s.lines[static_cast<std::size_t>(next)])) {
+        EditMenuState e;
+        e.record = table[next].record;
+        e.enabled = e.insert_above_only = ctx_.database().HasRecord(e.record);
+        return e;
+      }
     } else if (w == StationWindow::kFind && row < results.find.count()) {
       record = results.find[row].record;
     } else if (w == StationWindow::kOtherStations && row < results.who.count()) {
@@ -489,7 +506,7 @@ std::optional<PrintJob> StationWindowSet::CMWhenPrint(const std::string& name, b
     ask.for_open = false;
     ask.title = "Save Station File As";
     ask.initial_dir = ctx_.data_folder().string();
-    ask.filters = {"Memory files|*.MEM",    "Log files|*.LOG",      "Text files|*.TXT",
+    ask.filters = {"Memory files|*.MEM",   "Log files|*.LOG",      "Text files|*.TXT",
                    "Export formats|*.FML", "Report formats|*.FMR", "Pan files|*.PAN",
                    "All files|*.*"};
     ask.filter_index = 3;

@@ -60,6 +60,8 @@ struct EditMenuState {
   bool enabled = false;
   std::string mark_caption = "&Mark";
   int record = 0;
+  // A heading of the utility list: only "Insert above" works, on the station below it.
+  bool insert_above_only = false;
 };
 
 // Where the Tab and Shift+Tab commands go.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "database/station_query.h"
 #include "settings/settings.h"
 #include "support/database_builder.h"
@@ -259,6 +261,21 @@ TEST_F(StationWindowSetTest, ADoubleClickOnAStationFindsItsFrequencies) {
   set().DoubleClick(W::kSwbc, row, 0);
   EXPECT_TRUE(set().IsOpen(W::kFind));
   EXPECT_FALSE(set().state(W::kFind).lines.empty());
+}
+
+TEST_F(StationWindowSetTest, OnAUtilityHeadingOnlyInsertAboveWorks) {
+  for (int which : {2, 1}) {
+    set().WhatWindow(which);
+    const W w = which == 2 ? W::kUtility : W::kSwbc;
+    const std::vector<std::string>& lines = set().state(w).lines;
+    const auto heading = std::find_if(lines.begin(), lines.end(),
+                                      [](const std::string& l) { return IsHeadingRow(l); });
+    ASSERT_NE(heading, lines.end()) << which;
+    set().Select(w, static_cast<int>(heading - lines.begin()));
+    const EditMenuState e = set().EditMenu(w);
+    EXPECT_EQ(e.insert_above_only, w == W::kUtility);
+    EXPECT_EQ(e.enabled, w == W::kUtility);
+  }
 }
 
 TEST_F(StationWindowSetTest, RefreshKeepsTheSelectionWithinTheNewList) {

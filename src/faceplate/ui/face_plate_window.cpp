@@ -101,6 +101,7 @@ void TFacePlate::BuildMenus() {
   dx_programs_menu_ = std::make_unique<DxProgramsMenu>(ctx_, *menuBar(), *this);
   station_menu_ = std::make_unique<StationMenu>(ctx_, *this, *menuBar(), *printer_);
   panel_->on_freq_click = [this] { station_menu_->FreqLblClick(); };
+  station_menu_->show_help = help_->Shower();
   station_menu_->SetEditHandler(
       (new RecordEditMenu(ctx_, prog_bar_, help_->Shower(), this))->handler());
   // The find window is the frequency list; in scan mode "Freq" the scan button runs its scan.

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -21,6 +22,18 @@ QDialogButtonBox* Buttons(QDialog* d) {
   QObject::connect(b, &QDialogButtonBox::rejected, d, &QDialog::reject);
   return b;
 }
+
+}  // namespace
+
+void AddHelpButton(QDialog* dialog, const ShowHelpFn& show_help) {
+  auto* box = dialog->findChild<QDialogButtonBox*>();
+  if (!box || !show_help) return;
+  box->addButton(QDialogButtonBox::Help)->setObjectName(QStringLiteral("HelpBtn"));
+  QObject::connect(box, &QDialogButtonBox::helpRequested, dialog,
+                   [dialog, show_help] { show_help(HelpContextOf(dialog)); });
+}
+
+namespace {
 
 void Decorate(QDialog* d, const char* name, const char* caption) {
   d->setObjectName(QString::fromLatin1(name));

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include "help/ui/help_desk.h"
+
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -14,6 +16,9 @@ class QLineEdit;
 namespace r8 {
 
 class AppContext;
+
+// A Help button on a dialog, showing the dialog's help topic.
+void AddHelpButton(QDialog* dialog, const ShowHelpFn& show_help);
 
 // Modes: 1 find current freqs, 2 when is station on, 3 print schedule, 4 freq usage.
 class TQuerySDlg : public QDialog {

@@ -42,7 +42,8 @@ StationMenu::StationMenu(AppContext& ctx, QMainWindow& main_window, QMenuBar& ba
     QKeySequence key;
     std::function<void()> run;
   } items[] = {
-      {"SWBCstations1", "&SWBC stations", QKeySequence(Qt::Key_F5), [this] { SWBCstations1Click(); }},
+      {"SWBCstations1", "&SWBC stations", QKeySequence(Qt::Key_F5),
+       [this] { SWBCstations1Click(); }},
       {"Utilitystations1", "&Utility stations", QKeySequence(Qt::CTRL | Qt::Key_F5),
        [this] { Utilitystations1Click(); }},
       {"AMBCB1", "&AM BCB/CB stations", QKeySequence(Qt::SHIFT | Qt::Key_F5),
@@ -126,6 +127,7 @@ void StationMenu::ActivateWindow(StationWindow w) {
 
 void StationMenu::CMFindFreq(bool usage) {
   TQuerySDlg dialog(ctx_, usage ? 4 : 1, &main_);
+  AddHelpButton(&dialog, show_help);
   if (dialog.exec() != QDialog::Accepted) return;
   const std::optional<std::string> name = dialog.Entry();
   if (!name) return;
@@ -135,6 +137,7 @@ void StationMenu::CMFindFreq(bool usage) {
 
 void StationMenu::CMWhen() {
   TQuerySDlg dialog(ctx_, 2, &main_);
+  AddHelpButton(&dialog, show_help);
   if (dialog.exec() != QDialog::Accepted) return;
   const std::optional<std::string> name = dialog.Entry();
   if (!name) return;
@@ -144,6 +147,7 @@ void StationMenu::CMWhen() {
 
 void StationMenu::CMWhenPrint() {
   TQuerySDlg dialog(ctx_, 3, &main_);
+  AddHelpButton(&dialog, show_help);
   if (dialog.exec() != QDialog::Accepted) return;
   const std::optional<std::string> name = dialog.Entry();
   if (!name) return;
@@ -153,6 +157,7 @@ void StationMenu::CMWhenPrint() {
 
 void StationMenu::CMWho() {
   TQueryDlg dialog(ctx_, &main_);
+  AddHelpButton(&dialog, show_help);
   if (dialog.exec() != QDialog::Accepted) return;
   set_.handover().freq = dialog.freq_text;
   set_.WhoStat();

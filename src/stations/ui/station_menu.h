@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "help/ui/help_desk.h"
 #include "stations/station_windows.h"
 
 class QAction;
@@ -28,6 +29,8 @@ class StationMenu : public StationWindowHost {
 
   using WindowMaker = std::function<QWidget*(QWidget* main_window)>;
   void SetWindowMaker(StationWindow w, WindowMaker maker);
+  // What the dialogs' Help buttons show a topic with.
+  ShowHelpFn show_help;
   QWidget* Window(StationWindow w) const { return windows_[static_cast<std::size_t>(w)]; }
   // What the windows' edit items run, given to each station window as it is made.
   using EditHandler = std::function<void(StationWindow, const std::string&, int)>;

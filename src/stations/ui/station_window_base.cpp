@@ -137,6 +137,7 @@ void StationWindowBase::BuildEditMenu() {
     const std::string action = i.action;
     QAction* a = AddItem(edit, i.name, i.caption, [this, action] {
       const EditMenuState e = set_.EditMenu(which_);
+      if (e.insert_above_only && action != "insert_before") return;
       if (e.enabled && on_edit) on_edit(which_, action, e.record);
     });
     a->setShortcut(i.key);
@@ -154,7 +155,10 @@ void StationWindowBase::BuildEditMenu() {
 void StationWindowBase::ShowEditMenu() {
   const EditMenuState e = set_.EditMenu(which_);
   // The items work once record editing has joined the window.
-  for (auto& [item, action] : edit_items_) item->setEnabled(e.enabled && bool(on_edit));
+  for (auto& [item, action] : edit_items_) {
+    item->setEnabled(e.enabled && bool(on_edit) &&
+                     (!e.insert_above_only || action == "insert_before"));
+  }
   Mark1->setText(ToQt(e.mark_caption));
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
@@ -16,8 +18,8 @@
 #include "database/station_query.h"
 #include "faceplate/ui/face_plate_window.h"
 #include "freqlist/list_tuning.h"
-#include "help/ui/help_desk.h"
 #include "freqlist/ui/freq_list_window.h"
+#include "help/ui/help_desk.h"
 #include "options/scan_settings.h"
 #include "stations/ui/sked_list_windows.h"
 #include "stations/ui/stat_list_window.h"
@@ -186,6 +188,23 @@ TEST_F(StationWindowsUiTest, TabOnTheFaceplateGoesToTheOpenStationList) {
   QTest::keyClick(face.get(), Qt::Key_Tab);
   EXPECT_TRUE(QTest::qWaitForWindowActive(list));
   EXPECT_EQ(HelpContextOf(list), 521);
+}
+
+// The station dialog's Help button opens the help window; Cancel closes the dialog.
+TEST_F(StationWindowsUiTest, TheStationDialogHasItsHelp) {
+  bool had_help = false;
+  testing::OnNextModal([&](QWidget* dialog) {
+    auto* help = dialog->findChild<QPushButton*>(QStringLiteral("HelpBtn"));
+    had_help = help != nullptr;
+    if (help) help->click();
+    static_cast<QDialog*>(dialog)->reject();
+  });
+  Item("FindFreq1");
+  EXPECT_TRUE(had_help);
+  bool shown = false;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    shown = shown || (w->objectName() == QStringLiteral("HelpWindow") && w->isVisible());
+  EXPECT_TRUE(shown);
 }
 
 }  // namespace
