@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "database/database_files.h"
 #include "faceplate/ui/face_plate_window.h"
 #include "freqlist/ui/freq_list_window.h"
 #include "recordedit/ui/record_dialog.h"
@@ -62,6 +63,18 @@ TEST(RecordDialogUiTest, MarkModifyAndDeleteFromTheFindWindow) {
   const int rows = find->FreqLst->count();
   edit("Delete1", [](TDBQuery&) {});
   EXPECT_EQ(find->FreqLst->count(), rows - 1);
+
+  // The save writes what the edits did.
+  const int count = t.ctx().database().count();
+  testing::Named<QAction>(&face, "SaveDatabase1")->trigger();
+  StationDatabase saved;
+  ASSERT_TRUE(LoadDatabaseFiles(t.dir().path(), saved, nullptr).error.empty());
+  EXPECT_EQ(saved.count(), count);
+  // Record for record, as the tables hold them after the edits.
+  ASSERT_EQ(saved.count(), t.ctx().database().count());
+  for (int i = 1; i <= count; ++i)
+    EXPECT_NEAR(saved.Record(i).Freq, t.ctx().database().Record(i).Freq, 0.05);
+  EXPECT_EQ(t.ctx().database().DatabaseChanged(), 0);
 }
 
 }  // namespace
