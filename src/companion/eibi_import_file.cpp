@@ -2,16 +2,14 @@
 // conversion path through " /t".
 #include <system_error>
 
-#include "common/file_date.h"
+#include "common/file_commit.h"
 #include "common/format.h"
 #include "common/program_launcher.h"
 #include "companion/eibi_csv.h"
 #include "companion/eibi_import.h"
-#include "common/file_commit.h"
 #include "companion/schedule_conversion.h"
 #include "companion/single_byte_text.h"
 #include "database/database_files.h"
-#include "settings/profile_file.h"
 #include "settings/settings.h"
 
 namespace r8 {
@@ -94,35 +92,6 @@ std::string LogText(const EibiImportResult& r, std::string_view csv) {
   return text;
 }
 
-// WriteConvertedDatabase's sibling for the saved form: the three files as one change, then the
-// dump's date, so the program does not hand SKEDULE.TXT over for conversion again.
-void WriteSavedDatabase(const fs::path& folder, const StationDatabase& db,
-                        const std::string& dump_text, CompanionReport& report) {
-  const fs::path dump = DatabaseFile(folder, kDumpFileName);
-  std::string error;
-  if (!CommitFiles({{DatabaseFile(folder, kStationsFileName), EncodeStations(db.stations())},
-                    {DatabaseFile(folder, kScheduleFileName), EncodeSchedule(db)},
-                    {dump, dump_text}},
-                   error)) {
-    report.text += error + "\nThe database files were not changed.\n";
-    report.exit_code = kExitFailed;
-    return;
-  }
-  report.database_written = true;
-  ProfileFile profile(DatabaseFile(folder, kSettingsFileName));
-  const std::optional<std::uint32_t> date = GetFileDate(dump);
-  if (!date || !WriteIntSetting(profile, kDatabaseSection, kFileDateKey,
-                                static_cast<std::int32_t>(*date), 1)) {
-    report.text +=
-        "The database files were written, but the date of SKEDULE.TXT could not be "
-        "stored in " +
-        ExpandedPath(profile.path()) +
-        " (section DATABASE, key FD): the program would hand SKEDULE.TXT over again "
-        "at every load.\n";
-    report.exit_code = kExitFailed;
-  }
-}
-
 CompanionReport Failed(CompanionReport report, const std::string& why) {
   report.text += "Nothing was imported; the database files were not changed.\n\n" + why + "\n";
   report.exit_code = kExitFailed;
@@ -163,7 +132,7 @@ CompanionReport ImportEibiFile(const fs::path& folder, const fs::path& csv_file,
   // file must begin with a record at 0000; a choice without one gets the distribution form.
   const bool saved_form = SavedFormIsUnambiguous(result.db);
   if (saved_form) {
-    WriteSavedDatabase(folder, result.db, result.dump_text, report);
+    WriteSavedDatabase(folder, result.db, &result.dump_text, report);
   } else {
     WriteConvertedDatabase(folder, conv.db, &result.dump_text, report);
   }

@@ -5,14 +5,14 @@
 #include <tuple>
 #include <unordered_map>
 
-#include "settings/profile_file.h"
-#include "settings/settings.h"
+#include "common/file_commit.h"
 #include "common/file_date.h"
 #include "common/format.h"
 #include "common/program_launcher.h"
-#include "common/file_commit.h"
 #include "companion/single_byte_text.h"
 #include "database/database_files.h"
+#include "settings/profile_file.h"
+#include "settings/settings.h"
 
 namespace r8 {
 namespace fs = std::filesystem;
@@ -187,11 +187,15 @@ std::string ListLineErrors(const std::vector<DumpLineError>& errors, std::size_t
   return text;
 }
 
-void WriteConvertedDatabase(const fs::path& folder, const StationDatabase& db,
-                            const std::string* dump_text, CompanionReport& report) {
+namespace {
+
+// The station names, the schedule bytes and the dump as one change, then the dump's date.
+void WriteDatabaseAndDate(const fs::path& folder, const StationDatabase& db,
+                          std::string schedule_bytes, const std::string* dump_text,
+                          CompanionReport& report) {
   std::vector<FileToWrite> files;
   files.push_back({DatabaseFile(folder, kStationsFileName), EncodeStations(db.stations())});
-  files.push_back({DatabaseFile(folder, kScheduleFileName), EncodeDistributionSchedule(db)});
+  files.push_back({DatabaseFile(folder, kScheduleFileName), std::move(schedule_bytes)});
   const fs::path dump = DatabaseFile(folder, kDumpFileName);
   if (dump_text) files.push_back({dump, *dump_text});
   std::string error;
@@ -215,6 +219,18 @@ void WriteConvertedDatabase(const fs::path& folder, const StationDatabase& db,
         "every load.\n";
     report.exit_code = kExitFailed;
   }
+}
+
+}  // namespace
+
+void WriteConvertedDatabase(const fs::path& folder, const StationDatabase& db,
+                            const std::string* dump_text, CompanionReport& report) {
+  WriteDatabaseAndDate(folder, db, EncodeDistributionSchedule(db), dump_text, report);
+}
+
+void WriteSavedDatabase(const fs::path& folder, const StationDatabase& db,
+                        const std::string* dump_text, CompanionReport& report) {
+  WriteDatabaseAndDate(folder, db, EncodeSchedule(db), dump_text, report);
 }
 
 CompanionReport ConvertScheduleFile(const fs::path& folder) {

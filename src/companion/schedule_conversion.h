@@ -40,6 +40,9 @@ std::string EncodeDistributionSchedule(const StationDatabase& db);
 // could not be stored (the files are written, but the program would convert again at every load).
 void WriteConvertedDatabase(const std::filesystem::path& folder, const StationDatabase& db,
                             const std::string* dump_text, CompanionReport& report);
+// The same with the schedule in the saved form, which keeps fractions of a kHz.
+void WriteSavedDatabase(const std::filesystem::path& folder, const StationDatabase& db,
+                        const std::string* dump_text, CompanionReport& report);
 
 // The whole of " /t" in folder.
 CompanionReport ConvertScheduleFile(const std::filesystem::path& folder);
