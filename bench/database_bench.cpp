@@ -8,7 +8,6 @@
 #include <random>
 #include <string>
 
-#include "settings/profile_file.h"
 #include "common/clock.h"
 #include "common/format.h"
 #include "common/program_launcher.h"
@@ -16,6 +15,7 @@
 #include "database/database_files.h"
 #include "database/schedule_dump.h"
 #include "database/station_query.h"
+#include "settings/profile_file.h"
 
 namespace {
 

@@ -9,7 +9,6 @@
 #include <chrono>
 #include <filesystem>
 
-#include <QCoreApplication>
 #include <QProcess>
 
 #include "app/app_context.h"
@@ -23,6 +22,7 @@
 #include "r8emu_process.h"
 #include "radio/radio_model.h"
 #include "radio/ui/qt_serial_port.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -92,9 +92,7 @@ void BM_ExchangeOverPseudoTerminal(benchmark::State& state) {
   r8::QtClock clock;
   r8::bench::AnsweringPrompts prompts(r8::Answer::kYes);
   r8::bench::NoLauncher launcher;
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("r8-memory-bench-" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
+  const r8::testing::TempDir folder;
   {
     r8::AppContext ctx(clock, prompts, port, launcher, folder / "TARVELIN.INI");
     r8::Settings& s = ctx.settings();
@@ -123,7 +121,6 @@ void BM_ExchangeOverPseudoTerminal(benchmark::State& state) {
     state.counters["of_bound"] = bound_s / seconds;
     ctx.link().CommClose();
   }
-  std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_ExchangeOverPseudoTerminal)
     ->ArgName("fill")
@@ -135,9 +132,4 @@ BENCHMARK(BM_ExchangeOverPseudoTerminal)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+R8_QT_BENCHMARK_MAIN()

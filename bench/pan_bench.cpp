@@ -32,8 +32,7 @@ BENCHMARK(BM_GraphDspPlot)->Unit(benchmark::kMicrosecond);
 void BM_GraphDspPlotWithWindow(benchmark::State& state) {
   r8::testing::TestContext t(r8::kModelR8B);
   QMenuBar bar;
-  r8::PanMenu pan(t.ctx(), bar, nullptr,
-                  [] { return r8::PanSweepSetup{kLower, kUpper, kStep}; });
+  r8::PanMenu pan(t.ctx(), bar, nullptr, [] { return r8::PanSweepSetup{kLower, kUpper, kStep}; });
   pan.PanDisplay1Click();
   pan.window()->resize(900, 320);
   t.ctx().events().scan_changed.Emit(true);
@@ -52,8 +51,7 @@ void BM_FullRepaint(benchmark::State& state) {
   t.ctx().settings().TimeOffset = 0;
   r8::FillDemoDatabase(t.ctx().database());
   QMenuBar bar;
-  r8::PanMenu pan(t.ctx(), bar, nullptr,
-                  [] { return r8::PanSweepSetup{kLower, kUpper, kStep}; });
+  r8::PanMenu pan(t.ctx(), bar, nullptr, [] { return r8::PanSweepSetup{kLower, kUpper, kStep}; });
   pan.PanDisplay1Click();
   r8::TPanDisp* w = pan.window();
   w->resize(900, 320);

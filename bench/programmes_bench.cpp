@@ -40,8 +40,8 @@ void BM_FillWeekOf1000(benchmark::State& state) {
     const r8::DxListView v = r8::FillDxList(r8::SplitDxShows(bytes), filter, now, on_air);
     benchmark::DoNotOptimize(v.rows.data());
   }
-  state.counters["fills_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                     benchmark::Counter::kIsRate);
+  state.counters["fills_per_s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_FillWeekOf1000)->Arg(0)->Arg(1)->ArgNames({"filtered"})->Unit(benchmark::kMicrosecond);
 

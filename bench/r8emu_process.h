@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStringList>
 
@@ -31,3 +32,12 @@ class R8emu {
 };
 
 }  // namespace r8::bench
+
+// main() for the benchmarks that need Qt's event machinery (QSerialPort, QProcess).
+#define R8_QT_BENCHMARK_MAIN()           \
+  int main(int argc, char** argv) {      \
+    QCoreApplication app(argc, argv);    \
+    benchmark::Initialize(&argc, argv);  \
+    benchmark::RunSpecifiedBenchmarks(); \
+    return 0;                            \
+  }

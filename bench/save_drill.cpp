@@ -26,8 +26,7 @@ int main(int argc, char** argv) {
   const r8::LoadResult loaded = r8::LoadDatabaseFiles(folder, db, nullptr);
   if (!loaded.error.empty() || !loaded.warnings.empty() || db.incomplete()) {
     std::fprintf(stderr, "save_drill: the database in %s does not load whole: %s\n",
-                 folder.string().c_str(),
-                 loaded.error.empty() ? "warnings" : loaded.error.c_str());
+                 folder.string().c_str(), loaded.error.empty() ? "warnings" : loaded.error.c_str());
     return 1;
   }
   if (what == "check") {

@@ -8,7 +8,6 @@
 #include <chrono>
 #include <filesystem>
 
-#include <QCoreApplication>
 #include <QProcess>
 
 #include "app/app_context.h"
@@ -21,6 +20,7 @@
 #include "radio/radio_model.h"
 #include "radio/ui/qt_serial_port.h"
 #include "scan/scan_controller.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -35,9 +35,7 @@ void BM_ScanStepsOverPseudoTerminal(benchmark::State& state) {
   r8::QtClock clock;
   r8::bench::AnsweringPrompts prompts;
   r8::bench::NoLauncher launcher;
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("r8-scan-bench-" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
+  const r8::testing::TempDir folder;
   {
     r8::AppContext ctx(clock, prompts, port, launcher, folder / "TARVELIN.INI");
     r8::Settings& s = ctx.settings();
@@ -62,7 +60,6 @@ void BM_ScanStepsOverPseudoTerminal(benchmark::State& state) {
     state.counters["of_bound"] = static_cast<double>(state.iterations()) / seconds / bound;
     ctx.link().CommClose();
   }
-  std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_ScanStepsOverPseudoTerminal)
     ->ArgName("rxpace")
@@ -74,9 +71,4 @@ BENCHMARK(BM_ScanStepsOverPseudoTerminal)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+R8_QT_BENCHMARK_MAIN()

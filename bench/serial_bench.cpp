@@ -7,7 +7,6 @@
 
 #include <chrono>
 
-#include <QCoreApplication>
 #include <QProcess>
 
 #include "bench_support.h"
@@ -66,9 +65,4 @@ BENCHMARK(BM_PollsOverPseudoTerminal)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+R8_QT_BENCHMARK_MAIN()

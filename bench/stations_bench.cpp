@@ -51,8 +51,9 @@ void BM_SyncWindowsAfterATune(benchmark::State& state) {
   set.WhatWindow(3);
   t.ctx().control().TuneRadio(9580.0);
   for (auto _ : state) set.SyncWindows(0);
-  state.counters["us_per_sync"] = benchmark::Counter(
-      static_cast<double>(state.iterations()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["us_per_sync"] =
+      benchmark::Counter(static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_SyncWindowsAfterATune)->Unit(benchmark::kMillisecond);
 
