@@ -4,7 +4,7 @@
 
 #include "app/app_context.h"
 #include "freqlist/list_tuning.h"
-#include "scan/scan_rules.h"
+#include "scan/scan_controller.h"
 
 namespace r8 {
 
@@ -58,15 +58,7 @@ std::optional<int> ListScan::Step(const std::vector<bool>& selected,
     Stop();
     return std::nullopt;
   }
-  ScanStatus& scan = ctx_.scan();
-  const std::uint32_t now = ctx_.clock().TickMs();
-  if (scan.holding && static_cast<std::int32_t>(now - scan.hold_until_ms) >= 0) {
-    scan.holding = false;
-  }
-  if (!ctx_.radio().PowerOn || scan.paused) return std::nullopt;
-  const int type = ctx_.settings().scan_type;
-  if (type == kScanTypeTime && scan.holding) return std::nullopt;
-  if (type == kScanTypeCarr && ctx_.link().CommCarrier()) return std::nullopt;
+  if (!ScanMayStep(ctx_)) return std::nullopt;
   const std::optional<int> next = NextSelectedRow(position_, selected);
   if (!next) return std::nullopt;
   position_ = *next;
@@ -74,16 +66,7 @@ std::optional<int> ListScan::Step(const std::vector<bool>& selected,
     TuneToListRow(ctx_, ListWindow::kFrequencyList, rows[static_cast<std::size_t>(position_)],
                   true);
   }
-  const bool carrier = ctx_.link().CommCarrier();
-  if (type == kScanTypeSeek && carrier) {
-    Stop();
-  } else if (type == kScanTypeTime) {
-    scan.holding = carrier;
-    if (carrier) {
-      scan.hold_until_ms = ctx_.clock().TickMs() +
-                           static_cast<std::uint32_t>(ScanDelayMs(ctx_.settings().scan_delay));
-    }
-  }
+  if (AfterScanStep(ctx_)) Stop();
   return position_;
 }
 

@@ -96,35 +96,41 @@ void ScanController::TogglePause() {
 }
 
 void ScanController::Step() {
-  ScanStatus& scan = ctx_.scan();
-  const RadioState& r = ctx_.radio();
-  if (!scan.active || !r.PowerOn) return;
-  // A hold runs out by the clock, paused or not.
-  const std::uint32_t now = ctx_.clock().TickMs();
-  if (scan.holding && static_cast<std::int32_t>(now - scan.hold_until_ms) >= 0) {
-    scan.holding = false;
-  }
-  if (scan.paused) return;
-  const int type = ctx_.settings().scan_type;
-  if (type == kScanTypeTime && scan.holding) return;
-  if (type == kScanTypeCarr && ctx_.link().CommCarrier()) return;
+  if (!ctx_.scan().active || !ScanMayStep(ctx_)) return;
   // The step list's step (the same the pan display plots with).
-  faceplate_.TuneUpDown(scan.direction_up, false);
+  faceplate_.TuneUpDown(ctx_.scan().direction_up, false);
   if (faceplate_.list_scan_found_nothing()) {
     StopScan();
     ShowMessage(ctx_.prompts(), MessageKind::kInformation, kListScanFindsNothing);
     return;
   }
-  const bool carrier = ctx_.link().CommCarrier();
-  if (type == kScanTypeSeek && carrier) {
-    StopScan();
-  } else if (type == kScanTypeTime) {
+  if (AfterScanStep(ctx_)) StopScan();
+}
+
+bool ScanMayStep(AppContext& ctx) {
+  ScanStatus& scan = ctx.scan();
+  const std::uint32_t now = ctx.clock().TickMs();
+  if (scan.holding && static_cast<std::int32_t>(now - scan.hold_until_ms) >= 0) {
+    scan.holding = false;
+  }
+  if (!ctx.radio().PowerOn || scan.paused) return false;
+  const int type = ctx.settings().scan_type;
+  if (type == kScanTypeTime && scan.holding) return false;
+  return !(type == kScanTypeCarr && ctx.link().CommCarrier());
+}
+
+bool AfterScanStep(AppContext& ctx) {
+  ScanStatus& scan = ctx.scan();
+  const int type = ctx.settings().scan_type;
+  const bool carrier = ctx.link().CommCarrier();
+  if (type == kScanTypeTime) {
     scan.holding = carrier;
     if (carrier) {
-      scan.hold_until_ms = ctx_.clock().TickMs() +
-                           static_cast<std::uint32_t>(ScanDelayMs(ctx_.settings().scan_delay));
+      scan.hold_until_ms =
+          ctx.clock().TickMs() + static_cast<std::uint32_t>(ScanDelayMs(ctx.settings().scan_delay));
     }
   }
+  return type == kScanTypeSeek && carrier;
 }
 
 }  // namespace r8

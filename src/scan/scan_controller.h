@@ -23,6 +23,13 @@ inline constexpr char kListScanNeedsMemories[] =
 inline constexpr char kListScanFindsNothing[] =
     "The list scan stopped: no selected memory bank holds a stored channel.";
 
+// The rules every scan's step shares, the faceplate's and the frequency list's. ScanMayStep runs a
+// due hold out (by the clock, paused or not) and says whether a step may move now: not while the
+// receiver is off, the scan paused, a "Time" hold runs or a "Carr" carrier lasts. AfterScanStep
+// starts or ends a "Time" hold and returns true when a "Seek" scan has found its carrier.
+bool ScanMayStep(AppContext& ctx);
+bool AfterScanStep(AppContext& ctx);
+
 class ScanController {
  public:
   ScanController(AppContext& ctx, FacePlateCore& faceplate);
