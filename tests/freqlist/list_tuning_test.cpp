@@ -84,6 +84,7 @@ TEST(ListScan, VisitsTheSelectedRowsDownTheListAndEndsBelowTwo) {
   EXPECT_FALSE(t.ctx().scan().active);
   EXPECT_FALSE(scan.StartOrStop(selected, 7));  // one row: nothing starts
   EXPECT_EQ(NextSelectedRow(3, std::vector<bool>(4, false)), std::nullopt);
+  EXPECT_EQ(NextSelectedRow(2, {false, false, true, false}), 2);  // round to itself
 }
 
 }  // namespace

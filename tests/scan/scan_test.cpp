@@ -4,8 +4,8 @@
 
 #include "app/app_context.h"
 #include "faceplate/faceplate_core.h"
-#include "radio/radio_model.h"
 #include "pan/pan_display.h"
+#include "radio/radio_model.h"
 #include "scan/scan_controller.h"
 #include "scan/scan_rules.h"
 #include "support/test_context.h"
@@ -131,6 +131,7 @@ TEST_F(ScanTest, AnABScanFeedsThePanDisplay) {
   EXPECT_EQ(pan.sweep().lower(), 6100);
   EXPECT_EQ(pan.sweep().upper(), 6300);
   EXPECT_EQ(pan.sweep().step(), 5);
+  EXPECT_DOUBLE_EQ(pan.sweep().previous().freq, 6100);  // the sweep starts where the receiver is
   Steps(3);
   EXPECT_DOUBLE_EQ(pan.sweep().previous().freq, 6115);
   scan->ScanBtnClick();
