@@ -1,5 +1,9 @@
 #include "settings/profile_file.h"
 
+#if defined(__unix__) || defined(__APPLE__)
+#include <sys/stat.h>
+#endif
+
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -82,6 +86,13 @@ ProfileFile::Stamp ProfileFile::ReadStamp() const {
   s.size = fs::file_size(path_, ec);
   if (ec) s.size = 0;
   s.mtime = fs::last_write_time(path_, ec);
+#if defined(__unix__) || defined(__APPLE__)
+  struct stat st {};
+  if (::stat(path_.c_str(), &st) == 0) {
+    s.device = static_cast<std::uint64_t>(st.st_dev);
+    s.inode = static_cast<std::uint64_t>(st.st_ino);
+  }
+#endif
   return s;
 }
 

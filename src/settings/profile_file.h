@@ -64,6 +64,10 @@ class ProfileFile {
     bool exists = false;
     std::uintmax_t size = 0;
     std::filesystem::file_time_type mtime{};
+    // Which file it is: every writer here replaces the file, so a change made within one tick of
+    // the clock and of the same size still shows as another file.
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
     bool operator==(const Stamp&) const = default;
   };
 

@@ -188,6 +188,12 @@ TEST(ProfileFile, SeesChangesAnotherProgramMadeToTheFile) {
   EXPECT_EQ(f.ReadInt("DATABASE", "FD", 0), 123456);
   ASSERT_TRUE(f.WriteString("OPTIONS", "PORT", "2"));
   EXPECT_EQ(ReadBytes(dir / "T.INI"), "[DATABASE]\nFD=123456\n[OPTIONS]\nRADIO=3\nPORT=2\n");
+  // Another writer replaces it within the same tick and with the same size: still seen.
+  const auto when = std::filesystem::last_write_time(dir / "T.INI");
+  ProfileFile other(dir / "T.INI");
+  ASSERT_TRUE(other.WriteString("DATABASE", "FD", "654321"));
+  std::filesystem::last_write_time(dir / "T.INI", when);
+  EXPECT_EQ(f.ReadInt("DATABASE", "FD", 0), 654321);
 }
 
 TEST(ProfileFile, BatchReplacesTheFileOnceAtTheEnd) {
