@@ -34,6 +34,8 @@ const std::vector<HelpTopic>& HelpTopics() {
       {kHelpDatabase, "Station database", "database.html", "", -1},
       {kHelpMemory, "Memory management", "memory.html", "", -1},
       {kHelpLogging, "Logging system", "logging.html", "", -1},
+      {kHelpExportFormat, "Log export formats", "log_formats.html", "export", kHelpLogging},
+      {kHelpReportFormat, "Log report formats", "log_formats.html", "report", kHelpLogging},
       {kHelpProgress, "Progress and printing windows", "progress.html", "", -1},
       {kHelpAbout, "About the program", "about.html", "", -1},
   };
@@ -114,6 +116,8 @@ const std::vector<HelpIndexEntry>& HelpIndex() {
         {"Keypad", kHelpFaceplate},
         {"Line pacing", 651},
         {"Listener's details (log reports)", 655},
+        {"Log export format", kHelpExportFormat},
+        {"Log report format", kHelpReportFormat},
         {"Local time display (12 or 24 hours)", 652},
         {"Logging system", kHelpLogging},
         {"Memory management", kHelpMemory},

@@ -18,6 +18,9 @@ inline constexpr int kHelpFaceplate = 950;
 inline constexpr int kHelpDatabase = 520;
 inline constexpr int kHelpMemory = 955;
 inline constexpr int kHelpLogging = 960;
+// The format editor with an export format, and with a report format.
+inline constexpr int kHelpExportFormat = 634;
+inline constexpr int kHelpReportFormat = 636;
 inline constexpr int kHelpProgress = 965;
 inline constexpr int kHelpAbout = 970;
 

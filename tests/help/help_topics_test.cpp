@@ -14,7 +14,8 @@ namespace {
 TEST(HelpTopics, EveryContextTheProgramOpensHasItsOwnTopic) {
   std::vector<int> contexts = {kHelpContents,  kHelpUsingHelp, kHelpOptions, kHelpPortSetup,
                                kHelpFaceplate, kHelpDatabase,  kHelpMemory,  kHelpLogging,
-                               kHelpProgress,  kHelpAbout};
+                               kHelpProgress,  kHelpAbout,     kHelpExportFormat,
+                               kHelpReportFormat};
   for (int page = 651; page <= 657; ++page) contexts.push_back(page);  // the Options pages
   std::set<std::string> paths;
   for (int c : contexts) {

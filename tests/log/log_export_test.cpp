@@ -137,5 +137,13 @@ TEST_F(LogOutputTest, FormatSaveAsksForANameAndStoresItsFullPath) {
   EXPECT_TRUE(f.ok && f.lines.size() == 12 && !f.warning.empty());
 }
 
+TEST(LogDemoFormats, PassTheSaveChecks) {
+  for (const auto& [name, kind] : {std::pair{"LOGLIST.FML", FormatKind::kExport},
+                                   std::pair{"QSLREPT.FMR", FormatKind::kReport}}) {
+    const FormatFile f = ReadFormatFile(std::string(R8_DATA_DIR "/demo/") + name, kind);
+    EXPECT_TRUE(f.ok && f.warning.empty() && CheckFormatLines(kind, f.lines).empty()) << name;
+  }
+}
+
 }  // namespace
 }  // namespace r8

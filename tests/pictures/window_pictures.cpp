@@ -23,6 +23,7 @@
 #include "faceplate/ui/zel_switch_button.h"
 #include "help/help_topics.h"
 #include "help/ui/help_window.h"
+#include "log/ui/format_edit_dialog.h"
 #include "database/demo_database.h"
 #include "timers/ui/timer_edit_dialog.h"
 #include "timers/ui/timer_list.h"
@@ -210,6 +211,20 @@ int main(int argc, char** argv) {
     r8::TTimerEditDlg edit(r8::TimerEditMode::kModify, 1, t.ctx().timers()[1], {}, nullptr, nullptr);
     edit.show();
     ok &= Save(&edit, folder, "timer_edit");
+  }
+  {
+    // The demo's sample formats in the format editor.
+    for (const char* name : {"LOGLIST.FML", "QSLREPT.FMR"}) {
+      std::filesystem::copy_file(std::filesystem::path(R8_DEMO_DIR) / name, t.dir() / name);
+    }
+    t.ctx().settings().log_form = "LOGLIST.FML";
+    t.ctx().settings().rpt_form = "QSLREPT.FMR";
+    r8::TFormEdit export_format(t.ctx(), r8::FormatKind::kExport);
+    export_format.show();
+    ok &= Save(&export_format, folder, "format_edit_export");
+    r8::TFormEdit report_format(t.ctx(), r8::FormatKind::kReport);
+    report_format.show();
+    ok &= Save(&report_format, folder, "format_edit_report");
   }
   return ok ? 0 : 1;
 }

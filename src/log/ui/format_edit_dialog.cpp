@@ -17,6 +17,7 @@
 
 #include "app/app_context.h"
 #include "common/ui/qt_user_prompts.h"
+#include "help/help_topics.h"
 #include "stations/ui/station_dialogs.h"
 
 namespace r8 {
@@ -50,9 +51,6 @@ constexpr TagButton kReportButtons[] = {
     {"CondxBtn", "C&ondx", "[cndx]", "Reception conditions"},
     {"LogBtn", "&Log", "[logE]", "The log entries; on a line of their own"},
 };
-
-constexpr int kHelpExportFormat = 634;
-constexpr int kHelpReportFormat = 636;
 
 QToolButton* ToolButton(QWidget* parent, const char* name, const char* caption) {
   auto* b = new QToolButton(parent);
@@ -90,7 +88,7 @@ TFormEdit::TFormEdit(AppContext& ctx, FormatKind kind, QWidget* parent, ShowHelp
   FormMemo->setTabChangesFocus(true);
   const QFontMetrics memo_metrics(FormMemo->font());
   FormMemo->setMinimumSize(memo_metrics.horizontalAdvance(QLatin1Char('M')) * 82,
-                           memo_metrics.lineSpacing() * 14);
+                           memo_metrics.lineSpacing() * 18);
 
   auto* tags = new QGroupBox(kind_ == FormatKind::kExport ? QStringLiteral("Entry fields")
                                                           : QStringLiteral("Report fields"),
