@@ -301,6 +301,8 @@ void ExportTemplate::WriteNotes(const std::string& head, const std::string& note
       head.size() - (line_start == std::string::npos ? 0 : line_start + 1) + 1;
   const int width = std::max(kNoteLineEnd - static_cast<int>(std::min<std::size_t>(column, 1000)),
                              kMinNoteWidth);
+  // Continued pieces start under the tag, but never so far right that they pass column 80.
+  const std::size_t indent = std::min<std::size_t>(column - 1, kNoteLineEnd - kMinNoteWidth);
   const std::vector<std::string> pieces = WrapNotes(notes, width);
   out += head;
   if (pieces.empty()) {
@@ -308,7 +310,7 @@ void ExportTemplate::WriteNotes(const std::string& head, const std::string& note
     return;
   }
   for (std::size_t n = 0; n < pieces.size(); ++n) {
-    if (n > 0) out.append(column - 1, ' ');
+    if (n > 0) out.append(indent, ' ');
     out += pieces[n];
     if (n + 1 == pieces.size()) out += tail;
     out += kLineEnd;

@@ -81,9 +81,9 @@ TEST(LogFormatTags, NotesWrapAndEndTheirLine) {
       {{"Notes:    [note]"}, Rec("", long_word),
        "Notes:    " + long_word.substr(0, 69) + "\r\n" + std::string(10, ' ') +
            long_word.substr(69) + "\r\n"},
-      // A tag far right still leaves room for the notes.
+      // A tag far right still leaves room for the notes, and their continuation stays left of 80.
       {{std::string(85, '.') + "[note]"}, Rec("", "abc defghijkl"),
-       std::string(85, '.') + "abc\r\n" + std::string(85, ' ') + "defghijkl\r\n"},
+       std::string(85, '.') + "abc\r\n" + std::string(70, ' ') + "defghijkl\r\n"},
       // A notes continuation goes through the note's line; other lines as they are.
       {{"[freq]", "Notes: [note]"}, "\t\tmore notes", "Notes: more notes\r\n"},
       {{"[freq]"}, "\t\tmore notes", "more notes\r\n"},
