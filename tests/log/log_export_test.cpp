@@ -73,6 +73,7 @@ TEST_F(LogOutputTest, ExportWritesTheChosenFileInOneStep) {
 TEST_F(LogOutputTest, ExportFailuresAreReportedAsFailures) {
   EXPECT_FALSE(LogExport(t.ctx(), kExportSelected, kEntries, &port));  // dialog cancelled
   EXPECT_FALSE(LogExport(t.ctx(), kExportSelected, {}, &port));
+  EXPECT_FALSE(LogExport(t.ctx(), 4, kEntries, &port));
   t.prompts().QueueFile((t.dir() / "NO" / "OUT.TXT").string());
   EXPECT_FALSE(LogExport(t.ctx(), kExportAll, kEntries, &port));
   t.ctx().settings().log_form = "GONE.FML";
@@ -104,6 +105,8 @@ TEST_F(LogOutputTest, ReportToPrinterOrFileLeavesNoStagingFile) {
   EXPECT_EQ(t.prompts().file_requests.back().filters,
             std::vector<std::string>{"Log Report|*.TXT"});
   EXPECT_FALSE(LogReport(t.ctx(), {kEntries[0]}, port));  // the save dialog cancelled
+  port.choice = PrintChoice::kCancel;
+  EXPECT_FALSE(LogReport(t.ctx(), {kEntries[0]}, port));
   port.choice = PrintChoice::kPrinter;
   port.error = "The printer P could not be started.";
   EXPECT_FALSE(LogReport(t.ctx(), {kEntries[0]}, port));
