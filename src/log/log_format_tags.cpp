@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "common/format.h"
 
@@ -76,8 +77,7 @@ std::vector<Token> Tokenize(std::string_view t) {
     if (t[i] == '[') {
       const std::size_t close = t.find_first_of("[]\r\n", i + 1);
       if (close != std::string_view::npos && t[close] == ']') {
-        if (!plain.empty()) out.push_back({false, std::move(plain)});
-        plain.clear();
+        if (!plain.empty()) out.push_back({false, std::exchange(plain, {})});
         out.push_back({true, std::string(t.substr(i + 1, close - i - 1))});
         i = close + 1;
         continue;
@@ -231,23 +231,10 @@ ExportTemplate::ExportTemplate(const std::vector<std::string>& lines) {
       }
     } else if (tok.text == "note" && !has_note_) {
       has_note_ = true;
-      target = &note_trail_;
+      target = &after_note_;
       continue;
     } else {
       p.text = "[" + tok.text + "]";
-    }
-    if (target == &note_trail_ && p.form == Form::kText) {
-      // The note's line ends at the first line break after the tag.
-      const std::size_t end = p.text.find(kLineEnd);
-      if (end != std::string::npos) {
-        Part trail;
-        trail.text = p.text.substr(0, end);
-        if (!trail.text.empty()) note_trail_.push_back(trail);
-        p.text.erase(0, end + kLineEnd.size());
-        lines_follow_ = true;
-        target = &after_note_;
-        if (p.text.empty()) continue;
-      }
     }
     target->push_back(std::move(p));
   }
@@ -339,14 +326,10 @@ void ExportTemplate::WriteLogPage(std::string_view line, std::string& out) const
     AppendLine(out, head);
     return;
   }
+  // What follows the tag (the rest of its line and the lines after it) comes after the notes.
   std::string tail;
-  Render(note_trail_, e, tail);
+  Render(after_note_, e, tail);
   WriteNotes(head, e.notes, tail, out);
-  if (lines_follow_) {
-    std::string rest;
-    Render(after_note_, e, rest);
-    AppendLine(out, rest);
-  }
 }
 
 std::string ExportText(const ExportTemplate& t, const std::vector<std::string>& lines) {

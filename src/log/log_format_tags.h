@@ -61,15 +61,14 @@ class ExportTemplate {
   };
 
   void Render(const std::vector<Part>& parts, const LogEntryFields& e, std::string& out) const;
-  // head, the notes wrapped under the column where "[note]" stood, tail after the last piece.
+  // head, the notes wrapped under the column where "[note]" stood, tail after the last piece and
+  // a line end.
   void WriteNotes(const std::string& head, const std::string& notes, const std::string& tail,
                   std::string& out) const;
 
   std::vector<Part> before_note_;  // the whole template when it has no "[note]"
-  std::vector<Part> note_trail_;   // the rest of the note's line
-  std::vector<Part> after_note_;   // the lines after the note's line
+  std::vector<Part> after_note_;   // the rest of the note's line and the lines after it
   bool has_note_ = false;
-  bool lines_follow_ = false;      // the note's line is not the last
   std::string note_line_head_;     // the note's line up to "[note]", for continuations
   std::string note_line_tail_;     // and after it
 };

@@ -38,6 +38,8 @@ TEST(LogFormatTags, ExportTagForms) {
       // A field that is no number keeps its text, right-aligned in the width.
       {"[time:7:1]|", Rec(), "  1230s |\r\n"},
       {"[freq:999:2]", Rec(), " 9580.00:999:2 \r\n"},
+      {"[freq:12:10]|", Rec(), "9580.0000000000 |\r\n"},
+      {"[freq:1:11]", Rec(), " 9580.00:1:11 \r\n"},
       {"[freq:10]", Rec(), " 9580.00:10 \r\n"},
       // An empty date is a blank and keeps its piece; an empty call removes its piece.
       {"[Date: date]|[call]|", vhf, "Date:   ||\r\n"},
