@@ -52,11 +52,11 @@ constexpr TagButton kReportButtons[] = {
     {"LogBtn", "&Log", "[logE]", "The log entries; on a line of their own"},
 };
 
-QToolButton* ToolButton(QWidget* parent, const char* name, const char* caption) {
+QToolButton* ToolButton(QWidget* parent, const char* name, const char* caption, bool hints) {
   auto* b = new QToolButton(parent);
   b->setObjectName(QString::fromLatin1(name));
   b->setText(QString::fromLatin1(caption));
-  b->setToolTip(QString::fromLatin1(caption).remove(QLatin1Char('&')));
+  if (hints) b->setToolTip(QString::fromLatin1(caption));
   b->setToolButtonStyle(Qt::ToolButtonTextOnly);
   return b;
 }
@@ -70,11 +70,11 @@ TFormEdit::TFormEdit(AppContext& ctx, FormatKind kind, QWidget* parent, ShowHelp
   const bool hints = ctx_.settings().hints != 0;
 
   auto* tools = new QHBoxLayout;
-  NewBtn = ToolButton(this, "FmtNewBtn", "New");
-  OpenBtn = ToolButton(this, "FmtFileBtn", "Open");
-  CutBtn = ToolButton(this, "CutBtn", "Cut");
-  CopyBtn = ToolButton(this, "CopyBtn", "Copy");
-  PasteBtn = ToolButton(this, "PasteBtn", "Paste");
+  NewBtn = ToolButton(this, "FmtNewBtn", "New", hints);
+  OpenBtn = ToolButton(this, "FmtFileBtn", "Open", hints);
+  CutBtn = ToolButton(this, "CutBtn", "Cut", hints);
+  CopyBtn = ToolButton(this, "CopyBtn", "Copy", hints);
+  PasteBtn = ToolButton(this, "PasteBtn", "Paste", hints);
   for (QToolButton* b : {NewBtn, OpenBtn}) tools->addWidget(b);
   tools->addSpacing(fontMetrics().averageCharWidth() * 2);
   for (QToolButton* b : {CutBtn, CopyBtn, PasteBtn}) tools->addWidget(b);
