@@ -59,9 +59,9 @@ bool LogExport(AppContext& ctx, int mode, const std::vector<std::string>& entry_
     return false;
   }
   if (entry_lines.empty()) {
-    ShowMessage(ctx.prompts(), MessageKind::kInformation,
-                mode == kExportAll ? "The log has no entries to export."
-                                   : "No log entries are selected.");
+    ShowMessage(
+        ctx.prompts(), MessageKind::kInformation,
+        mode == kExportAll ? "The log has no entries to export." : "No log entries are selected.");
     return false;
   }
   fs::path out = ctx.data_folder() / kReportExportFile;

@@ -32,22 +32,14 @@ std::string Cut(std::string_view s, std::size_t width) {
 
 std::string BlankWhenEmpty(std::string s) { return s.empty() ? std::string(" ") : s; }
 
-const std::string& FieldOf(const LogEntryFields& e, int field) {
-  switch (field) {
-    case 0: return e.date;
-    case 1: return e.time;
-    case 2: return e.freq;
-    case 3: return e.unit;
-    case 4: return e.call;
-    case 5: return e.station;
-    case 6: return e.mode;
-    case 7: return e.rate;
-    default: return e.sinpo;
-  }
-}
+// The entry's field of each keyword, in the order of kKeywords.
+constexpr std::array<std::string LogEntryFields::*, 9> kFields = {
+    &LogEntryFields::date, &LogEntryFields::time, &LogEntryFields::freq,
+    &LogEntryFields::unit, &LogEntryFields::call, &LogEntryFields::station,
+    &LogEntryFields::mode, &LogEntryFields::rate, &LogEntryFields::sinpo};
 
 std::string ValueOf(const LogEntryFields& e, int field) {
-  const std::string& v = FieldOf(e, field);
+  const std::string& v = e.*kFields[static_cast<std::size_t>(field)];
   return field < kFirstTrimmed ? v : TrimStr(v);
 }
 
@@ -215,9 +207,8 @@ ExportTemplate::ExportTemplate(const std::vector<std::string>& lines) {
         const std::string_view spec = std::string_view(tok.text).substr(kw.size() + 1);
         const std::size_t colon = spec.find(':');
         const auto width = SmallNumber(spec.substr(0, colon));
-        const auto decimals = colon == std::string_view::npos
-                                  ? std::nullopt
-                                  : SmallNumber(spec.substr(colon + 1));
+        const auto decimals =
+            colon == std::string_view::npos ? std::nullopt : SmallNumber(spec.substr(colon + 1));
         if (width && decimals && *width <= kMaxNumericWidth && *decimals <= kMaxNumericDecimals) {
           p.form = Form::kNumeric;
           p.width = *width;
@@ -246,9 +237,8 @@ ExportTemplate::ExportTemplate(const std::vector<std::string>& lines) {
     note_line_head_ = joined.substr(line_start == std::string::npos ? 0 : line_start + 1,
                                     at - (line_start == std::string::npos ? 0 : line_start + 1));
     const std::size_t line_end = joined.find('\r', at);
-    note_line_tail_ = joined.substr(at + 6, line_end == std::string::npos
-                                                ? std::string::npos
-                                                : line_end - at - 6);
+    note_line_tail_ = joined.substr(
+        at + 6, line_end == std::string::npos ? std::string::npos : line_end - at - 6);
   }
 }
 
@@ -286,8 +276,8 @@ void ExportTemplate::WriteNotes(const std::string& head, const std::string& note
   const std::size_t line_start = head.rfind('\n');
   const std::size_t column =
       head.size() - (line_start == std::string::npos ? 0 : line_start + 1) + 1;
-  const int width = std::max(kNoteLineEnd - static_cast<int>(std::min<std::size_t>(column, 1000)),
-                             kMinNoteWidth);
+  const int width =
+      std::max(kNoteLineEnd - static_cast<int>(std::min<std::size_t>(column, 1000)), kMinNoteWidth);
   // Continued pieces start under the tag, but never so far right that they pass column 80.
   const std::size_t indent = std::min<std::size_t>(column - 1, kNoteLineEnd - kMinNoteWidth);
   const std::vector<std::string> pieces = WrapNotes(notes, width);

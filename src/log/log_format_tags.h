@@ -52,12 +52,12 @@ class ExportTemplate {
   enum class Form { kText, kPlain, kNumeric, kLabel, kNote };
   struct Part {
     Form form = Form::kText;
-    std::string text;        // kText: the text; kLabel: the text before the keyword
-    std::string after;       // kLabel: the text after the keyword
-    int field = 0;           // index into the keyword table
-    int width = 0;           // kNumeric
-    int decimals = 0;        // kNumeric
-    std::string original;    // the piece with its brackets
+    std::string text;      // kText: the text; kLabel: the text before the keyword
+    std::string after;     // kLabel: the text after the keyword
+    int field = 0;         // index into the keyword table
+    int width = 0;         // kNumeric
+    int decimals = 0;      // kNumeric
+    std::string original;  // the piece with its brackets
   };
 
   void Render(const std::vector<Part>& parts, const LogEntryFields& e, std::string& out) const;
@@ -69,8 +69,8 @@ class ExportTemplate {
   std::vector<Part> before_note_;  // the whole template when it has no "[note]"
   std::vector<Part> after_note_;   // the rest of the note's line and the lines after it
   bool has_note_ = false;
-  std::string note_line_head_;     // the note's line up to "[note]", for continuations
-  std::string note_line_tail_;     // and after it
+  std::string note_line_head_;  // the note's line up to "[note]", for continuations
+  std::string note_line_tail_;  // and after it
 };
 
 // Lays out every line through the template; the export's whole text.

@@ -59,9 +59,9 @@ TEST_F(LogOutputTest, ExportWritesTheChosenFileInOneStep) {
   EXPECT_TRUE(LogExport(t.ctx(), kExportAll, kEntries, &port));
   EXPECT_EQ(ReadBytes(t.dir() / "OUT.TXT"), kListed);
   EXPECT_EQ(t.prompts().file_requests.at(0).filters, std::vector<std::string>{"Log Export|*.TXT"});
-  EXPECT_EQ(port.status, (std::vector<std::string>{
-                             "Page 1 of 1 from|TARVELIN.LOG|to " + (t.dir() / "OUT.TXT").string(),
-                             "hidden"}));
+  EXPECT_EQ(port.status,
+            (std::vector<std::string>{
+                "Page 1 of 1 from|TARVELIN.LOG|to " + (t.dir() / "OUT.TXT").string(), "hidden"}));
   EXPECT_EQ(Files(), (std::vector<std::string>{"LIST.FML", "OUT.TXT", "QSL.FMR", "TARVELIN.INI"}));
   // For a report: TEMP1.RPT, no dialog, no status window.
   EXPECT_TRUE(LogExport(t.ctx(), kExportForReport, {kEntries[1]}, &port));
@@ -102,8 +102,7 @@ TEST_F(LogOutputTest, ReportToPrinterOrFileLeavesNoStagingFile) {
   t.prompts().QueueFile("QSL");
   ASSERT_TRUE(LogReport(t.ctx(), {kEntries[0]}, port));
   EXPECT_EQ(ReadBytes(t.dir() / "QSL.TXT"), JoinFormatLines(report));
-  EXPECT_EQ(t.prompts().file_requests.back().filters,
-            std::vector<std::string>{"Log Report|*.TXT"});
+  EXPECT_EQ(t.prompts().file_requests.back().filters, std::vector<std::string>{"Log Report|*.TXT"});
   EXPECT_FALSE(LogReport(t.ctx(), {kEntries[0]}, port));  // the save dialog cancelled
   port.choice = PrintChoice::kCancel;
   EXPECT_FALSE(LogReport(t.ctx(), {kEntries[0]}, port));
@@ -122,11 +121,13 @@ TEST_F(LogOutputTest, ReportToPrinterOrFileLeavesNoStagingFile) {
 TEST_F(LogOutputTest, FormatSaveAsksForANameAndStoresItsFullPath) {
   std::string name(kUntitled);
   EXPECT_FALSE(FormatSave(t.ctx(), FormatKind::kExport, name, {"[note] [freq]"}));
-  EXPECT_EQ(t.prompts().texts(), std::vector<std::string>{"The [note] field must be on it's own line."});
+  EXPECT_EQ(t.prompts().texts(),
+            std::vector<std::string>{"The [note] field must be on it's own line."});
   EXPECT_FALSE(FormatSave(t.ctx(), FormatKind::kExport, name, {"[freq]"}));  // no name given
   t.prompts().QueueFile("NEW");
   ASSERT_TRUE(FormatSave(t.ctx(), FormatKind::kExport, name, {"[freq]", "[note]"}));
-  const std::string path = std::filesystem::absolute(t.dir() / "NEW.FML").lexically_normal().string();
+  const std::string path =
+      std::filesystem::absolute(t.dir() / "NEW.FML").lexically_normal().string();
   EXPECT_EQ(name, path);
   EXPECT_EQ(ReadBytes(t.dir() / "NEW.FML"), "[freq]\r\n[note]\r\n");
   EXPECT_EQ(t.ctx().settings().log_form, path);

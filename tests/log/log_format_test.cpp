@@ -68,8 +68,9 @@ TEST(LogFormatTags, NotesWrapAndEndTheirLine) {
     std::string line;
     std::string expected;
   };
-  const std::string words = "abcdefghi abcdefghi abcdefghi abcdefghi abcdefghi abcdefghi "
-                            "abcdefghi abcdefghi abcdefghi abcdefghi";
+  const std::string words =
+      "abcdefghi abcdefghi abcdefghi abcdefghi abcdefghi abcdefghi "
+      "abcdefghi abcdefghi abcdefghi abcdefghi";
   const std::string long_word(100, 'x');
   const Row rows[] = {
       {{"Notes: [note]", "--"}, Rec(), "Notes: \r\n--\r\n"},
@@ -77,14 +78,17 @@ TEST(LogFormatTags, NotesWrapAndEndTheirLine) {
       {{"N: [note] (end)"}, Rec("", "fine"), "N: fine (end)\r\n"},
       {{"[note] [stat]"}, Rec("", "a", "b"), "a b R Aust \r\n"},
       {{"[stat]: [note]"}, Rec("", " a ", "b"), "R Aust : a  b\r\n"},
-      {{"Notes:    [note]"}, Rec("", words),
+      {{"Notes:    [note]"},
+       Rec("", words),
        "Notes:    " + words.substr(0, 69) + "\r\n" + std::string(10, ' ') + words.substr(70) +
            "\r\n"},
-      {{"Notes:    [note]"}, Rec("", long_word),
+      {{"Notes:    [note]"},
+       Rec("", long_word),
        "Notes:    " + long_word.substr(0, 69) + "\r\n" + std::string(10, ' ') +
            long_word.substr(69) + "\r\n"},
       // A tag far right still leaves room for the notes, and their continuation stays left of 80.
-      {{std::string(85, '.') + "[note]"}, Rec("", "abc defghijkl"),
+      {{std::string(85, '.') + "[note]"},
+       Rec("", "abc defghijkl"),
        std::string(85, '.') + "abc\r\n" + std::string(70, ' ') + "defghijkl\r\n"},
       // A notes continuation goes through the note's line; other lines as they are.
       {{"[freq]", "Notes: [note]"}, "\t\tmore notes", "Notes: more notes\r\n"},
@@ -102,8 +106,8 @@ TEST(LogFormatTags, WrapNotes) {
     std::vector<std::string> pieces;
   };
   const Row rows[] = {
-      {"a b c", 3, {"a b", "c"}},  {"abcdef", 4, {"abcd", "ef"}}, {"  ", 5, {}},
-      {"a    b", 2, {"a", "b"}},   {"abc", 0, {"a", "b", "c"}},   {"ab cd", 5, {"ab cd"}},
+      {"a b c", 3, {"a b", "c"}}, {"abcdef", 4, {"abcd", "ef"}}, {"  ", 5, {}},
+      {"a    b", 2, {"a", "b"}},  {"abc", 0, {"a", "b", "c"}},   {"ab cd", 5, {"ab cd"}},
   };
   for (const Row& r : rows) EXPECT_EQ(WrapNotes(r.notes, r.width), r.pieces) << r.notes;
 }
@@ -116,15 +120,21 @@ TEST(LogFormatTags, ParsedEntryLayouts) {
     const char* notes;
   };
   const Row rows[] = {
-      {Rec("VOA", "a", "b"), true,
-       {" 9580.00", "kHz", "1230s", "07/12/26", "AM  ", " ", "35443", "VOA", "R Aust"}, "a b"},
+      {Rec("VOA", "a", "b"),
+       true,
+       {" 9580.00", "kHz", "1230s", "07/12/26", "AM  ", " ", "35443", "VOA", "R Aust"},
+       "a b"},
       // The older layouts: 7 fields, and 8 with the notes as the eighth.
-      {" 6070.00\tkHz\t0300\t01/02/97\tAM\t44333\tCFRX", true,
-       {" 6070.00", "kHz", "0300", "01/02/97", "AM", " ", "44333", " ", "CFRX"}, ""},
-      {" 6070.00\tkHz\t0300\t01/02/97\tAM\t44333\tCFRX\tweak", true,
-       {" 6070.00", "kHz", "0300", "01/02/97", "AM", " ", "44333", " ", "CFRX"}, "weak"},
-      {"12345678901\tkHz\ttoolong\t\t\t\t\t" + std::string(12, 'c') + "\t" +
-           std::string(30, 's') + "\tx",
+      {" 6070.00\tkHz\t0300\t01/02/97\tAM\t44333\tCFRX",
+       true,
+       {" 6070.00", "kHz", "0300", "01/02/97", "AM", " ", "44333", " ", "CFRX"},
+       ""},
+      {" 6070.00\tkHz\t0300\t01/02/97\tAM\t44333\tCFRX\tweak",
+       true,
+       {" 6070.00", "kHz", "0300", "01/02/97", "AM", " ", "44333", " ", "CFRX"},
+       "weak"},
+      {"12345678901\tkHz\ttoolong\t\t\t\t\t" + std::string(12, 'c') + "\t" + std::string(30, 's') +
+           "\tx",
        false,
        {"123456789", "kHz", "toolo", " ", " ", " ", " ", std::string(11, 'c'),
         std::string(25, 's')},

@@ -158,9 +158,9 @@ void TFormEdit::showEvent(QShowEvent* event) {
 void TFormEdit::SetCaption() {
   const std::string shown =
       name_ == kUntitled ? name_ : std::filesystem::path(name_).filename().string();
-  setWindowTitle(ToQt((kind_ == FormatKind::kExport ? "Log Export Format - ["
-                                                    : "Report Format - [") +
-                      shown + "]"));
+  setWindowTitle(
+      ToQt((kind_ == FormatKind::kExport ? "Log Export Format - [" : "Report Format - [") + shown +
+           "]"));
 }
 
 void TFormEdit::SetFormatName(const std::string& name) {
@@ -204,7 +204,8 @@ std::vector<std::string> TFormEdit::Lines() const {
   std::vector<std::string> lines;
   const QString text = FormMemo->toPlainText();
   if (text.isEmpty()) return lines;
-  for (const QString& l : text.split(QLatin1Char('\n'))) lines.push_back(l.toLatin1().toStdString());
+  for (const QString& l : text.split(QLatin1Char('\n')))
+    lines.push_back(l.toLatin1().toStdString());
   return lines;
 }
 

@@ -23,8 +23,7 @@ class TFormEdit : public QDialog {
  public:
   // The export format or the report format in use (LOGFORM / RPTFORM) is loaded when the dialog is
   // shown. show_help, when given, adds the Help button.
-  TFormEdit(AppContext& ctx, FormatKind kind, QWidget* parent = nullptr,
-            ShowHelpFn show_help = {});
+  TFormEdit(AppContext& ctx, FormatKind kind, QWidget* parent = nullptr, ShowHelpFn show_help = {});
 
   // The memo refilled from the format in use; the modified flag cleared.
   void FormShow();

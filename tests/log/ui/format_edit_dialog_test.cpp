@@ -29,7 +29,8 @@ TEST(FormEditTest, TagButtonsInsertAndOkRefusesElevenExportLines) {
 
   edit.FormMemo->appendPlainText(QStringLiteral("\n\n\n\n\n\n\n\n\n"));
   Named<QDialogButtonBox>(&edit, "Buttons")->button(QDialogButtonBox::Ok)->click();
-  EXPECT_EQ(t.prompts().texts(), std::vector<std::string>{"The export format cannot exceed 10 lines."});
+  EXPECT_EQ(t.prompts().texts(),
+            std::vector<std::string>{"The export format cannot exceed 10 lines."});
   EXPECT_TRUE(edit.isVisible());
   EXPECT_EQ(testing::ReadBytes(t.dir() / "LIST.FML"), "[freq] \r\n");
 }
