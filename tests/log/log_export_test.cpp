@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/program_launcher.h"
 #include "log/log_export.h"
 #include "log/log_format.h"
 #include "log/log_report.h"
@@ -133,6 +134,10 @@ TEST_F(LogOutputTest, FormatSaveAsksForANameAndStoresItsFullPath) {
   EXPECT_EQ(t.ctx().settings().log_form, path);
   EXPECT_EQ(t.ctx().profile().ReadString("OPTIONS", "LOGFORM", ""), path);
   EXPECT_EQ(t.prompts().file_requests.back().filters, std::vector<std::string>{"Log Format|*.FML"});
+  const std::string report = SetFormatName(t.ctx(), FormatKind::kReport, "QSL.FMR");
+  EXPECT_EQ(report, ExpandedPath(t.dir() / "QSL.FMR"));
+  EXPECT_EQ(CurrentFormatName(t.ctx(), FormatKind::kReport), report);
+  EXPECT_EQ(SetFormatName(t.ctx(), FormatKind::kExport, std::string(kUntitled)), kUntitled);
   // A format file that is no text is refused; one too long for an export is read with a warning.
   WriteBytes(t.dir() / "BIN.FMR", std::string("a\0b", 3));
   EXPECT_FALSE(ReadFormatFile(t.dir() / "BIN.FMR", FormatKind::kReport).ok);

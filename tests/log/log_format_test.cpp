@@ -39,6 +39,7 @@ TEST(LogFormatTags, ExportTagForms) {
       {"[freq:999:2]", Rec(), " 9580.00:999:2 \r\n"},
       {"[freq:12:10]|", Rec(), "9580.0000000000 |\r\n"},
       {"[freq:1:11]", Rec(), " 9580.00:1:11 \r\n"},
+      {"[freq:1x:2][stat:0000000000001:0]", Rec(), " 9580.00:1x:2 R Aust:0000000000001:0 \r\n"},
       // An empty date is a blank and keeps its piece; an empty call removes its piece.
       {"[Date: date]|[call]|", vhf, "Date:   ||\r\n"},
       {"[freq]", vhf, "174000.00 \r\n"},
@@ -79,6 +80,9 @@ TEST(LogFormatTags, NotesWrapAndEndTheirLine) {
        Rec("", words),
        "Notes:    " + words.substr(0, 69) + "\r\n" + std::string(10, ' ') + words.substr(70) +
            "\r\n"},
+      {{"Notes:    [note]"},
+       Rec("", words.substr(0, 69)),
+       "Notes:    " + words.substr(0, 69) + "\r\n"},
       {{"Notes:    [note]"},
        Rec("", long_word),
        "Notes:    " + long_word.substr(0, 69) + "\r\n" + std::string(10, ' ') +
