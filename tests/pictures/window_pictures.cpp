@@ -222,6 +222,8 @@ int main(int argc, char** argv) {
     t.clock().Set({2026, 3, 18, 21, 5, 0});
     r8::TLogList log(t.ctx());
     log.show();
+    log.resize(900, 320);
+    (void)QTest::qWaitForWindowExposed(&log);
     log.CMToolsLog();
     log.SortClick(2);
     log.LogLst2->selectRow(5);

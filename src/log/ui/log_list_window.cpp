@@ -112,9 +112,8 @@ TLogList::TLogList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
   LogLst2->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   LogLst2->horizontalHeader()->setHighlightSections(false);
   LogLst2->horizontalHeader()->setSectionsClickable(true);
-  LogLst2->horizontalHeader()->setStretchLastSection(true);
   LogLst2->setContextMenuPolicy(Qt::CustomContextMenu);
-  LogLst2->installEventFilter(this);
+  LogLst2->viewport()->installEventFilter(this);
 
   LogDetails = new QPlainTextEdit(this);
   LogDetails->setObjectName(QStringLiteral("LogDetails"));
@@ -322,9 +321,10 @@ bool TLogList::event(QEvent* e) {
   return QWidget::event(e);
 }
 
-void TLogList::resizeEvent(QResizeEvent* e) {
-  QWidget::resizeEvent(e);
-  SizeColumns();
+bool TLogList::eventFilter(QObject* watched, QEvent* e) {
+  // "Station Name" follows the view's width.
+  if (watched == LogLst2->viewport() && e->type() == QEvent::Resize) SizeColumns();
+  return QWidget::eventFilter(watched, e);
 }
 
 void TLogList::SizeColumns() {
@@ -339,10 +339,9 @@ void TLogList::SizeColumns() {
   }
   LogLst2->setColumnHidden(kLogCellNotes, true);
   LogLst2->setColumnHidden(kLogCellIndex, true);
-  // "Station Name" takes what is left; the header stretches it as the window is resized.
-  const int station =
-      LogLst2->viewport()->width() - std::max(used, static_cast<int>(std::lround(dpi * 4.74)));
-  LogLst2->setColumnWidth(7, std::max(station, static_cast<int>(std::lround(dpi * 1.8))));
+  // "Station Name" takes what is left, never less than a long name.
+  const int station = LogLst2->viewport()->width() - used;
+  LogLst2->setColumnWidth(7, std::max(station, fm.horizontalAdvance(QStringLiteral("Radio Station Name"))));
 }
 
 void TLogList::HandleInput() {

@@ -71,7 +71,7 @@ class TLogList : public QWidget {
 
  protected:
   bool event(QEvent* e) override;
-  void resizeEvent(QResizeEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
   void BuildMenus();
