@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "common/file_commit.h"
 #include "log/log_table.h"
+#include "support/temp_dir.h"
 
 namespace r8 {
 namespace {
@@ -76,6 +78,46 @@ TEST(LogTable, EditKeepsNoteLinesAndDeleteRenumbers) {
   t.grid().SetSelected(3, true);
   EXPECT_FALSE(t.CanEdit());
   EXPECT_FALSE(t.DoEdit(kLog));
+}
+
+}  // namespace
+}  // namespace r8
+
+namespace r8 {
+namespace {
+
+// Blank lines, overlong lines, missing fields and binary bytes in a log of 100,000 lines: they
+// are counted, not shown, and survive a change elsewhere in the file byte for byte.
+TEST(LogTable, BadLinesAreCountedAndKeptThroughAChange) {
+  testing::TempDir dir;
+  const LogFile log(dir / "BAD.LOG");
+  const std::string entry = " 9580.00\tkHz\t1430m\t05 Dec 98\tAM\t\t34433\t\tBBC";
+  std::string bytes;
+  for (int i = 0; i < 100000; ++i) {
+    switch (i % 5) {
+      case 0: bytes += entry + "\r\n"; break;
+      case 1: bytes += "\r\n"; break;
+      case 2: bytes += " 9580.00\tkHz\t1430m\r\n"; break;
+      case 3: bytes += std::string("\0\x01\xFE\t\xFF\t", 6) + "\n"; break;
+      default: bytes += entry + std::string(3000, 'x') + "\r\n"; break;
+    }
+  }
+  std::string error;
+  ASSERT_TRUE(CommitFiles({{log.path(), bytes}}, error));
+  LogLines lines;
+  ASSERT_TRUE(log.Read(lines, error));
+  LogTable t;
+  t.Load(lines);
+  EXPECT_EQ(t.grid().DataRowCount(), 40000);
+  EXPECT_EQ(t.unreadable(), 40000);
+  EXPECT_EQ(t.first_unreadable(), 3);
+  EXPECT_EQ(t.grid().Cell(7, 2).size(), 3003u);
+  ASSERT_TRUE(log.Delete(1, error, entry));
+  std::string after;
+  ReadWholeFile(log.path(), after);
+  EXPECT_EQ(after, bytes.substr(entry.size() + 2));
+  EXPECT_FALSE(LogFile(dir / "NONE.LOG").Read(lines, error));
+  EXPECT_EQ(error, "ERROR: " + (dir / "NONE.LOG").string() + "\rFile not found or other error.");
 }
 
 }  // namespace
