@@ -162,8 +162,17 @@ std::vector<std::string> LogRowCells(const LogEntry& e, int line) {
     notes += e.notes[i];
     note_lines += e.notes[i];
   }
-  return {e.freq + " " + e.unit, e.time, e.date, e.mode, e.rate, e.sinpo, e.call, e.station,
-          std::move(notes), std::to_string(line), std::move(note_lines)};
+  return {e.freq + " " + e.unit,
+          e.time,
+          e.date,
+          e.mode,
+          e.rate,
+          e.sinpo,
+          e.call,
+          e.station,
+          std::move(notes),
+          std::to_string(line),
+          std::move(note_lines)};
 }
 
 }  // namespace r8

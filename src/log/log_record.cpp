@@ -123,8 +123,8 @@ std::optional<double> LogFreqKHz(std::string_view typed, int unit_choice, int mo
   if (!t.empty() && t.find('.') == std::string::npos) t += '.';
   const std::optional<double> v = ParseDecimal(t);
   if (!v) return std::nullopt;
-  const bool khz_typed = model == kModelR8 || model == 0 ? unit_choice == kUnitKHz
-                                                          : unit_choice != kUnitMHz;
+  const bool khz_typed =
+      model == kModelR8 || model == 0 ? unit_choice == kUnitKHz : unit_choice != kUnitMHz;
   return khz_typed ? *v : *v * 1000.0;
 }
 

@@ -17,7 +17,7 @@ namespace r8 {
 inline constexpr char kNoteMark = '\xFF';
 inline constexpr std::size_t kLogFieldCount = 9;
 // The longest text of each field as the entry dialog takes it.
-inline constexpr std::array<std::size_t, kLogFieldCount> kLogFieldLimits = {8, 3, 5, 9, 4,
+inline constexpr std::array<std::size_t, kLogFieldCount> kLogFieldLimits = {8,  3, 5,  9, 4,
                                                                             11, 5, 10, 25};
 // The nine fields together with their TABs are cut here.
 inline constexpr std::size_t kLogFieldsCut = 95;

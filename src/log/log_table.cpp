@@ -5,9 +5,9 @@
 namespace r8 {
 
 const std::vector<std::string>& LogColumnTitles() {
-  static const std::vector<std::string> kTitles = {
-      "Frequency", "Time", "Date", "Mode", "Rate/Shift", "SINPO", "Call", "Station Name",
-      "Notes",     "Index"};
+  static const std::vector<std::string> kTitles = {"Frequency",  "Time",  "Date", "Mode",
+                                                   "Rate/Shift", "SINPO", "Call", "Station Name",
+                                                   "Notes",      "Index"};
   return kTitles;
 }
 

@@ -179,8 +179,9 @@ void SortGrid::SortColumn(int col, const TSortOptions& options) {
     if (a.valid != b.valid) return !a.valid;
     if (textual) {
       return std::lexicographical_compare(
-          a.text.begin(), a.text.end(), b.text.begin(), b.text.end(),
-          [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
+          a.text.begin(), a.text.end(), b.text.begin(), b.text.end(), [](char x, char y) {
+            return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+          });
     }
     return a.number < b.number;
   };
@@ -202,7 +203,8 @@ void SortGrid::SortColumn(int col, const TSortOptions& options) {
     if (from == item_index_) focus = fixed_rows_ + i;
   }
   for (int i = 0; i < n; ++i) {
-    rows_[static_cast<std::size_t>(fixed_rows_ + i)] = std::move(moved[static_cast<std::size_t>(i)]);
+    rows_[static_cast<std::size_t>(fixed_rows_ + i)] =
+        std::move(moved[static_cast<std::size_t>(i)]);
     selected_[static_cast<std::size_t>(fixed_rows_ + i)] = flags[static_cast<std::size_t>(i)];
   }
   item_index_ = focus;

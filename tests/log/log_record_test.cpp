@@ -18,7 +18,8 @@ TEST(LogRecord, PresentLinesRoundTrip) {
       " 9580.00\tkHz\t1430m\t05 Dec 98\tAM\t\t34433\t\tRadio Australia",
       " 31.0000\tMHz\t0905s\t17 Jan 98\tUSB\t50/170\t\tDDK\tUtil",
   };
-  const std::string with_notes = " 6000.00\tkHz\t2359a\t02 Mar 97\tAM\t\t45444\t\tRHC" + N + "a" + N + "b";
+  const std::string with_notes =
+      " 6000.00\tkHz\t2359a\t02 Mar 97\tAM\t\t45444\t\tRHC" + N + "a" + N + "b";
   for (const std::string& line : kLines) EXPECT_EQ(FormatLogRecord(*ParseLogRecord(line)), line);
   EXPECT_EQ(FormatLogRecord(*ParseLogRecord(with_notes)), with_notes);
   EXPECT_EQ(ParseLogRecord(with_notes)->notes, (std::vector<std::string>{"a", "b"}));
@@ -38,7 +39,8 @@ TEST(LogRecord, OlderLayoutsAndWideFrequencyUpgrade) {
        " 9580.00\tkHz\t1430m\t05 Dec 98\tAM\t\t34433\t\tR Australia"},
       {" 9580.00\tkHz\t1430m\t05 Dec 98\tAM\t34433\tR Australia\tgood signal",
        " 9580.00\tkHz\t1430m\t05 Dec 98\tAM\t\t34433\t\tR Australia" + N + "good signal"},
-      {"174000.00\tkHz\t1430m\t05 Dec 98\tFM\t\t\t\tWX", "174.0000\tMHz\t1430m\t05 Dec 98\tFM\t\t\t\tWX"},
+      {"174000.00\tkHz\t1430m\t05 Dec 98\tFM\t\t\t\tWX",
+       "174.0000\tMHz\t1430m\t05 Dec 98\tFM\t\t\t\tWX"},
       {"", ""},
       {"garbled\tline", "garbled\tline"},
       {"abc\tkHz\t1\t2\t3\t4\t5\t6\t7", "abc\tkHz\t1\t2\t3\t4\t5\t6\t7"},
@@ -73,7 +75,8 @@ TEST(LogRecord, FrequencyNormalisedPerModelAndUnit) {
 
 TEST(LogRecord, Validation) {
   EXPECT_EQ(ValidateLogEntry("9580", 0, kModelR8A), "Please choose kHz or MHz for the frequency.");
-  EXPECT_EQ(ValidateLogEntry("", kUnitKHz, kModelR8), "The frequency must be a number from 1 kHz to 174 MHz.");
+  EXPECT_EQ(ValidateLogEntry("", kUnitKHz, kModelR8),
+            "The frequency must be a number from 1 kHz to 174 MHz.");
   EXPECT_EQ(ValidateLogEntry("9580", 0, kModelR8), ValidateLogEntry("", kUnitKHz, kModelR8));
   EXPECT_EQ(ValidateLogEntry("174.0001", kUnitMHz, kModelR8B), ValidateLogEntry("", 1, 1));
   EXPECT_EQ(ValidateLogEntry("9580", kUnitKHz, kModelR8B), "");
@@ -86,7 +89,8 @@ TEST(LogFile, AddModifyDeleteKeepOtherLinesByteForByte) {
   std::string error;
   ASSERT_TRUE(log.CreateIfMissing(error));
   const std::string junk = "\x01\x02 not an entry";
-  ASSERT_TRUE(CommitFiles({{log.path(), junk + "\n\r\n 9580.00\tkHz\t1\t2\t3\t4\t5\t6\t7"}}, error));
+  ASSERT_TRUE(
+      CommitFiles({{log.path(), junk + "\n\r\n 9580.00\tkHz\t1\t2\t3\t4\t5\t6\t7"}}, error));
   LogEntry e;
   e.freq = "6000.00";
   e.unit = "kHz";

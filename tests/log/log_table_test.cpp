@@ -64,9 +64,10 @@ TEST(LogTable, EditKeepsNoteLinesAndDeleteRenumbers) {
   EXPECT_EQ(q->line, 1);
   EXPECT_EQ(q->entry.notes, (std::vector<std::string>{"first", "second"}));
   EXPECT_EQ(q->entry.freq + q->entry.unit + q->entry.station, " 9580.00kHzRadio Australia");
-  EXPECT_EQ(t.SelectedEntryLines(),
-            std::vector<std::string>{" 9580.00\tkHz\t1430m\t05 Dec 98\tAM\t\t34433\t\tRadio Australia" +
-                                     N + "first second"});
+  EXPECT_EQ(
+      t.SelectedEntryLines(),
+      std::vector<std::string>{" 9580.00\tkHz\t1430m\t05 Dec 98\tAM\t\t34433\t\tRadio Australia" +
+                               N + "first second"});
   LogEntry changed = q->entry;
   changed.call = "VLW";
   t.RowModified(1, changed);
@@ -95,11 +96,21 @@ TEST(LogTable, BadLinesAreCountedAndKeptThroughAChange) {
   std::string bytes;
   for (int i = 0; i < 100000; ++i) {
     switch (i % 5) {
-      case 0: bytes += entry + "\r\n"; break;
-      case 1: bytes += "\r\n"; break;
-      case 2: bytes += " 9580.00\tkHz\t1430m\r\n"; break;
-      case 3: bytes += std::string("\0\x01\xFE\t\xFF\t", 6) + "\n"; break;
-      default: bytes += entry + std::string(3000, 'x') + "\r\n"; break;
+      case 0:
+        bytes += entry + "\r\n";
+        break;
+      case 1:
+        bytes += "\r\n";
+        break;
+      case 2:
+        bytes += " 9580.00\tkHz\t1430m\r\n";
+        break;
+      case 3:
+        bytes += std::string("\0\x01\xFE\t\xFF\t", 6) + "\n";
+        break;
+      default:
+        bytes += entry + std::string(3000, 'x') + "\r\n";
+        break;
     }
   }
   std::string error;

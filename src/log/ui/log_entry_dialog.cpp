@@ -21,7 +21,9 @@
 namespace r8 {
 namespace {
 
-QString L1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
+QString L1(const std::string& s) {
+  return QString::fromLatin1(s.data(), static_cast<int>(s.size()));
+}
 std::string Text(const QString& s) { return s.toLatin1().toStdString(); }
 
 QLineEdit* Edit(QWidget* parent, const char* name, int max) {
@@ -162,8 +164,8 @@ void TLogEDlg::SetDlgTitle() {
   static constexpr const char* kPrefix[] = {"Add ", "Modify ", "Delete "};
   const std::string name =
       LogFilePath(ctx_.data_folder(), ctx_.settings().log_file).filename().string();
-  setWindowTitle(L1(std::string(kPrefix[static_cast<int>(mode_) - 1]) + "Log Entry - [" + name +
-                    "]"));
+  setWindowTitle(
+      L1(std::string(kPrefix[static_cast<int>(mode_) - 1]) + "Log Entry - [" + name + "]"));
 }
 
 void TLogEDlg::FormShow() {
@@ -213,9 +215,9 @@ void TLogEDlg::FormShow() {
   NotesEdit->setPlainText(notes);
 
   const bool editable = mode_ != LogEntryMode::kDelete;
-  for (QWidget* w : std::initializer_list<QWidget*>{DateEdit, TimeEdit, FreqEdit, KHzBtn, MHzBtn,
-                                                   StatLst, SINPOEdit, ModeEdit, CallEdit,
-                                                   RateEdit, NotesEdit}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{DateEdit, TimeEdit, FreqEdit, KHzBtn, MHzBtn, StatLst,
+                                       SINPOEdit, ModeEdit, CallEdit, RateEdit, NotesEdit}) {
     w->setEnabled(editable);
   }
   for (QToolButton* b : {CutBtn, CopyBtn, PasteBtn, DateBtn, TimeBtn}) b->setVisible(editable);

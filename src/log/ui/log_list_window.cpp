@@ -26,7 +26,9 @@ namespace r8 {
 
 namespace {
 
-QString L1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<int>(s.size())); }
+QString L1(const std::string& s) {
+  return QString::fromLatin1(s.data(), static_cast<int>(s.size()));
+}
 
 // Column widths in inches; the notes and index columns are all but hidden. A wider font than
 // the widths were made for widens a column to its longest usual text.
@@ -65,8 +67,8 @@ class LogTableModel : public QAbstractTableModel {
     if (o != Qt::Horizontal) return {};
     if (role == Qt::DisplayRole) return L1(table_.grid().Cell(section, 0));
     if (role == Qt::TextAlignmentRole) {
-      return QVariant::fromValue(
-          (section >= 7 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
+      return QVariant::fromValue((section >= 7 ? Qt::AlignLeft : Qt::AlignHCenter) |
+                                 Qt::AlignVCenter);
     }
     if (role == Qt::FontRole) {
       const int sorted = table_.sort_column() < 0 ? kLogCellIndex : table_.sort_column();
@@ -143,7 +145,8 @@ TLogList::TLogList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
   resize(ctx_.profile().ReadInt("WINDOWS", "LOGLISTX", static_cast<int>(std::lround(dpi * 6.667))),
          ctx_.profile().ReadInt("WINDOWS", "LOGLISTY", static_cast<int>(std::lround(dpi * 2.052))));
   // Never so small that the headings and a few entries cannot show.
-  setMinimumSize(static_cast<int>(std::lround(dpi * 4.0)), static_cast<int>(std::lround(dpi * 2.0)));
+  setMinimumSize(static_cast<int>(std::lround(dpi * 4.0)),
+                 static_cast<int>(std::lround(dpi * 2.0)));
   resize(std::max(width(), fontMetrics().horizontalAdvance(QStringLiteral("W")) * 70),
          std::max(height(), LogLst2->verticalHeader()->defaultSectionSize() * 14));
   SizeColumns();
@@ -160,18 +163,19 @@ TLogList::~TLogList() {
 
 QMenu* TLogList::BuildSortMenu(QWidget* parent, std::vector<QAction*>& items, const char* suffix) {
   auto* menu = new QMenu(QStringLiteral("&Sort"), parent);
-  static constexpr const char* kItems[] = {"&Frequency", "&Time",  "&Date",    "&Mode",
-                                           "&Rate/Shift", "S&INPO", "&Call",    "&Station",
-                                           "&Original order"};
-  static constexpr const char* kNames[] = {"SortFreq", "SortTime", "SortDate", "SortMode",
-                                           "SortRate", "SortSINPO", "SortCall", "SortStation",
-                                           "SortOriginal"};
+  static constexpr const char* kItems[] = {"&Frequency", "&Time",       "&Date",
+                                           "&Mode",      "&Rate/Shift", "S&INPO",
+                                           "&Call",      "&Station",    "&Original order"};
+  static constexpr const char* kNames[] = {"SortFreq", "SortTime",    "SortDate",
+                                           "SortMode", "SortRate",    "SortSINPO",
+                                           "SortCall", "SortStation", "SortOriginal"};
   auto* group = new QActionGroup(menu);
   for (int i = 0; i < 9; ++i) {
     if (i == 8) menu->addSeparator();
     const int column = i == 8 ? kLogCellIndex : i;
     const std::string name = std::string(kNames[i]) + suffix;
-    QAction* a = AddItem(menu, name.c_str(), kItems[i], [this, column] { SortClick(column); }, true);
+    QAction* a = AddItem(
+        menu, name.c_str(), kItems[i], [this, column] { SortClick(column); }, true);
     group->addAction(a);
     items.push_back(a);
   }
@@ -187,13 +191,16 @@ void TLogList::BuildMenus() {
   AddItem(file, "Open1", "&Open...", post(AppCommand::kLogOpen))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
   file->addSeparator();
-  AddItem(file, "ExportAll1", "&Export all", [this] { ExportAll(); })
-      ->setShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_F4));
-  AddItem(file, "ExportSelected1", "Export &selected", [this] { ExportSelected(); })
-      ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F4));
+  AddItem(file, "ExportAll1", "&Export all", [this] {
+    ExportAll();
+  })->setShortcut(QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_F4));
+  AddItem(file, "ExportSelected1", "Export &selected", [this] {
+    ExportSelected();
+  })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F4));
   file->addSeparator();
-  AddItem(file, "Print1", "&Print", [this] { PrintLog(); })
-      ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F4));
+  AddItem(file, "Print1", "&Print", [this] {
+    PrintLog();
+  })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F4));
   AddItem(file, "PrintReport1", "Print &report", [this] { PrintReport(); });
 
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
@@ -284,7 +291,8 @@ void TLogList::PushSelection() {
 void TLogList::PullSelection() {
   if (pushing_) return;
   std::vector<int> rows;
-  for (const QModelIndex& i : LogLst2->selectionModel()->selectedRows()) rows.push_back(i.row() + 1);
+  for (const QModelIndex& i : LogLst2->selectionModel()->selectedRows())
+    rows.push_back(i.row() + 1);
   const QModelIndex current = LogLst2->selectionModel()->currentIndex();
   table_.grid().SetSelection(rows, current.isValid() ? current.row() + 1 : -1);
   FormActivate();
@@ -293,7 +301,8 @@ void TLogList::PullSelection() {
 void TLogList::CheckSortItems() {
   const int sorted = table_.sort_column() < 0 ? 8 : table_.sort_column();
   for (auto* items : {&sort_items, &sort_items2}) {
-    if (static_cast<int>(items->size()) > sorted) (*items)[static_cast<std::size_t>(sorted)]->setChecked(true);
+    if (static_cast<int>(items->size()) > sorted)
+      (*items)[static_cast<std::size_t>(sorted)]->setChecked(true);
   }
   model_->headerDataChanged(Qt::Horizontal, 0, kLogColumnCount - 1);
 }
@@ -341,7 +350,8 @@ void TLogList::SizeColumns() {
   LogLst2->setColumnHidden(kLogCellIndex, true);
   // "Station Name" takes what is left, never less than a long name.
   const int station = LogLst2->viewport()->width() - used;
-  LogLst2->setColumnWidth(7, std::max(station, fm.horizontalAdvance(QStringLiteral("Radio Station Name"))));
+  LogLst2->setColumnWidth(
+      7, std::max(station, fm.horizontalAdvance(QStringLiteral("Radio Station Name"))));
 }
 
 void TLogList::HandleInput() {

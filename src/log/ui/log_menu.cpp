@@ -25,8 +25,9 @@ LogMenu::LogMenu(AppContext& ctx, QMainWindow& window, QMenuBar& bar,
       ->setShortcut(QKeySequence(Qt::Key_F4));
   menu->addSeparator();
   AddItem(menu, "ExportLog1", "&Export log", [this] { ExportLog(); });
-  AddItem(menu, "PrintLog1", "P&rint log", [this] { PrintLog(); })
-      ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F4));
+  AddItem(menu, "PrintLog1", "P&rint log", [this] {
+    PrintLog();
+  })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F4));
   menu->addSeparator();
   AddItem(menu, "LoggingParameters1", "Logging &parameters...",
           post(AppCommand::kLoggingParameters));

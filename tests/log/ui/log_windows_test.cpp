@@ -58,7 +58,8 @@ TEST_F(LogWindowsTest, MenuItemsReachTheLogDisplayAndADoubleClickTunes) {
   Named<QAction>(list, "SortFreq1")->trigger();
   EXPECT_EQ(list->table().sort_column(), 0);
   EXPECT_TRUE(Named<QAction>(list, "SortFreq2")->isChecked());
-  EXPECT_TRUE(list->LogLst2->model()->headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
+  EXPECT_TRUE(
+      list->LogLst2->model()->headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
   // Highest frequency last: the 2 m channel.
   const int last = list->LogLst2->model()->rowCount() - 1;
   ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
@@ -89,7 +90,8 @@ TEST_F(LogWindowsTest, AddEntryWhileTunedThenModifyKeepsTheNoteLines) {
   add.OKBtnClick();
   EXPECT_EQ(add.result(), QDialog::Accepted);
   const std::string added =
-      " 9580.00\tkHz\t2105w\t18 Mar 26\tAM\t\t\t\tShortwave Australia\xFF\t\tline one\xFF\t\tline two\r\n";
+      " 9580.00\tkHz\t2105w\t18 Mar 26\tAM\t\t\t\tShortwave Australia\xFF\t\tline one\xFF\t\tline "
+      "two\r\n";
   ASSERT_TRUE(LogBytes().ends_with(added));
 
   Named<QAction>(bar_, "ShowLog1")->trigger();
@@ -102,8 +104,9 @@ TEST_F(LogWindowsTest, AddEntryWhileTunedThenModifyKeepsTheNoteLines) {
     dlg->OKBtnClick();
   });
   list->Modify1->trigger();
-  EXPECT_TRUE(LogBytes().ends_with(
-      " 9580.00\tkHz\t2105w\t18 Mar 26\tAM\t\t\tVLW\tShortwave Australia\xFF\t\tline one\xFF\t\tline two\r\n"));
+  EXPECT_TRUE(
+      LogBytes().ends_with(" 9580.00\tkHz\t2105w\t18 Mar 26\tAM\t\t\tVLW\tShortwave "
+                           "Australia\xFF\t\tline one\xFF\t\tline two\r\n"));
   EXPECT_EQ(list->table().grid().Cell(6, 20), "VLW");
 }
 
