@@ -115,7 +115,7 @@ void TFacePlate::BuildMenus() {
     return list;
   });
   memory_menu_ = std::make_unique<MemoryMenu>(ctx_, *menuBar(), *this);
-  new LogMenu(ctx_, *this, *menuBar(), [this](int page) { RunOptions(page); });  // child of the window
+  new LogMenu(ctx_, *this, *menuBar(), [this](int p) { RunOptions(p); }, help_->Shower());
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =

@@ -17,6 +17,7 @@
 
 #include "app/app_context.h"
 #include "common/format.h"
+#include "help/help_topics.h"
 
 namespace r8 {
 namespace {
@@ -47,6 +48,7 @@ TLogEDlg::TLogEDlg(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
   setObjectName(QStringLiteral("LogEDlg"));
   setWindowTitle(QStringLiteral("Log Entry"));
   setWindowFlag(Qt::WindowStaysOnTopHint);
+  SetHelpContext(this, kHelpLogging);
 
   DateEdit = Edit(this, "DateEdit", 9);
   TimeEdit = Edit(this, "TimeEdit", 5);
@@ -315,8 +317,8 @@ void TLogEDlg::LogFileBtnClick() {
 }
 
 void TLogEDlg::HelpBtnClick() {
-  static constexpr int kContexts[] = {kHelpLogAdd, kHelpLogModify, kHelpLogDelete};
-  if (show_help) show_help(kContexts[static_cast<int>(mode_) - 1]);
+  // The three modes share the logging topic of the help.
+  if (show_help) show_help(kHelpLogging);
 }
 
 }  // namespace r8

@@ -81,9 +81,4 @@ class TLogEDlg : public QDialog {
   LogEntry last_written_;
 };
 
-// The help contexts of the dialog's three modes.
-inline constexpr int kHelpLogAdd = 620;
-inline constexpr int kHelpLogModify = 621;
-inline constexpr int kHelpLogDelete = 622;
-
 }  // namespace r8

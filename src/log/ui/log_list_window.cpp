@@ -20,6 +20,7 @@
 #include "common/format.h"
 #include "common/ui/menu_items.h"
 #include "freqlist/list_tuning.h"
+#include "help/help_topics.h"
 #include "log/ui/log_entry_dialog.h"
 
 namespace r8 {
@@ -86,6 +87,7 @@ class LogTableModel : public QAbstractTableModel {
 TLogList::TLogList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Window), ctx_(ctx) {
   setObjectName(QStringLiteral("LogList"));
   setWindowTitle(QStringLiteral("Log Display"));
+  SetHelpContext(this, kHelpLogging);
   setStyleSheet(
       QStringLiteral("QWidget#LogList { background: #2b2d31; }"
                      "QLabel { color: #dcdfe4; }"
@@ -116,6 +118,7 @@ TLogList::TLogList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
   LogLst2->horizontalHeader()->setSectionsClickable(true);
   LogLst2->setContextMenuPolicy(Qt::CustomContextMenu);
   LogLst2->viewport()->installEventFilter(this);
+  LogLst2->installEventFilter(this);
 
   LogDetails = new QPlainTextEdit(this);
   LogDetails->setObjectName(QStringLiteral("LogDetails"));
@@ -190,6 +193,7 @@ void TLogList::BuildMenus() {
   QMenu* file = bar->addMenu(QStringLiteral("&File"));
   AddItem(file, "Open1", "&Open...", post(AppCommand::kLogOpen))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+  AddItem(file, "MarrowbyParser1", "Marrowby Parser", [this] { RunParser(); });
   file->addSeparator();
   AddItem(file, "ExportAll1", "&Export all", [this] {
     ExportAll();
@@ -331,6 +335,12 @@ bool TLogList::event(QEvent* e) {
 }
 
 bool TLogList::eventFilter(QObject* watched, QEvent* e) {
+  // "." typed here goes to the faceplate's frequency entry.
+  if (watched == LogLst2 && e->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(e)->text() == QStringLiteral(".")) {
+    ctx_.commands().Post(AppCommand::kKeypadChar, '.');
+    return true;
+  }
   // "Station Name" follows the view's width.
   if (watched == LogLst2->viewport() && e->type() == QEvent::Resize) SizeColumns();
   return QWidget::eventFilter(watched, e);
@@ -389,6 +399,15 @@ void TLogList::Edit(bool remove) {
     if (row >= 1) model_->RowChanged(row - 1);
   }
   FormActivate();
+}
+
+void TLogList::RunParser() {
+  const std::filesystem::path parser = ctx_.data_folder() / "Marrowby Parser.exe";
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(parser, ec) ||
+      !ctx_.launcher().Start(parser, {}, ctx_.data_folder())) {
+    ShowLaunchError(ctx_.prompts(), parser);
+  }
 }
 
 void TLogList::CMEditChange() { Edit(false); }

@@ -34,6 +34,8 @@ class TLogList : public QWidget {
   void CMEditDelete();
   void SortClick(int column);
   void HandleInput();
+  // Starts the bulletin parser ".\Marrowby Parser.exe".
+  void RunParser();
   void FormActivate();
   // Enables Modify and Delete with exactly one row selected.
   void EditClick();

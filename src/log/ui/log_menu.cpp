@@ -12,8 +12,12 @@
 namespace r8 {
 
 LogMenu::LogMenu(AppContext& ctx, QMainWindow& window, QMenuBar& bar,
-                 std::function<void(int page)> run_options)
-    : QObject(&window), ctx_(ctx), window_(window), run_options_(std::move(run_options)) {
+                 std::function<void(int page)> run_options, ShowHelpFn show_help)
+    : QObject(&window),
+      ctx_(ctx),
+      window_(window),
+      run_options_(std::move(run_options)),
+      show_help_(std::move(show_help)) {
   QMenu* menu = bar.addMenu(QStringLiteral("&Log"));
   menu->setObjectName(QStringLiteral("LogMenu"));
   auto post = [this](AppCommand c) { return [this, c] { ctx_.commands().Post(c); }; };
@@ -56,6 +60,7 @@ void LogMenu::CMToolsLog() {
     }
     list_ = new TLogList(ctx_, &window_);
     list_->setAttribute(Qt::WA_DeleteOnClose);
+    list_->show_help = show_help_;
   }
   if (!list_->CMToolsLog()) return;
   list_->show();
@@ -89,6 +94,7 @@ void LogMenu::CMLogEntry() {
   QWidget* parent = list_ && list_->isVisible() ? static_cast<QWidget*>(list_) : &window_;
   TLogEDlg dialog(ctx_, parent);
   dialog.open_log_file = [this] { CMLogOpen(); };
+  dialog.show_help = show_help_;
   dialog.SetMode(LogEntryMode::kAdd);
   if (dialog.exec() == QDialog::Accepted && list_) list_->CMToolsLog();
 }

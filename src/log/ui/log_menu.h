@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include "common/events.h"
+#include "help/ui/help_desk.h"
 
 class QMainWindow;
 class QMenuBar;
@@ -21,9 +22,9 @@ class TLogList;
 
 class LogMenu : public QObject {
  public:
-  // run_options opens the Options dialog on a page.
+  // run_options opens the Options dialog on a page; show_help the windows' help topics.
   LogMenu(AppContext& ctx, QMainWindow& window, QMenuBar& bar,
-          std::function<void(int page)> run_options);
+          std::function<void(int page)> run_options, ShowHelpFn show_help = {});
   ~LogMenu() override;
 
   // CMToolsLog: shows the log display, loaded afresh from the log file.
@@ -44,6 +45,7 @@ class LogMenu : public QObject {
   AppContext& ctx_;
   QMainWindow& window_;
   std::function<void(int)> run_options_;
+  ShowHelpFn show_help_;
   QPointer<TLogList> list_;
   std::vector<Subscription> subscriptions_;
 };

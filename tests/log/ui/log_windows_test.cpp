@@ -74,6 +74,9 @@ TEST_F(LogWindowsTest, MenuItemsReachTheLogDisplayAndADoubleClickTunes) {
   list->EditClick();
   EXPECT_FALSE(list->Delete1->isEnabled());
   EXPECT_EQ(list->SelectedEntryLines().size(), 19u);
+  Named<QAction>(list, "MarrowbyParser1")->trigger();
+  EXPECT_TRUE(
+      t_.prompts().texts().back().ends_with("Marrowby Parser.exe\rFile not found or other error."));
 }
 
 TEST_F(LogWindowsTest, AddEntryWhileTunedThenModifyKeepsTheNoteLines) {
