@@ -62,6 +62,14 @@ TEST(SortGrid, StableBothWaysAndFocusAndSelectionFollowTheirRecords) {
   EXPECT_EQ(g.Cell(1, g.ItemIndex()), "2");
   g.SetItemIndex(1);
   EXPECT_EQ(g.SelectedCount(), 1);
+  g.SetSelection({0, 2, 4, 99}, 4);
+  EXPECT_EQ(g.SelectedRows(), (std::vector<int>{2, 4}));
+  EXPECT_FALSE(g.Selected(0));
+  EXPECT_EQ(g.ItemIndex(), 4);
+  // A style given is used as it is: "10" before "9" as text.
+  SortGrid n = Grid({"9", "10"});
+  n.SortByColumn(0, {kSortAlpha, 0, false});
+  EXPECT_EQ(Order(n), "1,0");
 }
 
 TEST(SortGrid, OneDataRowDoesNothing) {
