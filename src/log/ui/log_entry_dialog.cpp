@@ -184,7 +184,7 @@ void TLogEDlg::FormShow() {
     unit = p.unit_choice;
     const bool hints = ctx_.settings().hints == 1;
     for (QToolButton* b : {CutBtn, CopyBtn, PasteBtn, DateBtn, TimeBtn})
-      b->setToolTipDuration(hints ? -1 : 1);
+      b->setToolTip(hints ? b->text() : QString());
     StatLst->clear();
     const StationTable& names = ctx_.database().stations();
     QStringList list;
