@@ -81,6 +81,8 @@ std::string LogTable::TuneRow() const {
     if (c > 0) row += '\t';
     row += grid_.Cell(c, r);
   }
+  // The frequency stands apart from its unit, so the mode is the fifth field.
+  if (row.size() > 8 && row[8] == ' ') row[8] = '\t';
   return row;
 }
 

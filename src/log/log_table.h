@@ -50,7 +50,8 @@ class LogTable {
   // "Double-click to tune to " + the frequency of the focused row; empty without one.
   std::string StatusText() const;
   std::string NotesText() const;
-  // The focused row's line as TuneToListRow reads a log row: its cells joined by TABs.
+  // The focused row's line as TuneToListRow reads a log row: its cells joined by TABs, the
+  // frequency's number and unit apart.
   std::string TuneRow() const;
 
   // Modify and Delete are offered with exactly one row selected.

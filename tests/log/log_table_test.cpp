@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/file_commit.h"
+#include "freqlist/list_tuning.h"
 #include "log/log_table.h"
 #include "support/temp_dir.h"
 
@@ -42,6 +43,9 @@ TEST(LogTable, LoadsEntriesSortsAndKeepsTheSortAcrossReloads) {
   EXPECT_EQ(Column(t, 0), " 9580.00 kHz| 31.0000 MHz| 6000.00 kHz|174.0000 MHz|");
   EXPECT_EQ(Column(t, 4) + Column(t, 6), "||||||||");  // the 7-field line has neither
   EXPECT_EQ(t.StatusText(), "Double-click to tune to 174.0000");
+  t.grid().SetItemIndex(2);
+  EXPECT_EQ(ListRowFrequency(ListWindow::kLogList, t.TuneRow()), 31000.0);
+  EXPECT_EQ(ModeFromText(ListWindow::kLogList, t.TuneRow()), ModeCode::kUsb);
   t.SortClick(0);
   EXPECT_EQ(Column(t, 9), "5|1|4|6|");
   t.SortClick(2);
