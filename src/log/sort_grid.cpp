@@ -170,7 +170,6 @@ void SortGrid::SortColumn(int col, const TSortOptions& options) {
       k.valid = d.has_value();
       k.number = static_cast<double>(d.value_or(0));
     } else {
-      k.valid = true;
       k.text = options.SortCaseSensitive ? std::string(text) : UpperStr(text);
     }
   }

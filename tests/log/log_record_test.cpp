@@ -25,9 +25,9 @@ TEST(LogRecord, PresentLinesRoundTrip) {
   EXPECT_EQ(ParseLogRecord(with_notes)->notes, (std::vector<std::string>{"a", "b"}));
   // A field with a TAB or the note mark in it cannot break the record.
   LogEntry e = *ParseLogRecord(kLines[0]);
-  e.station = "Radio\tX\xFFY";
+  e.station = "Radio\tX\xFF\nY\r";
   e.notes = {"one", "", "two", ""};
-  EXPECT_EQ(FormatLogRecord(e), " 9580.00\tkHz\t1430m\t05 Dec 98\tAM\t\t34433\t\tRadio X Y" + N +
+  EXPECT_EQ(FormatLogRecord(e), " 9580.00\tkHz\t1430m\t05 Dec 98\tAM\t\t34433\t\tRadio X  Y" + N +
                                     "one" + N + N + "two");
 }
 
