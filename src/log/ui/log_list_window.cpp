@@ -160,7 +160,8 @@ TLogList::TLogList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
 TLogList::~TLogList() {
   WriteIntSetting(ctx_.profile(), "WINDOWS", "LOGLISTX", width(), 0);
   WriteIntSetting(ctx_.profile(), "WINDOWS", "LOGLISTY", height(), 0);
-  // The view goes before the table it shows.
+  // The view goes before the table it shows, and tells this window nothing on its way.
+  LogLst2->selectionModel()->disconnect(this);
   delete LogLst2;
 }
 
