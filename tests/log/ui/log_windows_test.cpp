@@ -111,6 +111,10 @@ TEST_F(LogWindowsTest, AddEntryWhileTunedThenModifyKeepsTheNoteLines) {
       LogBytes().ends_with(" 9580.00\tkHz\t2105w\t18 Mar 26\tAM\t\t\tVLW\tShortwave "
                            "Australia\xFF\t\tline one\xFF\t\tline two\r\n"));
   EXPECT_EQ(list->table().grid().Cell(6, 20), "VLW");
+  testing::OnNextModal([](QWidget* w) { static_cast<TLogEDlg*>(w)->OKBtnClick(); });
+  list->Delete1->trigger();
+  EXPECT_EQ(LogBytes().find("VLW"), std::string::npos);
+  EXPECT_EQ(list->LogLst2->model()->rowCount(), 19);
 }
 
 }  // namespace
