@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QPlainTextEdit>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -27,6 +29,8 @@
 #include "database/demo_database.h"
 #include "timers/ui/timer_edit_dialog.h"
 #include "timers/ui/timer_list.h"
+#include "log/ui/log_entry_dialog.h"
+#include "log/ui/log_list_window.h"
 #include "memory/memory_document.h"
 #include "memory/ui/memory_comment_dialog.h"
 #include "memory/ui/memory_edit_dialog.h"
@@ -225,6 +229,29 @@ int main(int argc, char** argv) {
     r8::TFormEdit report_format(t.ctx(), r8::FormatKind::kReport);
     report_format.show();
     ok &= Save(&report_format, folder, "format_edit_report");
+  }
+  {
+    // The demo's log sorted by date, an entry with notes of several lines selected, and the
+    // entry dialog as Add fills it while the receiver is tuned to 9580 kHz.
+    std::filesystem::copy_file(R8_DEMO_DIR "/TARVELIN.LOG", t.dir() / "TARVELIN.LOG");
+    t.clock().Set({2026, 3, 18, 21, 5, 0});
+    r8::TLogList log(t.ctx());
+    log.show();
+    log.resize(900, 320);
+    (void)QTest::qWaitForWindowExposed(&log);
+    log.CMToolsLog();
+    log.SortClick(2);
+    log.LogLst2->selectRow(5);
+    ok &= Save(&log, folder, "log_display");
+    t.Connect();
+    t.radio().PowerOn = true;
+    t.ctx().control().TuneRadio(9580.0);
+    t.ctx().station_windows().handover().name = "Shortwave Australia";
+    r8::TLogEDlg entry(t.ctx());
+    entry.SetMode(r8::LogEntryMode::kAdd);
+    entry.NotesEdit->setPlainText(QStringLiteral("Clear, English news at 2100.\nQSL by e-mail."));
+    entry.show();
+    ok &= Save(&entry, folder, "log_entry");
   }
   return ok ? 0 : 1;
 }

@@ -23,6 +23,7 @@
 #include "help/help_topics.h"
 #include "help/ui/about_dialog.h"
 #include "help/ui/help_desk.h"
+#include "log/ui/log_menu.h"
 #include "memory/ui/memory_menu.h"
 #include "options/ui/options_dialog.h"
 #include "pan/ui/pan_menu.h"
@@ -114,6 +115,7 @@ void TFacePlate::BuildMenus() {
     return list;
   });
   memory_menu_ = std::make_unique<MemoryMenu>(ctx_, *menuBar(), *this);
+  new LogMenu(ctx_, *this, *menuBar(), [this](int p) { RunOptions(p); }, help_->Shower());
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =
