@@ -113,7 +113,7 @@ void TFacePlate::BuildMenus() {
     };
     return list;
   });
-  memory_menu_ = std::make_unique<MemoryMenu>(ctx_, *menuBar(), *this);
+  memory_menu_ = std::make_unique<MemoryMenu>(ctx_, *menuBar(), *this, printer_.get());
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =
