@@ -32,6 +32,11 @@ void PageSheet::Pen(int width) { canvas_.SetPenWidth(width); }
 
 void PageSheet::Text(double at, int y, std::string_view text, TextAlign align, double left,
                      double right, Keep keep) {
+  // Fields come padded to their widths; the blanks would only take room.
+  const std::size_t first = text.find_first_not_of(' ');
+  text = first == std::string_view::npos
+             ? std::string_view()
+             : text.substr(first, text.find_last_not_of(' ') - first + 1);
   const int x = X(at);
   // A little air between a text and the line it stops at.
   const int pad = X(0.02);

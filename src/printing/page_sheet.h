@@ -35,8 +35,9 @@ class PageSheet {
 
   // How a text too long for its room is cut: most keep their start, a file name its end.
   enum class Keep { kStart, kEnd };
-  // text aligned at `at`, kept between left and right (eighths too): a text too wide for that
-  // room is drawn a point or three smaller, and only when even 7 points are too wide is it cut.
+  // text without its padding blanks aligned at `at`, kept between left and right (eighths too):
+  // a text too wide for that room is drawn a point or three smaller, and only when even 7 points
+  // are too wide is it cut.
   void Text(double at, int y, std::string_view text, TextAlign align, double left = kFrameLeft,
             double right = kFrameRight, Keep keep = Keep::kStart);
   // A horizontal rule at y.

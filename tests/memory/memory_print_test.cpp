@@ -103,7 +103,7 @@ TEST(MemoryPages, RowsOfStoredAndEmptyChannels) {
     }
     return row;
   };
-  EXPECT_EQ(row_of("005"), (std::vector<std::string>{"005", " 9580.00", "kHz", "DX5"}));
+  EXPECT_EQ(row_of("005"), (std::vector<std::string>{"005", "9580.00", "kHz", "DX5"}));
   EXPECT_EQ(row_of("006"), (std::vector<std::string>{"006", "<none>"}));
 }
 

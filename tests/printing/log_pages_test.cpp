@@ -187,7 +187,7 @@ TEST(LogPages, TitleHeadingsAndFooterAtTheirPlaces) {
       {"Page 1", 775 - 36, 20},
       {"Frequency", 76 - 27, 65},
       {"Station Name", 525, 65},
-      {" 9580.00", 90 - 48, kSlot0},
+      {"9580.00", 90 - 42, kSlot0},
       {"kHz", 94, kSlot0},
       {"Radio Valdoria", 525, kSlot0},
       {"01 Jan 27", 25, 1185 + 2},

@@ -97,16 +97,23 @@ PageRunResult PrintPath::Print(PageJob& job, const PrintDocument& doc, PageRange
   return result;
 }
 
+std::unique_ptr<QPrintPreviewDialog> PrintPath::PreviewDialog(PageJob& job,
+                                                              const std::string& title) {
+  auto dialog = std::make_unique<QPrintPreviewDialog>(&printer_, parent_);
+  dialog->setObjectName(QStringLiteral("PrintPreview"));
+  dialog->setWindowTitle(QStringLiteral("Print Preview - ") + ToQt(title));
+  QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
+                   [&job](QPrinter* p) {
+                     QtPageCanvas canvas(*p);
+                     if (!canvas.IsActive()) return;
+                     const bool never = false;
+                     RunPageJob(canvas, job, {}, {}, never);
+                   });
+  return dialog;
+}
+
 void PrintPath::Preview(PageJob& job, const std::string& title) {
-  QPrintPreviewDialog dialog(&printer_, parent_);
-  dialog.setWindowTitle(QStringLiteral("Print Preview - ") + ToQt(title));
-  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&job](QPrinter* p) {
-    QtPageCanvas canvas(*p);
-    if (!canvas.IsActive()) return;
-    const bool never = false;
-    RunPageJob(canvas, job, {}, {}, never);
-  });
-  dialog.exec();
+  PreviewDialog(job, title)->exec();
 }
 
 }  // namespace r8

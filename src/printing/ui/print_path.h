@@ -4,12 +4,14 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "common/page_printing.h"
 
 class QPrinter;
+class QPrintPreviewDialog;
 class QWidget;
 
 namespace r8 {
@@ -56,7 +58,9 @@ class PrintPath {
   // the prompts and in the result.
   PageRunResult Print(PageJob& job, const PrintDocument& doc, PageRange range = {});
 
-  // The preview window of all of job's pages on the printer's paper (modal).
+  // The preview window of all of job's pages on the printer's paper, shown modal; job must
+  // outlive the window.
+  std::unique_ptr<QPrintPreviewDialog> PreviewDialog(PageJob& job, const std::string& title);
   void Preview(PageJob& job, const std::string& title);
 
   QPrinter& printer() { return printer_; }

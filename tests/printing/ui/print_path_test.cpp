@@ -178,5 +178,59 @@ TEST_F(PrintPathTest, AbortAfterThePageLeavesAShorterDocumentAndNoPartFile) {
   EXPECT_EQ(Folder(), (std::vector<std::string>{"out.pdf"}));
 }
 
+// The memory list's Print reaches the sheet with the model's pages offered, and prints the range
+// chosen; its preview item opens the preview.
+TEST_F(PrintPathTest, MemoryListPrintOffersTheModelsPages) {
+  MemoryMenu menu(t_.ctx(), *window_.menuBar(), window_, &printer_);
+  TMemList list(t_.ctx());
+  const struct {
+    int model;
+    PrintOffer offer;
+    PageRange range;
+    const char* last_channel;
+  } cases[] = {
+      {kModelR8, {1, false, false}, {}, "99"},
+      {kModelR8A, {5, true, false}, {5, 5}, "439"},
+  };
+  for (const auto& c : cases) {
+    t_.ctx().settings().RadioModel = c.model;
+    std::optional<PrintOffer> offered;
+    menu.print_dialog = [&](QPrinter&, const PrintOffer& offer, QWidget*) {
+      offered = offer;
+      return std::optional<PrintChoice>(PrintChoice{c.range, false});
+    };
+    Named<QAction>(&list, "Print1")->trigger();
+    ASSERT_TRUE(offered);
+    EXPECT_EQ(offered->pages, c.offer.pages);
+    EXPECT_EQ(offered->page_range, c.offer.page_range);
+    const std::vector<std::string> pages = PdfPages(pdf_);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NE(pages[0].find(c.last_channel), std::string::npos);
+  }
+  bool previewed = false;
+  testing::OnNextModal([&](QWidget* w) {
+    previewed = dynamic_cast<QPrintPreviewDialog*>(w) != nullptr;
+    w->close();
+  });
+  Named<QAction>(&list, "PrintPreview1")->trigger();
+  EXPECT_TRUE(previewed);
+}
+
+// With the log display open "Selection" is offered, and chosen it prints the selected entries.
+TEST_F(PrintPathTest, TheLogsSelection) {
+  LogPrintRequest log = Log();
+  log.selection_offered = true;
+  log.selection_lines = LogPrintLines({" 6070.00\tkHz\t0300\t07 Dec 26\tAM\t\t45444\t\tCFRX"});
+  PrintPath path(printer_, &window_, t_.prompts(), [](QPrinter&, const PrintOffer& offer, QWidget*) {
+    EXPECT_TRUE(offer.selection);
+    return std::optional<PrintChoice>(PrintChoice{{}, true});
+  });
+  ASSERT_TRUE(PrintLog(path, log));
+  const std::vector<std::string> pages = PdfPages(pdf_);
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_NE(pages[0].find("CFRX"), std::string::npos);
+  EXPECT_EQ(pages[0].find("Radio Valdoria"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace r8
