@@ -23,7 +23,7 @@ constexpr double kColumnWidth = 3.75;
 std::array<std::string, 4> RowTexts(const std::string& row) {
   std::array<std::string, 4> out;  // channel, frequency, unit, notes
   std::size_t start = 1;           // the line begins with a TAB
-  for (int field = 1; field <= 12 && start <= row.size(); ++field) {
+  for (int field = 1; field <= 12; ++field) {
     const std::size_t tab = field == 12 ? std::string::npos : row.find('\t', start);
     const std::string text = row.substr(start, tab == std::string::npos ? tab : tab - start);
     if (field == 1) out[0] = text;

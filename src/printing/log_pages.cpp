@@ -85,9 +85,8 @@ std::vector<std::string> LogPrintLines(const std::vector<std::string>& records) 
     rest.remove_prefix(mark + 1);
     while (true) {
       const std::size_t next = rest.find(kNoteMark);
+      // The TAB TAB after the mark, like any TAB in the note, becomes blanks the wrap trims.
       std::string note(rest.substr(0, next));
-      // The mark is followed by TAB TAB.
-      note.erase(0, std::min<std::size_t>(2, note.find_first_not_of('\t')));
       std::replace(note.begin(), note.end(), '\t', ' ');
       for (std::string& piece : WrapNotes(note)) lines.push_back("\t\t" + piece);
       if (next == std::string_view::npos) break;

@@ -88,7 +88,6 @@ void PageSheet::FrameSides(int y1, int y2) {
 }
 
 void PageSheet::Footer(int y, std::string_view date, std::string_view right_text) {
-  Font(false);
   const int top = std::max(0, std::min(y + 2, height_ - canvas_.TextHeight()));
   Text(kFrameLeft, top, date, TextAlign::kLeft);
   const double date_end =

@@ -46,8 +46,8 @@ class PageSheet {
   void Upright(double at, int y1, int y2);
   // The frame's sides from y1 to y2 with the thick pen.
   void FrameSides(int y1, int y2);
-  // The date at the left and right_text at the right, 2 dots below the last row at y, but never
-  // below the page; the right text gives way to the date.
+  // The date at the left and right_text at the right in the present font, 2 dots below the last
+  // row at y, but never below the page; the right text gives way to the date.
   void Footer(int y, std::string_view date, std::string_view right_text);
 
  private:

@@ -52,7 +52,17 @@ TEST(MemoryPages, EachModelsSheet) {
     EXPECT_EQ(count([](const std::string& t) { return t == "Mem"; }), (on_last + 9) / 10);
     EXPECT_EQ(count([&](const std::string& t) { return t == "Page " + std::to_string(c.pages); }),
               c.model == kModelR8 ? 0 : 1);
-    EXPECT_EQ(count([](const std::string& t) { return t == "Memory File: /dx/DEMO.MEM"; }), 1);
+    EXPECT_EQ(count([](const std::string& t) {
+                return t == "Memory File: /dx/DEMO.MEM" || t == "Veltrix R8 Control Memories";
+              }), 2);
+    for (const auto& m : canvas.pages.back().texts) {  // bold: the title and the bank headings
+      const std::string& t = m.text;
+      EXPECT_EQ(m.font.bold, t == "Mem" || t == "Frequency" || t == "Notes" || t.rfind("Bank ", 0) == 0 ||
+                                 t.rfind("Page ", 0) == 0 || t == "Veltrix R8 Control Memories");
+    }
+    EXPECT_EQ(std::count_if(canvas.pages.back().lines.begin(), canvas.pages.back().lines.end(),
+                            [](const Canvas::Mark& l) { return l.pen == 4; }),
+              4);  // the top and closing rules, the frame's sides
     // Every channel once: a stored one with its unit, an empty one "<none>" without; notes
     // kept inside their column.
     std::vector<std::string> first;

@@ -107,12 +107,16 @@ TEST(LogPages, NoteBlockAcrossPagesRulesAndFooter) {
   int across = 0, thick = 0, uprights = 0;
   for (const auto& l : canvas.pages[1].lines) {
     across += l.y1 == l.y2 && l.x1 == 25 && l.x2 == 775;
-    thick += l.y1 == l.y2 && l.pen == 4;
+    thick += l.pen == 4;
     uprights += l.x1 == l.x2;
   }
   EXPECT_EQ(across, 3 + 51);
-  EXPECT_EQ(thick, 2);
+  EXPECT_EQ(thick, 2 + 2);  // the heading and closing rules, the frame's sides
   EXPECT_EQ(uprights, 7 + 2);
+  for (const auto& m : canvas.pages[1].texts) {  // bold: the title and headings only
+    EXPECT_EQ(m.font.bold, m.y1 < kSlot0) << m.text;
+    EXPECT_TRUE(m.font.name == "Helvetica" && !m.font.fixed_pitch && m.font.size == 10);
+  }
   // On a page too short for it, the footer still ends on the page.
   Canvas low(800, 600);
   LogPages({}, "01 Jan 27", "TARVELIN.LOG").DrawPage(low, 1);
@@ -137,6 +141,10 @@ TEST(LogPages, OverlongTextsStayInsideTheFrame) {
     }
     if (m.text.size() > 30 && m.text[0] == 'S') {
       EXPECT_EQ(m.x1, 525);
+    }
+    EXPECT_TRUE(m.font.name == "Helvetica" && !m.font.fixed_pitch && m.font.size >= 7);
+    if (m.text[0] == 'w') {  // back to 10 points after the shrunk texts before it
+      EXPECT_EQ(m.font.size, 10);
     }
     pieces += m.text[0] == 'w';
   }
