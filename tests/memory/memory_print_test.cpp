@@ -60,9 +60,13 @@ TEST(MemoryPages, EachModelsSheet) {
       EXPECT_EQ(m.font.bold, t == "Mem" || t == "Frequency" || t == "Notes" || t.rfind("Bank ", 0) == 0 ||
                                  t.rfind("Page ", 0) == 0 || t == "Veltrix R8 Control Memories");
     }
-    EXPECT_EQ(std::count_if(canvas.pages.back().lines.begin(), canvas.pages.back().lines.end(),
-                            [](const Canvas::Mark& l) { return l.pen == 4; }),
-              4);  // the top and closing rules, the frame's sides
+    int thick = 0, bank_rules = 0;
+    for (const auto& l : canvas.pages.back().lines) {
+      thick += l.pen == 4;
+      bank_rules += l.pen == 1 && l.y1 == l.y2;
+    }
+    EXPECT_EQ(thick, 4);  // the top and closing rules, the frame's sides
+    EXPECT_EQ(bank_rules, 2 * ((on_last + 9) / 10));  // under each bank's heading and its end
     // Every channel once: a stored one with its unit, an empty one "<none>" without; notes
     // kept inside their column.
     std::vector<std::string> first;

@@ -119,6 +119,10 @@ TEST_F(PrintPathTest, TheTestLogItsRangeAndSelection) {
   ASSERT_TRUE(PrintLog(path, log) && Pages().size() == 1);
   EXPECT_TRUE(Has(Pages()[0], "0945") && !Has(Pages()[0], "1313"));
   EXPECT_TRUE(offers_[0].pages == 2 && offers_[0].selection);
+  bool previewed = false;
+  testing::OnNextModal([&](QWidget* w) { previewed = dynamic_cast<QPrintPreviewDialog*>(w) && w->close(); });
+  PreviewLog(path, log);
+  EXPECT_TRUE(previewed);
 }
 
 // Abort after the first page: a valid one-page document and no part file. A printer that cannot
