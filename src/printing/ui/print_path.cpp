@@ -75,6 +75,9 @@ PageRunResult PrintPath::Print(PageJob& job, const PrintDocument& doc, PageRange
     } else {
       TPrintStatusDlg status(aborted, parent_);
       status.SetSource(doc.source, "to " + destination);
+      // The pages let events through for the Abort button; the other windows keep still, so no
+      // second printout starts on the printer in use.
+      status.setWindowModality(Qt::ApplicationModal);
       status.show();
       PageHooks hooks;
       hooks.pump = [] { QApplication::processEvents(); };
