@@ -6,8 +6,8 @@
 
 namespace r8 {
 
-PageRunResult RunPageJob(PageCanvas& canvas, PageJob& job, PageRange range,
-                         const PageHooks& hooks, const bool& aborted) {
+PageRunResult RunPageJob(PageCanvas& canvas, PageJob& job, PageRange range, const PageHooks& hooks,
+                         const bool& aborted) {
   PageRunResult result;
   result.pages = std::max(0, job.Layout(canvas, result.error));
   if (!result.error.empty()) result.pages = 0;

@@ -42,8 +42,8 @@ struct PageRange {
 
 // Lays the job out, then draws the pages of range that exist (a new page between pages), with
 // starting_page(page, pages) before each and aborted read before each.
-PageRunResult RunPageJob(PageCanvas& canvas, PageJob& job, PageRange range,
-                         const PageHooks& hooks, const bool& aborted);
+PageRunResult RunPageJob(PageCanvas& canvas, PageJob& job, PageRange range, const PageHooks& hooks,
+                         const bool& aborted);
 
 // Plain text lines, the printer used as a text device: one line per line of the font, pages
 // filled top to bottom.

@@ -45,9 +45,7 @@ std::string MemoryPrintName(const std::string& file_name) {
   return ec ? file_name : full.lexically_normal().string();
 }
 
-int MemoryPageCount(int model) {
-  return (MemoryChannelCount(model) + kPerPage - 1) / kPerPage;
-}
+int MemoryPageCount(int model) { return (MemoryChannelCount(model) + kPerPage - 1) / kPerPage; }
 
 std::string BankLabel(int model, int first_channel) {
   const int bank = first_channel / kPerBank;
@@ -58,7 +56,10 @@ std::string BankLabel(int model, int first_channel) {
 
 MemoryPages::MemoryPages(const MemoryDocument& doc, int model, std::string date,
                          std::string file_name)
-    : doc_(doc), model_(model), count_(MemoryChannelCount(model)), date_(std::move(date)),
+    : doc_(doc),
+      model_(model),
+      count_(MemoryChannelCount(model)),
+      date_(std::move(date)),
       file_name_(std::move(file_name)) {}
 
 int MemoryPages::Layout(PageCanvas& canvas, std::string& error) {

@@ -18,19 +18,19 @@ struct Column {
   double left, right;
 };
 constexpr std::array<Column, 9> kEntryColumns{{
-    {0.90, TextAlign::kRight, 0.25, 0.90},   // frequency
-    {0.94, TextAlign::kLeft, 0.94, 1.24},    // unit
-    {1.49, TextAlign::kCentre, 1.24, 1.74},  // time
-    {2.15, TextAlign::kCentre, 1.74, 2.52},  // date
-    {2.76, TextAlign::kCentre, 2.52, 2.97},  // mode
-    {3.345, TextAlign::kCentre, 2.97, 3.72}, // rate/shift
-    {3.98, TextAlign::kCentre, 3.72, 4.24},  // SINPO
-    {4.71, TextAlign::kCentre, 4.24, 5.18},  // call
-    {5.25, TextAlign::kLeft, 5.25, 7.75},    // station
+    {0.90, TextAlign::kRight, 0.25, 0.90},    // frequency
+    {0.94, TextAlign::kLeft, 0.94, 1.24},     // unit
+    {1.49, TextAlign::kCentre, 1.24, 1.74},   // time
+    {2.15, TextAlign::kCentre, 1.74, 2.52},   // date
+    {2.76, TextAlign::kCentre, 2.52, 2.97},   // mode
+    {3.345, TextAlign::kCentre, 2.97, 3.72},  // rate/shift
+    {3.98, TextAlign::kCentre, 3.72, 4.24},   // SINPO
+    {4.71, TextAlign::kCentre, 4.24, 5.18},   // call
+    {5.25, TextAlign::kLeft, 5.25, 7.75},     // station
 }};
 constexpr std::array<double, 7> kSeparators{1.24, 1.74, 2.52, 2.97, 3.72, 4.24, 5.18};
-constexpr std::array<const char*, 8> kHeadings{
-    "Frequency", "Time", "Date", "Mode", "Rate/Shift", "SINPO", "Call", "Station Name"};
+constexpr std::array<const char*, 8> kHeadings{"Frequency",  "Time",  "Date", "Mode",
+                                               "Rate/Shift", "SINPO", "Call", "Station Name"};
 constexpr double kNoteAt = 1.24;
 
 // The nine fields of an entry line, the station taking the rest; fewer than nine: none.
@@ -103,7 +103,9 @@ int LogPageCount(std::size_t lines) {
 
 LogPages::LogPages(const std::vector<std::string>& lines, std::string date, std::string log_file,
                    std::string title)
-    : lines_(lines), date_(std::move(date)), log_file_(std::move(log_file)),
+    : lines_(lines),
+      date_(std::move(date)),
+      log_file_(std::move(log_file)),
       title_(std::move(title)) {}
 
 int LogPages::Layout(PageCanvas& canvas, std::string& error) {

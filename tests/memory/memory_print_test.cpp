@@ -47,18 +47,21 @@ TEST(MemoryPages, EachModelsSheet) {
     for (const auto& m : canvas.pages.back().texts) last.push_back(m.text);
     const int on_last = c.count - (c.pages - 1) * 100;
     auto count = [&](auto pred) { return std::count_if(last.begin(), last.end(), pred); };
-    EXPECT_EQ(count([&](const std::string& t) { return t == c.last_channel || t == c.last_bank; }), 2);
+    EXPECT_EQ(count([&](const std::string& t) { return t == c.last_channel || t == c.last_bank; }),
+              2);
     EXPECT_EQ(count([](const std::string& t) { return t == "<none>" || t == "kHz"; }), on_last);
     EXPECT_EQ(count([](const std::string& t) { return t == "Mem"; }), (on_last + 9) / 10);
     EXPECT_EQ(count([&](const std::string& t) { return t == "Page " + std::to_string(c.pages); }),
               c.model == kModelR8 ? 0 : 1);
     EXPECT_EQ(count([](const std::string& t) {
                 return t == "Memory File: /dx/DEMO.MEM" || t == "Veltrix R8 Control Memories";
-              }), 2);
+              }),
+              2);
     for (const auto& m : canvas.pages.back().texts) {  // bold: the title and the bank headings
       const std::string& t = m.text;
-      EXPECT_EQ(m.font.bold, t == "Mem" || t == "Frequency" || t == "Notes" || t.rfind("Bank ", 0) == 0 ||
-                                 t.rfind("Page ", 0) == 0 || t == "Veltrix R8 Control Memories");
+      EXPECT_EQ(m.font.bold, t == "Mem" || t == "Frequency" || t == "Notes" ||
+                                 t.rfind("Bank ", 0) == 0 || t.rfind("Page ", 0) == 0 ||
+                                 t == "Veltrix R8 Control Memories");
     }
     int thick = 0, bank_rules = 0;
     for (const auto& l : canvas.pages.back().lines) {

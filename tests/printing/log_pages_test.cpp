@@ -41,7 +41,8 @@ TEST(LogPrintLines, NotesWrapAtTheLastBlankAndALongWordIsCut) {
     std::vector<std::string> pieces;
   } cases[] = {{"   ", {}},
                {"Good signal", {"Good signal"}},
-               {std::string(70, 'a') + " " + std::string(20, 'b'), {std::string(70, 'a'), std::string(20, 'b')}},
+               {std::string(70, 'a') + " " + std::string(20, 'b'),
+                {std::string(70, 'a'), std::string(20, 'b')}},
                {x80 + x80 + x40, {x80, x80, x40}},
                {"QSL  " + x80 + x40, {"QSL", x80, x40}}};
   for (const auto& c : cases) EXPECT_EQ(WrapNotes(c.notes), c.pieces) << c.notes;
@@ -57,7 +58,7 @@ TEST(LogPages, FiftyFiveLinesAPageAndTheRange) {
     PageRange range;
     int pages;
     std::vector<int> printed;
-  } cases[] = {{0, {}, 1, {1}},         {55, {}, 1, {1}},         {56, {}, 2, {1, 2}},
+  } cases[] = {{0, {}, 1, {1}},          {55, {}, 1, {1}},         {56, {}, 2, {1, 2}},
                {220, {2, 3}, 4, {2, 3}}, {220, {3, 9}, 4, {3, 4}}, {220, {5, 5}, 4, {}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.lines) + " from " + std::to_string(c.range.first));
@@ -69,7 +70,8 @@ TEST(LogPages, FiftyFiveLinesAPageAndTheRange) {
     EXPECT_EQ(r.pages, c.pages);
     ASSERT_EQ(r.printed, static_cast<int>(c.printed.size()));
     for (std::size_t k = 0; k < c.printed.size(); ++k) {
-      const int page = c.printed[k], first = (page - 1) * 55, last = std::min(c.lines, page * 55) - 1;
+      const int page = c.printed[k], first = (page - 1) * 55,
+                last = std::min(c.lines, page * 55) - 1;
       EXPECT_EQ(status[k], std::make_pair(page, c.pages));
       EXPECT_TRUE(Find(canvas.pages[k], "Page " + std::to_string(page)));
       for (int i : {first, last}) {  // the SINPO field says which line it is
@@ -128,7 +130,8 @@ TEST(LogPages, OverlongTextsStayInsideTheFrame) {
   const std::string huge(300, 'S');
   PageRunResult r;
   const Canvas canvas = Print(
-      LogPrintLines({Entry(1, huge), std::string(12, 'F') + "\tkHz\t" + std::string(40, 'T') + "\t\t\t\t\t\tX",
+      LogPrintLines({Entry(1, huge),
+                     std::string(12, 'F') + "\tkHz\t" + std::string(40, 'T') + "\t\t\t\t\t\tX",
                      Entry(2) + "\xFF\t\t" + std::string(200, 'w'), "far too long " + huge}),
       {}, r);
   ASSERT_EQ(r.printed, 1);

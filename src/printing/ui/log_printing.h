@@ -13,11 +13,11 @@ namespace r8 {
 class PrintPath;
 
 struct LogPrintRequest {
-  std::string log_file;                     // the footer, the status window and the job's name
-  std::vector<std::string> lines;           // the whole log's print lines
-  bool selection_offered = false;           // while the log display is open
-  std::vector<std::string> selection_lines; // the print lines of its selected rows
-  std::string date;                         // the footer's date (FooterDate)
+  std::string log_file;                      // the footer, the status window and the job's name
+  std::vector<std::string> lines;            // the whole log's print lines
+  bool selection_offered = false;            // while the log display is open
+  std::vector<std::string> selection_lines;  // the print lines of its selected rows
+  std::string date;                          // the footer's date (FooterDate)
   std::string title = kLogPrintTitle;
 };
 

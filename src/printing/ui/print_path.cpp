@@ -49,8 +49,7 @@ std::string PrintDestination(const QPrinter& printer) {
   return printer.printerName().toLatin1().toStdString();
 }
 
-PrintPath::PrintPath(QPrinter& printer, QWidget* parent, UserPrompts& prompts,
-                     PrintDialogFn dialog)
+PrintPath::PrintPath(QPrinter& printer, QWidget* parent, UserPrompts& prompts, PrintDialogFn dialog)
     : printer_(printer), parent_(parent), prompts_(prompts), dialog_(std::move(dialog)) {}
 
 std::optional<PrintChoice> PrintPath::Ask(const PrintOffer& offer) {
@@ -59,9 +58,8 @@ std::optional<PrintChoice> PrintPath::Ask(const PrintOffer& offer) {
 
 PageRunResult PrintPath::Print(PageJob& job, const PrintDocument& doc, PageRange range) {
   const std::string destination = PrintDestination(printer_);
-  const QString pdf = printer_.outputFormat() == QPrinter::PdfFormat
-                          ? printer_.outputFileName()
-                          : QString();
+  const QString pdf =
+      printer_.outputFormat() == QPrinter::PdfFormat ? printer_.outputFileName() : QString();
   const QString part = pdf.isEmpty() ? QString() : pdf + QStringLiteral(".part");
   if (!part.isEmpty()) printer_.setOutputFileName(part);
   printer_.setDocName(ToQt(doc.title));

@@ -20,9 +20,9 @@ class UserPrompts;
 
 // What the print dialog offers.
 struct PrintOffer {
-  int pages = 1;            // pages 1..pages
-  bool page_range = true;   // a range of them can be chosen
-  bool selection = false;   // "Selection" can be chosen
+  int pages = 1;           // pages 1..pages
+  bool page_range = true;  // a range of them can be chosen
+  bool selection = false;  // "Selection" can be chosen
 };
 
 // What the user chose: all pages is {1, 0}.

@@ -90,7 +90,8 @@ TEST_F(PrintPathTest, TheDemoMemoryFileFromTheMemoryMenus) {
   EXPECT_TRUE(offers_[0].pages == 10 && offers_[0].page_range && !offers_[0].selection);
   EXPECT_TRUE(offers_[1].pages == 5 && offers_[1].page_range);
   bool previewed = false;
-  testing::OnNextModal([&](QWidget* w) { previewed = dynamic_cast<QPrintPreviewDialog*>(w) && w->close(); });
+  testing::OnNextModal(
+      [&](QWidget* w) { previewed = dynamic_cast<QPrintPreviewDialog*>(w) && w->close(); });
   testing::Named<QAction>(&list, "PrintPreview1")->trigger();
   EXPECT_TRUE(previewed);
   EXPECT_TRUE(OnlyThePdf());
@@ -120,7 +121,8 @@ TEST_F(PrintPathTest, TheTestLogItsRangeAndSelection) {
   EXPECT_TRUE(Has(Pages()[0], "0945") && !Has(Pages()[0], "1313"));
   EXPECT_TRUE(offers_[0].pages == 2 && offers_[0].selection);
   bool previewed = false;
-  testing::OnNextModal([&](QWidget* w) { previewed = dynamic_cast<QPrintPreviewDialog*>(w) && w->close(); });
+  testing::OnNextModal(
+      [&](QWidget* w) { previewed = dynamic_cast<QPrintPreviewDialog*>(w) && w->close(); });
   PreviewLog(path, log);
   EXPECT_TRUE(previewed);
 }
@@ -134,7 +136,8 @@ TEST_F(PrintPathTest, AbortAfterThePageLeavesAShorterDocument) {
   bool modal = false;  // the other windows keep still while it prints
   QObject::connect(&timer, &QTimer::timeout, [&modal] {
     for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* s = dynamic_cast<TPrintStatusDlg*>(w); s && s->PageNo->text().startsWith("Page 1 of")) {
+      if (auto* s = dynamic_cast<TPrintStatusDlg*>(w);
+          s && s->PageNo->text().startsWith("Page 1 of")) {
         modal = QApplication::activeModalWidget() == s;
         s->AbortBtn->click();
       }
