@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  poppler-utils  # the tests read printed PDFs back with pdftotext
 )
 if [ "${1:-}" = "--run" ]; then
   # Qt's platform plugins for a desktop session.

@@ -1,46 +1,55 @@
 #include "common/page_printing.h"
 
+#include <algorithm>
+
 #include "common/print_status.h"
 
 namespace r8 {
 
-namespace {
-
-// 0 when not even one line fits, whatever the signs.
-int LinesPerPage(int page_height, int line_height) {
-  if (line_height <= 0 || page_height < line_height) return 0;
-  return page_height / line_height;
-}
-
-}  // namespace
-
-TextPagesResult PrintTextPages(PageCanvas& canvas, const TextPrintout& printout,
-                               const PageHooks& hooks, const bool& aborted) {
-  TextPagesResult result;
-  if (printout.lines.empty()) return result;
-  canvas.SetFont(printout.font);
-  const int line_height = canvas.TextHeight();
-  const int per_page = LinesPerPage(canvas.PageHeight(), line_height);
-  if (per_page == 0) {
-    result.error = "The page has no room for a line of " + printout.font.name + " " +
-                   std::to_string(printout.font.size) + ".";
-    return result;
-  }
-  const std::size_t count = printout.lines.size();
-  const auto per = static_cast<std::size_t>(per_page);
-  result.pages = static_cast<int>((count + per - 1) / per);
+PageRunResult RunPageJob(PageCanvas& canvas, PageJob& job, PageRange range, const PageHooks& hooks,
+                         const bool& aborted) {
+  PageRunResult result;
+  result.pages = std::max(0, job.Layout(canvas, result.error));
+  if (!result.error.empty()) result.pages = 0;
+  const int first = std::max(1, range.first);
+  const int last = range.last <= 0 ? result.pages : std::min(range.last, result.pages);
   result.printed = PrintPages(
-      result.pages,
+      first, last,
       [&](int page) {
         if (hooks.starting_page) hooks.starting_page(page, result.pages);
-        if (page > 1) canvas.NewPage();
-        const std::size_t first = static_cast<std::size_t>(page - 1) * per;
-        for (std::size_t i = first; i < count && i < first + per; ++i) {
-          canvas.DrawText(0, static_cast<int>(i - first) * line_height, printout.lines[i]);
-        }
+        if (page > first) canvas.NewPage();
+        job.DrawPage(canvas, page);
       },
       hooks.pump, aborted);
   return result;
+}
+
+int TextPages::Layout(PageCanvas& canvas, std::string& error) {
+  if (printout_.lines.empty()) return 0;
+  canvas.SetFont(printout_.font);
+  line_height_ = canvas.TextHeight();
+  // None when not even one line fits, whatever the signs.
+  if (line_height_ <= 0 || canvas.PageHeight() < line_height_) {
+    error = "The page has no room for a line of " + printout_.font.name + " " +
+            std::to_string(printout_.font.size) + ".";
+    return 0;
+  }
+  per_page_ = static_cast<std::size_t>(canvas.PageHeight() / line_height_);
+  return static_cast<int>((printout_.lines.size() + per_page_ - 1) / per_page_);
+}
+
+void TextPages::DrawPage(PageCanvas& canvas, int page) {
+  const std::size_t first = static_cast<std::size_t>(page - 1) * per_page_;
+  const std::size_t end = std::min(printout_.lines.size(), first + per_page_);
+  for (std::size_t i = first; i < end; ++i) {
+    canvas.DrawText(0, static_cast<int>(i - first) * line_height_, printout_.lines[i]);
+  }
+}
+
+TextPagesResult PrintTextPages(PageCanvas& canvas, const TextPrintout& printout,
+                               const PageHooks& hooks, const bool& aborted) {
+  TextPages job(printout);
+  return RunPageJob(canvas, job, {}, hooks, aborted);
 }
 
 }  // namespace r8

@@ -8,8 +8,13 @@ std::string PrintPageText(int page, int pages) {
 
 int PrintPages(int pages, const std::function<void(int page)>& draw_page,
                const std::function<void()>& pump, const bool& aborted) {
+  return PrintPages(1, pages, draw_page, pump, aborted);
+}
+
+int PrintPages(int first, int last, const std::function<void(int page)>& draw_page,
+               const std::function<void()>& pump, const bool& aborted) {
   int done = 0;
-  for (int page = 1; page <= pages; ++page) {
+  for (int page = first; page <= last; ++page) {
     if (pump) pump();
     if (aborted) break;
     draw_page(page);

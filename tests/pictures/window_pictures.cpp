@@ -37,6 +37,12 @@
 #include "memory/ui/memory_list_window.h"
 #include "memory/ui/memory_progress_window.h"
 #include "common/ui/prog_bar_dialog.h"
+#include "common/ui/print_status_dialog.h"
+#include "memory/memory_commands.h"
+#include "memory/memory_print.h"
+#include "printing/ui/print_path.h"
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QMainWindow>
 #include "options/ui/options_dialog.h"
 #include "pan/ui/pan_display_window.h"
@@ -158,6 +164,23 @@ int main(int argc, char** argv) {
     r8::TMemEditDlg edit(t.ctx(), r8::OpenForEdit(t.ctx(), r8::EditAction::kModify, 1));
     edit.show();
     ok &= Save(&edit, folder, "memory_edit");
+  }
+  {
+    // The demo memory sheet in the preview, and the status window while it prints.
+    r8::MemoryOpen(t.ctx(), false, R8_DEMO_DIR "/DEMO.MEM");
+    r8::MemoryPages sheet(t.ctx().memory(), r8::kModelR8B, "07 Dec 26", t.ctx().memory().file_name);
+    QPrinter printer;
+    r8::PrintPath path(printer, nullptr, t.prompts());
+    auto preview = path.PreviewDialog(sheet, t.ctx().memory().file_name);
+    preview->resize(900, 1000);
+    preview->show();
+    ok &= Save(preview.get(), folder, "print_preview");
+    bool aborted = false;
+    r8::TPrintStatusDlg status(aborted);
+    status.SetSource(t.ctx().memory().file_name, "to /home/dx/memories.pdf");
+    status.SetPage(3, 10);
+    status.show();
+    ok &= Save(&status, folder, "print_status");
   }
   {
     QMainWindow window;

@@ -12,10 +12,11 @@ namespace r8::testing {
 
 class RecordingPageCanvas : public PageCanvas {
  public:
-  // A text at (x1, y1), or a line to (x2, y2) drawn with pen.
+  // A text at (x1, y1) in font, or a line to (x2, y2) drawn with pen.
   struct Mark {
     int x1, y1, x2, y2, pen;
     std::string text;
+    PageFont font{"", 0};
   };
   struct Page {
     std::vector<Mark> texts, lines;
@@ -29,7 +30,7 @@ class RecordingPageCanvas : public PageCanvas {
   int TextHeight() override { return font_.size; }
   int TextWidth(std::string_view text) override { return static_cast<int>(text.size()) * 6; }
   void DrawText(int x, int y, std::string_view text) override {
-    pages.back().texts.push_back({x, y, x, y, pen_, std::string(text)});
+    pages.back().texts.push_back({x, y, x, y, pen_, std::string(text), font_});
   }
   void DrawLine(int x1, int y1, int x2, int y2) override {
     pages.back().lines.push_back({x1, y1, x2, y2, pen_, {}});

@@ -1,5 +1,5 @@
-// The schedule printout on the printer: DoPrint's print job for "PRN" drawn page by page with the
-// printing-status window.
+// The schedule printout on the printer: DoPrint's print job for "PRN" drawn page by page through the
+// print path, with the printing-status window.
 #pragma once
 
 #include "database/schedule_dump.h"

@@ -114,7 +114,7 @@ void TFacePlate::BuildMenus() {
     };
     return list;
   });
-  memory_menu_ = std::make_unique<MemoryMenu>(ctx_, *menuBar(), *this);
+  memory_menu_ = std::make_unique<MemoryMenu>(ctx_, *menuBar(), *this, printer_.get());
   new LogMenu(ctx_, *this, *menuBar(), [this](int p) { RunOptions(p); }, help_->Shower());
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();

@@ -17,6 +17,7 @@
 #include "common/ui/menu_items.h"
 #include "memory/memory_commands.h"
 #include "memory/memory_edit.h"
+#include "memory/memory_print.h"
 #include "memory/ui/memory_comment_dialog.h"
 #include "memory/ui/memory_edit_dialog.h"
 
@@ -104,6 +105,10 @@ TMemList::TMemList(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt::Windo
       AddItem(file, "Save1", "&Save", [this] { ctx_.commands().Post(AppCommand::kMemorySave); });
   AddItem(file, "SaveAs1", "Save &as...",
           [this] { ctx_.commands().Post(AppCommand::kMemorySaveAs); });
+  file->addSeparator();
+  AddItem(file, "Print1", "&Print", [this] { ctx_.commands().Post(AppCommand::kMemoryPrint); });
+  AddItem(file, "PrintPreview1", "Print pre&view",
+          [this] { ctx_.commands().Post(AppCommand::kMemoryPrint, kMemoryPrintPreview); });
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   Modify1 = AddItem(edit, "Modify1", "&Modify",
                     [this] { SetMemory(static_cast<int>(EditAction::kModify)); });

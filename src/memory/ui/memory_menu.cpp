@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPrinter>
 
 #include "app/app_context.h"
 #include "common/confirm_save.h"
@@ -11,14 +12,21 @@
 #include "memory/memory_commands.h"
 #include "memory/memory_edit.h"
 #include "memory/memory_exchange.h"
+#include "memory/memory_print.h"
 #include "memory/ui/memory_edit_dialog.h"
 #include "memory/ui/memory_list_window.h"
 #include "memory/ui/memory_progress_window.h"
+#include "printing/page_sheet.h"
+#include "radio/radio_model.h"
 
 namespace r8 {
 
-MemoryMenu::MemoryMenu(AppContext& ctx, QMenuBar& bar, QMainWindow& window)
-    : ctx_(ctx), window_(window) {
+MemoryMenu::MemoryMenu(AppContext& ctx, QMenuBar& bar, QMainWindow& window, QPrinter* printer)
+    : ctx_(ctx), window_(window), printer_(printer) {
+  if (!printer_) {
+    own_printer_ = std::make_unique<QPrinter>();
+    printer_ = own_printer_.get();
+  }
   progress_ = std::make_unique<MemoryProgressWindow>(ctx.prompts(), window);
   commands_ = std::make_unique<MemoryCommands>(ctx, progress_.get());
   commands_->show_list = [this] { MemNoBtnClick(); };
@@ -43,8 +51,15 @@ MemoryMenu::MemoryMenu(AppContext& ctx, QMenuBar& bar, QMainWindow& window)
   Insert1 = AddItem(menu, "Insertchannel1", "&Insert channel...",
                     [this] { ctx_.commands().Post(AppCommand::kTuningChInsert); });
   Insert1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+  menu->addSeparator();
+  AddItem(menu, "MemPrint1", "&Print", [this] { ctx_.commands().Post(AppCommand::kMemoryPrint); });
+  AddItem(menu, "MemPrintPreview1", "Print pre&view",
+          [this] { ctx_.commands().Post(AppCommand::kMemoryPrint, kMemoryPrintPreview); });
   subscriptions_.push_back(
       ctx.commands().Register(AppCommand::kTuningChInsert, [this](int) { CMTuningChInsert(); }));
+  subscriptions_.push_back(ctx.commands().Register(AppCommand::kMemoryPrint, [this](int param) {
+    CMMemoryPrint(param == kMemoryPrintPreview);
+  }));
   connect(menu, &QMenu::aboutToShow, this, [this] { Enable(); });
   subscriptions_.push_back(ctx.events().memory_table_changed.Subscribe([this] { Enable(); }));
   subscriptions_.push_back(ctx.events().port_changed.Subscribe([this](const bool&) { Enable(); }));
@@ -89,6 +104,21 @@ void MemoryMenu::MemNoBtnClick() {
   if (ctx_.link().PortError() == 0) list_->SelectChannel(ctx_.radio().MemChannel);
   list_->show();
   list_->raise();
+}
+
+void MemoryMenu::CMMemoryPrint(bool preview) {
+  const int model = ctx_.settings().RadioModel;
+  const std::string name = MemoryPrintName(ctx_.memory().file_name);
+  MemoryPages pages(ctx_.memory(), model, FooterDate(ctx_.clock()), name);
+  QWidget* parent = list_ && list_->isVisible() ? static_cast<QWidget*>(list_) : &window_;
+  PrintPath path(*printer_, parent, ctx_.prompts(), print_dialog);
+  if (preview) {
+    path.Preview(pages, name);
+    return;
+  }
+  const int count = MemoryPageCount(model);
+  const std::optional<PrintChoice> choice = path.Ask({count, count > 1, false});
+  if (choice) path.Print(pages, {name, name}, choice->range);
 }
 
 bool MemoryMenu::AskToSave(const char* action) {

@@ -1,5 +1,5 @@
-// The faceplate's memory items: the list, the file commands, capture and fill. It owns the
-// memory list window and the memory commands, opens the MEMFILE file at start and asks about
+// The faceplate's memory items: the list, the file commands, capture and fill, printing. It owns
+// the memory list window and the memory commands, opens the MEMFILE file at start and asks about
 // unsaved changes at exit.
 #pragma once
 
@@ -9,10 +9,12 @@
 #include <QObject>
 
 #include "common/events.h"
+#include "printing/ui/print_path.h"
 
 class QAction;
 class QMainWindow;
 class QMenuBar;
+class QPrinter;
 
 namespace r8 {
 
@@ -23,7 +25,8 @@ class TMemList;
 
 class MemoryMenu : public QObject {
  public:
-  MemoryMenu(AppContext& ctx, QMenuBar& bar, QMainWindow& window);
+  // printer is the program's printer (its own one when none is given).
+  MemoryMenu(AppContext& ctx, QMenuBar& bar, QMainWindow& window, QPrinter* printer = nullptr);
   ~MemoryMenu() override;
 
   // MemNoBtnClick: creates or raises the list, with the receiver's channel selected.
@@ -33,6 +36,11 @@ class MemoryMenu : public QObject {
   // The shared save prompt before the program exits; false when the user cancelled.
   bool AskToSave(const char* action);
   TMemList* list() const { return list_; }
+  // CMMemoryPrint: the print dialog (a page range on the R8A and R8B) and the sheet's pages, or
+  // with preview the preview of every page.
+  void CMMemoryPrint(bool preview);
+  // The print dialog CMMemoryPrint asks (tests answer it themselves).
+  PrintDialogFn print_dialog = RunPrintDialog;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,6 +52,8 @@ class MemoryMenu : public QObject {
   QMainWindow& window_;
   std::unique_ptr<MemoryProgressWindow> progress_;
   std::unique_ptr<MemoryCommands> commands_;
+  std::unique_ptr<QPrinter> own_printer_;
+  QPrinter* printer_ = nullptr;
   TMemList* list_ = nullptr;
   QAction* MemSave1 = nullptr;
   QAction* Capture1 = nullptr;
