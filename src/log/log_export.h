@@ -20,7 +20,7 @@ inline constexpr int kExportForReport = 3;
 // Where an export for a report goes, in the data folder.
 inline constexpr char kReportExportFile[] = "TEMP1.RPT";
 
-enum class PrintChoice { kCancel, kPrinter, kFile };
+enum class ReportOutput { kCancel, kPrinter, kFile };
 
 // The window side of the log's output: the printing-status window, the print dialog and the
 // printer as a text device.
@@ -32,9 +32,9 @@ class LogPrintPort {
                           const std::string& destination) = 0;
   virtual void HideStatus() = 0;
   // The print dialog, with printing to a file offered.
-  virtual PrintChoice ChoosePrinter() = 0;
-  // Prints the lines (with the status window); empty when they were printed, otherwise why not.
-  virtual std::string Print(const TextPrintout& printout) = 0;
+  virtual ReportOutput ChoosePrinter() = 0;
+  // Prints the lines (with the status window); false when they were not, the reason shown.
+  virtual bool Print(const TextPrintout& printout) = 0;
 };
 
 // mode kExportAll / kExportSelected: asks for the output file ("Log Export", "*.TXT");

@@ -113,7 +113,11 @@ std::vector<std::string> LogFile::AllEntryLines(std::string& error) const {
   if (!Read(lines, error)) return {};
   std::vector<std::string> out;
   out.reserve(lines.lines.size());
-  for (const std::string& l : lines.lines) out.push_back(UpgradeLogLine(l));
+  for (const std::string& l : lines.lines) {
+    // A blank line is nothing to export or print.
+    if (l.find_first_not_of(" \t") == std::string::npos) continue;
+    out.push_back(UpgradeLogLine(l));
+  }
   return out;
 }
 

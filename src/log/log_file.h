@@ -48,7 +48,7 @@ class LogFile {
   bool Delete(int line, std::string& error,
               const std::optional<std::string>& expected = std::nullopt) const;
 
-  // Every line, entries in the present record form, other lines as they are.
+  // Every line that is not blank, entries in the present record form, other lines as they are.
   std::vector<std::string> AllEntryLines(std::string& error) const;
 
  private:

@@ -53,11 +53,11 @@ bool LogReport(AppContext& ctx, const std::vector<std::string>& entry_lines, Log
     return Fail(ctx, "The exported entries " + staged.path().string() + " could not be read.");
   }
 
-  const PrintChoice choice = port.ChoosePrinter();
-  if (choice == PrintChoice::kCancel) return false;
+  const ReportOutput choice = port.ChoosePrinter();
+  if (choice == ReportOutput::kCancel) return false;
   const std::vector<std::string> lines =
       AssembleReport(format.lines, ctx.settings().log, SplitFormatLines(exported));
-  if (choice == PrintChoice::kFile) {
+  if (choice == ReportOutput::kFile) {
     const std::optional<fs::path> out = AskOutputFile(ctx, "Log Report");
     return out && WriteOutput(ctx, *out, JoinFormatLines(lines), &port);
   }
@@ -65,9 +65,7 @@ bool LogReport(AppContext& ctx, const std::vector<std::string>& entry_lines, Log
   printout.title = kReportTitle;
   printout.font = PageFont{kReportFont, kReportFontSize, false, true};
   printout.lines = lines;
-  const std::string error = port.Print(printout);
-  if (!error.empty()) return Fail(ctx, error);
-  return true;
+  return port.Print(printout);
 }
 
 }  // namespace r8

@@ -22,13 +22,13 @@ struct RecordingPort : LogPrintPort {
     status.push_back(page + "|" + source + "|" + destination);
   }
   void HideStatus() override { status.push_back("hidden"); }
-  PrintChoice ChoosePrinter() override { return choice; }
-  std::string Print(const TextPrintout& p) override {
+  ReportOutput ChoosePrinter() override { return choice; }
+  bool Print(const TextPrintout& p) override {
     printed = p;
-    return error;
+    return !fail;
   }
-  PrintChoice choice = PrintChoice::kPrinter;
-  std::string error;
+  ReportOutput choice = ReportOutput::kPrinter;
+  bool fail = false;
   std::vector<std::string> status;
   TextPrintout printed;
 };
@@ -99,18 +99,17 @@ TEST_F(LogOutputTest, ReportToPrinterOrFileLeavesNoStagingFile) {
   EXPECT_EQ(port.printed.lines, report);
   EXPECT_EQ(port.printed.title, "Log Report");
   EXPECT_EQ(port.printed.font.name + std::to_string(port.printed.font.size), "Courier10");
-  port.choice = PrintChoice::kFile;
+  port.choice = ReportOutput::kFile;
   t.prompts().QueueFile("QSL");
   ASSERT_TRUE(LogReport(t.ctx(), {kEntries[0]}, port));
   EXPECT_EQ(ReadBytes(t.dir() / "QSL.TXT"), JoinFormatLines(report));
   EXPECT_EQ(t.prompts().file_requests.back().filters, std::vector<std::string>{"Log Report|*.TXT"});
   EXPECT_FALSE(LogReport(t.ctx(), {kEntries[0]}, port));  // the save dialog cancelled
-  port.choice = PrintChoice::kCancel;
+  port.choice = ReportOutput::kCancel;
   EXPECT_FALSE(LogReport(t.ctx(), {kEntries[0]}, port));
-  port.choice = PrintChoice::kPrinter;
-  port.error = "The printer P could not be started.";
+  port.choice = ReportOutput::kPrinter;
+  port.fail = true;
   EXPECT_FALSE(LogReport(t.ctx(), {kEntries[0]}, port));
-  EXPECT_EQ(t.prompts().texts(), std::vector<std::string>{port.error});
   t.ctx().settings().rpt_form = std::string(kUntitled);
   EXPECT_FALSE(LogReport(t.ctx(), {kEntries[0]}, port));
   EXPECT_EQ(t.prompts().texts().back(),

@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     r8::TFacePlate face(t.ctx());
     face.show();
     face.activateWindow();
-    QTest::qWaitForWindowActive(&face);  // the keyboard items answer only in the active window
+    (void)QTest::qWaitForWindowActive(&face);  // the keyboard items answer only in the active window
     face.FormShow();
     face.UpdateDisplay();
     QTest::keyClicks(&face, QStringLiteral("9580"));

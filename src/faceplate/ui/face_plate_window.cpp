@@ -115,7 +115,8 @@ void TFacePlate::BuildMenus() {
     return list;
   });
   memory_menu_ = std::make_unique<MemoryMenu>(ctx_, *menuBar(), *this, printer_.get());
-  new LogMenu(ctx_, *this, *menuBar(), [this](int p) { RunOptions(p); }, help_->Shower());
+  new LogMenu(ctx_, *this, *menuBar(), [this](int p) { RunOptions(p); }, help_->Shower(),
+              printer_.get());
   AddHelpMenu(menuBar(), *help_, [this] {
     const StationDatabase& db = ctx_.database();
     const std::optional<DatabaseCounts> counts =

@@ -21,6 +21,7 @@
 #include "common/ui/menu_items.h"
 #include "freqlist/list_tuning.h"
 #include "help/help_topics.h"
+#include "log/ui/format_edit_dialog.h"
 #include "log/ui/log_entry_dialog.h"
 
 namespace r8 {
@@ -206,6 +207,7 @@ void TLogList::BuildMenus() {
   AddItem(file, "Print1", "&Print", [this] {
     PrintLog();
   })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F4));
+  AddItem(file, "PrintPreview1", "Print pre&view", [this] { PrintLog(true); });
   AddItem(file, "PrintReport1", "Print &report", [this] { PrintReport(); });
 
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
@@ -219,8 +221,8 @@ void TLogList::BuildMenus() {
   QMenu* format = bar->addMenu(QStringLiteral("F&ormat"));
   format->addMenu(BuildSortMenu(format, sort_items, "1"));
   format->addSeparator();
-  AddItem(format, "FormatExport1", "&Export...", [this] { EditExportFormat(); });
-  AddItem(format, "FormatReport1", "&Report...", [this] { EditReportFormat(); });
+  AddItem(format, "FormatExport1", "&Export...", [this] { EditFormat(FormatKind::kExport); });
+  AddItem(format, "FormatReport1", "&Report...", [this] { EditFormat(FormatKind::kReport); });
   for (QMenu* m : {file, edit, format})
     connect(m, &QMenu::aboutToShow, this, [this] { EditClick(); });
 
@@ -419,17 +421,18 @@ std::vector<std::string> TLogList::AllEntryLines() {
   return LogFile(LogFilePath(ctx_.data_folder(), ctx_.settings().log_file)).AllEntryLines(error);
 }
 
-// wired when the export formats land
-void TLogList::ExportAll() {}
-// wired when the export formats land
-void TLogList::ExportSelected() {}
-// wired when the export formats land
-void TLogList::PrintReport() {}
-// wired when the export formats land
-void TLogList::PrintLog() {}
-// wired when the export formats land
-void TLogList::EditExportFormat() {}
-// wired when the export formats land
-void TLogList::EditReportFormat() {}
+// The export, the report and the printout belong to the log menu, which owns this window.
+void TLogList::ExportAll() { ctx_.commands().Post(AppCommand::kLogExport); }
+void TLogList::ExportSelected() { ctx_.commands().Post(AppCommand::kLogExport2); }
+void TLogList::PrintReport() { ctx_.commands().Post(AppCommand::kLogReport); }
+void TLogList::PrintLog(bool preview) {
+  ctx_.commands().Post(AppCommand::kLogPrint, preview ? 1 : 0);
+}
+
+void TLogList::EditFormat(FormatKind kind) {
+  TFormEdit editor(ctx_, kind, this, show_help);
+  editor.exec();
+}
+
 
 }  // namespace r8

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "help/ui/help_desk.h"
+#include "log/log_format.h"
 #include "log/log_table.h"
 
 class QAction;
@@ -40,18 +41,14 @@ class TLogList : public QWidget {
   // Enables Modify and Delete with exactly one row selected.
   void EditClick();
 
-  // Wired when the export formats land.
+  // Posted to the log menu's commands: LogExport of all entries or of the selection, LogReport,
+  // CMToolsLogPrint (or its preview).
   void ExportAll();
-  // Wired when the export formats land.
   void ExportSelected();
-  // Wired when the export formats land.
   void PrintReport();
-  // Wired when the export formats land.
-  void PrintLog();
-  // Wired when the export formats land.
-  void EditExportFormat();
-  // Wired when the export formats land.
-  void EditReportFormat();
+  void PrintLog(bool preview = false);
+  // The format editor for the export or the report format.
+  void EditFormat(FormatKind kind);
 
   // For the export: every line of the log file upgraded to the present record form, and one
   // line per selected row rebuilt from its cells.

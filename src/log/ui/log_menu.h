@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include <QObject>
@@ -11,9 +12,12 @@
 
 #include "common/events.h"
 #include "help/ui/help_desk.h"
+#include "printing/ui/print_path.h"
 
 class QMainWindow;
 class QMenuBar;
+class QPrinter;
+class QWidget;
 
 namespace r8 {
 
@@ -22,9 +26,11 @@ class TLogList;
 
 class LogMenu : public QObject {
  public:
-  // run_options opens the Options dialog on a page; show_help the windows' help topics.
+  // run_options opens the Options dialog on a page; show_help the windows' help topics; printer
+  // is the program's printer (one of its own when null).
   LogMenu(AppContext& ctx, QMainWindow& window, QMenuBar& bar,
-          std::function<void(int page)> run_options, ShowHelpFn show_help = {});
+          std::function<void(int page)> run_options, ShowHelpFn show_help = {},
+          QPrinter* printer = nullptr);
   ~LogMenu() override;
 
   // CMToolsLog: shows the log display, loaded afresh from the log file.
@@ -34,19 +40,30 @@ class LogMenu : public QObject {
   // CMLogEntry: the entry dialog in Add mode; the display is reloaded after OK.
   void CMLogEntry();
   void LoggingParameters();
-  // Wired when the export formats land.
-  void ExportLog();
-  // Wired when the export formats land.
-  void PrintLog();
+  // LogExport: kExportAll every entry of the log file, kExportSelected the display's selection.
+  void ExportLog(int mode);
+  // LogReport of the display's selection.
+  void LogReport();
+  // CMToolsLogPrint: the whole log, a page range or the display's selection; preview shows the
+  // pages instead.
+  void PrintLog(bool preview = false);
 
   TLogList* list() const;
 
+  // The print dialog the printouts ask with (a scripted one in tests).
+  PrintDialogFn print_dialog = RunPrintDialog;
+
  private:
+  // The log display while it is shown, else the main window.
+  QWidget* Parent() const;
+
   AppContext& ctx_;
   QMainWindow& window_;
   std::function<void(int)> run_options_;
   ShowHelpFn show_help_;
   QPointer<TLogList> list_;
+  std::unique_ptr<QPrinter> own_printer_;
+  QPrinter* printer_ = nullptr;
   std::vector<Subscription> subscriptions_;
 };
 

@@ -2,15 +2,15 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPrintDialog>
+#include <QPrinter>
 
 #include "common/ui/print_status_dialog.h"
 #include "common/ui/qt_user_prompts.h"
-#include "common/ui/text_printer.h"
+#include "printing/ui/print_path.h"
 
 namespace r8 {
 
-QtLogPrintPort::QtLogPrintPort(QWidget* parent) : parent_(parent) {}
+QtLogPrintPort::QtLogPrintPort(PrintPath& path, QWidget* parent) : path_(path), parent_(parent) {}
 
 QtLogPrintPort::~QtLogPrintPort() = default;
 
@@ -27,20 +27,17 @@ void QtLogPrintPort::HideStatus() {
   if (status_) status_->hide();
 }
 
-PrintChoice QtLogPrintPort::ChoosePrinter() {
-  printer_.setOutputFileName(QString());
-  QPrintDialog dialog(&printer_, parent_);
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-  if (dialog.exec() != QDialog::Accepted) return PrintChoice::kCancel;
-  if (printer_.outputFileName().isEmpty()) return PrintChoice::kPrinter;
-  printer_.setOutputFileName(QString());
-  return PrintChoice::kFile;
+ReportOutput QtLogPrintPort::ChoosePrinter() {
+  if (!path_.Ask(PrintOffer{1, false, false})) return ReportOutput::kCancel;
+  QPrinter& printer = path_.printer();
+  if (printer.outputFormat() != QPrinter::PdfFormat) return ReportOutput::kPrinter;
+  printer.setOutputFileName(QString());
+  return ReportOutput::kFile;
 }
 
-std::string QtLogPrintPort::Print(const TextPrintout& printout) {
-  bool aborted = false;
-  TPrintStatusDlg status(aborted, parent_);
-  return PrintTextLines(printer_, printout, &status, aborted).error;
+bool QtLogPrintPort::Print(const TextPrintout& printout) {
+  TextPages job(printout);
+  return path_.Print(job, PrintDocument{printout.title, printout.title}).error.empty();
 }
 
 }  // namespace r8

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -7,6 +9,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
@@ -16,6 +19,7 @@
 #include "log/ui/log_entry_dialog.h"
 #include "log/ui/log_list_window.h"
 #include "log/ui/log_menu.h"
+#include "settings/settings.h"
 #include "support/test_context.h"
 #include "support/ui_support.h"
 
@@ -43,6 +47,7 @@ class LogWindowsTest : public ::testing::Test {
   QMainWindow window_;
   QMenuBar* bar_ = window_.menuBar();
   int options_page_ = -1;
+  std::string error_;
   LogMenu menu_{t_.ctx(), window_, *bar_, [this](int page) { options_page_ = page; }};
 };
 
@@ -115,6 +120,45 @@ TEST_F(LogWindowsTest, AddEntryWhileTunedThenModifyKeepsTheNoteLines) {
   list->Delete1->trigger();
   EXPECT_EQ(LogBytes().find("VLW"), std::string::npos);
   EXPECT_EQ(list->LogLst2->model()->rowCount(), 19);
+}
+
+TEST_F(LogWindowsTest, ExportReportAndPrintItemsReachTheirOperations) {
+  Named<QAction>(bar_, "ShowLog1")->trigger();
+  TLogList* list = menu_.list();
+  ASSERT_NE(list, nullptr);
+  t_.ctx().settings().log_form = std::string(kUntitled);
+  Named<QAction>(list, "ExportAll1")->trigger();
+  EXPECT_EQ(t_.prompts().texts().back(),
+            "No export format has been loaded.  Please specify an export format from the Log "
+            "Display.");
+  t_.ctx().settings().rpt_form = std::string(kUntitled);
+  Named<QAction>(list, "PrintReport1")->trigger();
+  EXPECT_TRUE(t_.prompts().texts().back().starts_with("No report format has been loaded."));
+
+  // The selected row through a format into the file the user names.
+  ASSERT_TRUE(CommitFiles({{t_.dir() / "ST.FML", "[stat]\r\n"}}, error_));
+  t_.ctx().settings().log_form = (t_.dir() / "ST.FML").string();
+  list->LogLst2->selectRow(0);
+  const std::string station = list->SelectedEntryLines().at(0);
+  t_.prompts().QueueFile("OUT");
+  Named<QAction>(list, "ExportSelected1")->trigger();
+  std::string out;
+  ASSERT_TRUE(ReadWholeFile(t_.dir() / "OUT.TXT", out));
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;        // one line...
+  ASSERT_TRUE(out.ends_with(" \r\n")) << out;
+  EXPECT_NE(station.find(out.substr(0, out.size() - 3)), std::string::npos) << out;  // its station
+
+  // The faceplate's Print log asks with the selection offered and prints to the PDF named.
+  bool offered = false;
+  menu_.print_dialog = [&](QPrinter& p, const PrintOffer& o, QWidget*) {
+    offered = o.selection;
+    p.setOutputFormat(QPrinter::PdfFormat);
+    p.setOutputFileName(QString::fromStdString((t_.dir() / "LOG.pdf").string()));
+    return std::optional<PrintChoice>(PrintChoice{});
+  };
+  Named<QAction>(bar_, "PrintLog1")->trigger();
+  EXPECT_TRUE(offered);
+  EXPECT_GT(std::filesystem::file_size(t_.dir() / "LOG.pdf"), 1000u);
 }
 
 }  // namespace
