@@ -15,16 +15,17 @@ std::string LogFileShownName(const AppContext& ctx) {
   return fs::path(NativePath(ctx.settings().log_file)).filename().string();
 }
 
-std::optional<fs::path> AskOutputFile(AppContext& ctx, const char* type_name) {
+std::optional<fs::path> AskOutputFile(AppContext& ctx, const char* type_name,
+                                      const std::string& extension) {
   FileDialogRequest ask;
   ask.for_open = false;
   ask.initial_dir = ctx.data_folder().string();
-  ask.filters = {std::string(type_name) + "|*.TXT"};
+  ask.filters = {std::string(type_name) + "|*" + extension};
   ask.overwrite_prompt = true;
   const FileDialogResult got = ctx.prompts().FileDialog(ask);
   if (!got.accepted || got.name.empty()) return std::nullopt;
   fs::path p(got.name);
-  if (p.extension().empty()) p += ".TXT";
+  if (p.extension().empty()) p += extension;
   if (p.is_relative()) p = ctx.data_folder() / p;
   return p;
 }

@@ -48,8 +48,10 @@ bool LogExport(AppContext& ctx, int mode, const std::vector<std::string>& entry_
 // Shared with the report:
 // The log file's name without its folder, the status window's source line.
 std::string LogFileShownName(const AppContext& ctx);
-// The save dialog for a text output ("*.TXT" with type_name); ".TXT" added to a bare name.
-std::optional<std::filesystem::path> AskOutputFile(AppContext& ctx, const char* type_name);
+// The save dialog for an output file ("*" + extension with type_name); the extension added to a
+// bare name.
+std::optional<std::filesystem::path> AskOutputFile(AppContext& ctx, const char* type_name,
+                                                   const std::string& extension = ".TXT");
 // Writes the bytes in one step behind the status window (port may be null); a failure is shown.
 bool WriteOutput(AppContext& ctx, const std::filesystem::path& path, const std::string& bytes,
                  LogPrintPort* port);

@@ -23,7 +23,7 @@ int Digits2(std::string_view s) {
 
 }  // namespace
 
-std::optional<long> SortDate(std::string_view t) {
+std::optional<GridDate> ReadGridDate(std::string_view t) {
   if (t.size() != 9 || t[2] != ' ' || t[6] != ' ') return std::nullopt;
   const int day = Digits2(t.substr(0, 2));
   const int yy = Digits2(t.substr(7, 2));
@@ -33,7 +33,13 @@ std::optional<long> SortDate(std::string_view t) {
   const int month = static_cast<int>(at / 3) + 1;
   const int year = yy >= 90 ? 1900 + yy : 2000 + yy;
   if (day > DaysInMonth(year, month)) return std::nullopt;
-  return (static_cast<long>(year) * 12 + month - 1) * 31 + day - 1;
+  return GridDate{year, month, day};
+}
+
+std::optional<long> SortDate(std::string_view t) {
+  const std::optional<GridDate> d = ReadGridDate(t);
+  if (!d) return std::nullopt;
+  return (static_cast<long>(d->year) * 12 + d->month - 1) * 31 + d->day - 1;
 }
 
 const std::string& SortGrid::Cell(int col, int r) const {

@@ -22,8 +22,15 @@ inline constexpr int kSortAlpha = 1;
 inline constexpr int kSortNumeric = 2;
 inline constexpr int kSortDate = 3;
 
-// "dd Mon yy" as a day number that orders dates; a two-digit year 90..99 is 19yy and 00..89 is
-// 20yy (a log of this program starts in the 1990s). nullopt for anything else or no such day.
+// "dd Mon yy" as a calendar date; a two-digit year 90..99 is 19yy and 00..89 is 20yy (a log of
+// this program starts in the 1990s). nullopt for anything else or no such day.
+struct GridDate {
+  int year = 0;
+  int month = 0;  // 1..12
+  int day = 0;
+};
+std::optional<GridDate> ReadGridDate(std::string_view text);
+// The same date as a day number that orders dates.
 std::optional<long> SortDate(std::string_view text);
 
 class SortGrid {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <optional>
 
 #include <QAbstractTableModel>
 #include <QActionGroup>
@@ -21,6 +23,9 @@
 #include "common/ui/menu_items.h"
 #include "freqlist/list_tuning.h"
 #include "help/help_topics.h"
+#include "log/adif_export.h"
+#include "log/log_export.h"
+#include "log/log_file.h"
 #include "log/ui/format_edit_dialog.h"
 #include "log/ui/log_entry_dialog.h"
 
@@ -209,6 +214,9 @@ void TLogList::BuildMenus() {
   })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F4));
   AddItem(file, "PrintPreview1", "Print pre&view", [this] { PrintLog(true); });
   AddItem(file, "PrintReport1", "Print &report", [this] { PrintReport(); });
+  file->addSeparator();
+  AddItem(file, "ExportAdif1", "Export &ADIF...", [this] { ExportAdif(false); });
+  AddItem(file, "ExportAdifSelected1", "Export selected as A&DIF...", [this] { ExportAdif(true); });
 
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
   Modify1 = AddItem(edit, "Modify1", "&Modify", [this] { CMEditChange(); });
@@ -427,6 +435,32 @@ void TLogList::ExportSelected() { ctx_.commands().Post(AppCommand::kLogExport2);
 void TLogList::PrintReport() { ctx_.commands().Post(AppCommand::kLogReport); }
 void TLogList::PrintLog(bool preview) {
   ctx_.commands().Post(AppCommand::kLogPrint, preview ? 1 : 0);
+}
+
+void TLogList::ExportAdif(bool selected) {
+  std::vector<std::string> lines;
+  if (selected) {
+    lines = SelectedEntryLines();
+  } else {
+    std::string error;
+    lines = LogFile(LogFilePath(ctx_.data_folder(), ctx_.settings().log_file)).AllEntryLines(error);
+    if (!error.empty()) {
+      ShowMessage(ctx_.prompts(), MessageKind::kError, error);
+      return;
+    }
+  }
+  const std::optional<std::filesystem::path> out = AskOutputFile(ctx_, "ADIF", ".adi");
+  if (!out) return;
+  const double offset = ctx_.settings().TimeOffset;
+  const ClockReading utc = GetClock(ctx_.clock(), offset == kTimeNotSet ? 0.0 : offset, 0);
+  const AdifExportResult r = ExportAdifFile(lines, *out, AdifTime(utc), R8_VERSION);
+  if (!r.error.empty()) {
+    ShowMessage(ctx_.prompts(), MessageKind::kError, out->string() + " could not be written: " + r.error);
+  } else if (r.skipped > 0) {
+    ShowMessage(ctx_.prompts(), MessageKind::kInformation,
+                std::to_string(r.written) + " entries were written to " + out->string() + "; " +
+                    std::to_string(r.skipped) + " lines of the log are no entries and were left out.");
+  }
 }
 
 void TLogList::EditFormat(FormatKind kind) {

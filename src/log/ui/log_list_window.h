@@ -47,6 +47,8 @@ class TLogList : public QWidget {
   void ExportSelected();
   void PrintReport();
   void PrintLog(bool preview = false);
+  // Every entry of the log file, or the selected ones, as an ADIF file the user names.
+  void ExportAdif(bool selected);
   // The format editor for the export or the report format.
   void EditFormat(FormatKind kind);
 
