@@ -14,6 +14,13 @@ if [ "${1:-}" = "--run" ]; then
   packages+=(qt6-wayland xvfb xauth)
 fi
 
+if [ "${1:-}" = "--test" ]; then
+  # node and npm for the ADIF library the export is read back with (a node of another origin
+  # that brings its own npm will do).
+  command -v node >/dev/null || packages+=(nodejs)
+  command -v npm >/dev/null || packages+=(npm)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

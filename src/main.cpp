@@ -1,7 +1,10 @@
 #include <algorithm>
 #include <vector>
 
+#include <cstdio>
+
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QMessageBox>
 
@@ -15,12 +18,45 @@
 #include "emulator/signal_band.h"
 #include "faceplate/ui/face_plate_panel.h"
 #include "faceplate/ui/face_plate_window.h"
+#include "log/adif_export.h"
+#include "log/log_file.h"
 #include "radio/port_names.h"
 #include "radio/port_router.h"
 #include "radio/radio_model.h"
 #include "radio/ui/qt_serial_port.h"
 
+namespace {
+
+// r8control --export-adif LOG ADI: no window, a line on the terminal, 0 when written.
+int ExportAdif(const r8::CommandLine::AdifExport& job) {
+  std::string error;
+  const std::vector<std::string> lines = r8::LogFile(job.log).AllEntryLines(error);
+  if (!error.empty()) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  const QDateTime now = QDateTime::currentDateTimeUtc();
+  const r8::LocalDateTime utc{now.date().year(), now.date().month(), now.date().day(),
+                              now.time().hour(), now.time().minute(), now.time().second()};
+  const r8::AdifExportResult r = r8::ExportAdifFile(lines, job.adi, utc, R8_VERSION);
+  if (!r.error.empty()) {
+    std::fprintf(stderr, "%s could not be written: %s\n", job.adi.c_str(), r.error.c_str());
+    return 1;
+  }
+  std::printf("%d entries written to %s", r.written, job.adi.c_str());
+  if (r.skipped > 0) std::printf("; %d lines of the log are no entries and were left out", r.skipped);
+  std::printf(".\n");
+  return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  {
+    std::vector<std::string> early(argv + 1, argv + argc);
+    const r8::CommandLine cl = r8::ParseCommandLine(early);
+    if (cl.export_adif) return ExportAdif(*cl.export_adif);
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Veltrix R8 Control"));
   // No display name: Qt would append it to every dialog's caption, and the captions are the

@@ -23,6 +23,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       } else {
         cl.unknown.push_back(a);
       }
+    } else if (a == "--export-adif") {
+      if (i + 2 < args.size()) {
+        cl.export_adif = CommandLine::AdifExport{args[i + 1], args[i + 2]};
+        i += 2;
+      } else {
+        cl.unknown.push_back(a + " needs a log file and an ADIF file");
+        i = args.size();
+      }
     } else {
       cl.unknown.push_back(a);
     }

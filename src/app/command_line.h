@@ -11,6 +11,12 @@ struct CommandLine {
   // --emulate [R8|R8A|R8B]: every port is the built-in emulated receiver for this run.
   bool emulate = false;
   std::optional<int> emulate_model;
+  // --export-adif LOG ADI: writes the log as an ADIF file and ends, without a window.
+  struct AdifExport {
+    std::string log;
+    std::string adi;
+  };
+  std::optional<AdifExport> export_adif;
   std::vector<std::string> unknown;  // options the program does not know, reported to the user
 };
 
