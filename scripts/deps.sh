@@ -12,6 +12,10 @@ if [ "${1:-}" = "--run" ]; then
   # Qt's platform plugins for a desktop session.
   packages+=(qt6-wayland xvfb xauth)
 fi
+if [ "${1:-}" = "--test" ]; then
+  # Hamlib's network client, which the network control server's test drives it with.
+  packages+=(libhamlib-utils)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

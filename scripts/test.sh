@@ -2,7 +2,7 @@
 # Installs what is missing, builds everything and runs every test (core, sanitized core, windows offscreen).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
+scripts/deps.sh --test
 scripts/build.sh -DR8_BUILD_TESTS=ON -DR8_BUILD_BENCH=ON
 export QT_QPA_PLATFORM=offscreen
 cd build

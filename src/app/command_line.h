@@ -5,12 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "netctl/listen_address.h"
+
 namespace r8 {
 
 struct CommandLine {
   // --emulate [R8|R8A|R8B]: every port is the built-in emulated receiver for this run.
   bool emulate = false;
   std::optional<int> emulate_model;
+  // --listen [ADDR:]PORT: the network control server listens there for this run.
+  std::optional<netctl::ListenAddress> listen;
   std::vector<std::string> unknown;  // options the program does not know, reported to the user
 };
 
