@@ -100,6 +100,8 @@ QWidget* TOptions::BuildCommsPage() {
                         NetBox);
   NetCB->setObjectName(QStringLiteral("NetCB"));
   NetPortEdit = Edit(NetBox, "NetPortEdit", 5, 6);
+  NetPortEdit->setEnabled(false);
+  QObject::connect(NetCB, &QCheckBox::toggled, NetPortEdit, &QWidget::setEnabled);
   auto* net_note = new QLabel(
       QStringLiteral("Listens on 127.0.0.1 only, so only programs on this computer can reach "
                      "it. To listen on another address for one run, start the program with "
