@@ -39,8 +39,8 @@ void NetServer::Follow() { Start(std::nullopt); }
 
 bool NetServer::Listen(const ListenAddress& address) {
   error_.clear();
-  QHostAddress host;
-  if (!host.setAddress(QString::fromStdString(address.host))) {
+  QHostAddress host(QHostAddress::LocalHost);
+  if (address.host != "localhost" && !host.setAddress(QString::fromStdString(address.host))) {
     error_ = "The network control server cannot listen on " + address.host +
              ": that is not an address of this computer.";
     return false;
@@ -116,6 +116,11 @@ void NetServer::RunRound() {
   for (const NetServerCore::Output& o : outputs) {
     const auto it = sockets_.find(o.client);
     if (it == sockets_.end()) continue;
+    // A client that asks but never reads its answers would pile them up here without end.
+    if (it->second->bytesToWrite() > kMaxUnreadReplyBytes) {
+      Drop(o.client);
+      continue;
+    }
     it->second->write(o.reply.data(), static_cast<qint64>(o.reply.size()));
     if (o.close) {
       QTcpSocket* socket = it->second;

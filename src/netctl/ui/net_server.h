@@ -25,6 +25,8 @@ namespace r8::netctl {
 
 // A client that sends nothing for this long is let go.
 inline constexpr int kIdleTimeoutMs = 10 * 60 * 1000;
+// Answers a client has left unread beyond this end it.
+inline constexpr qint64 kMaxUnreadReplyBytes = 64 * 1024;
 
 class NetServer : public QObject {
   Q_OBJECT

@@ -1,17 +1,20 @@
 // The network control server on its sockets against the emulated receiver: Hamlib's own client,
-// several raw clients at once, a client that sends garbage or nothing, a port already taken.
+// several raw clients at once, garbage, silence, a port already taken.
 #include "netctl/ui/net_server.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpSocket>
 
+#include "faceplate/ui/face_plate_panel.h"
 #include "radio/radio_model.h"
 #include "support/test_context.h"
+#include "support/ui_support.h"
 
 namespace r8::netctl {
 namespace {
@@ -20,27 +23,21 @@ namespace {
 bool RunUntil(const std::function<bool()>& done, int ms = 10000) {
   QElapsedTimer timer;
   timer.start();
-  while (!done()) {
-    if (timer.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
+  while (!done() && timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  return done();
 }
 
 class NetServerTest : public ::testing::Test {
  protected:
-  explicit NetServerTest(int idle_ms = kIdleTimeoutMs) : server(t.ctx(), nullptr, idle_ms) {
+  NetServerTest() {
     t.Connect();
     EXPECT_TRUE(server.Start(ListenAddress{"127.0.0.1", 0})) << server.error();
   }
   QTcpSocket* Client() {
-    auto* s = new QTcpSocket;
-    sockets.emplace_back(s);
-    s->connectToHost(QStringLiteral("127.0.0.1"), server.port());
-    EXPECT_TRUE(RunUntil([s] { return s->state() == QAbstractSocket::ConnectedState; }));
-    return s;
+    sockets.push_back(std::make_unique<QTcpSocket>());
+    sockets.back()->connectToHost(QStringLiteral("127.0.0.1"), server.port());
+    return sockets.back().get();
   }
-  // The reply lines until n have come.
   static std::string Lines(QTcpSocket* s, int n) {
     std::string got;
     RunUntil([&] {
@@ -49,9 +46,12 @@ class NetServerTest : public ::testing::Test {
     });
     return got;
   }
+  static bool Closed(QTcpSocket* s) {
+    return RunUntil([s] { return s->state() == QAbstractSocket::UnconnectedState; });
+  }
 
   r8::testing::TestContext t{kModelR8B};
-  NetServer server;
+  NetServer server{t.ctx(), nullptr, /*idle_timeout_ms=*/600};
   std::vector<std::unique_ptr<QTcpSocket>> sockets;
 };
 
@@ -79,66 +79,50 @@ TEST_F(NetServerTest, HamlibsNetworkClientDrivesTheReceiver) {
   EXPECT_EQ(t.radio().VFO, VfoCode::kA);
 }
 
-TEST_F(NetServerTest, ClientsAreServedTogetherAndGarbageDropsOnlyItsSender) {
+TEST_F(NetServerTest, ClientsAreServedTogetherAndGarbageOrSilenceDropsOnlyItsSender) {
+  FacePlatePanel panel(t.ctx());  // shows what a client set
   QTcpSocket* a = Client();
   QTcpSocket* b = Client();
   QTcpSocket* garbage = Client();
   QTcpSocket* flood = Client();
+  QTcpSocket* silent = Client();
   garbage->write(QByteArray("f\n\x00\x01\x02\xff binary", 14));
   flood->write(QByteArray(2000, 'F'));
   a->write("F 6000000\nf\n");
   b->write("+v\nf\n");
   EXPECT_EQ(Lines(a, 2), "RPRT 0\n6000000\n");
+  EXPECT_EQ(r8::testing::Named<QLabel>(&panel, "FreqLbl")->text(), QStringLiteral(" 6000.00"));
   EXPECT_EQ(Lines(b, 4), "get_vfo:\nVFO: VFOA\nRPRT 0\n6000000\n");
-  EXPECT_TRUE(RunUntil([&] { return garbage->state() == QAbstractSocket::UnconnectedState; }));
-  EXPECT_TRUE(RunUntil([&] { return flood->state() == QAbstractSocket::UnconnectedState; }));
-  EXPECT_EQ(server.client_count(), 2u);
+  EXPECT_TRUE(Closed(garbage) && Closed(flood));
   b->write("q\n");
   EXPECT_EQ(Lines(b, 1), "RPRT 0\n");
-  EXPECT_TRUE(RunUntil([&] { return b->state() == QAbstractSocket::UnconnectedState; }));
-  a->write("m\n");
-  EXPECT_EQ(Lines(a, 2), "AM\n6000\n");
+  EXPECT_TRUE(Closed(b));
+  // Talking keeps a client; silence past the timeout ends one.
+  for (int i = 0; i < 6; ++i) {
+    a->write("m\n");
+    EXPECT_EQ(Lines(a, 2), "AM\n6000\n");
+    QElapsedTimer pause;
+    pause.start();
+    RunUntil([&] { return pause.elapsed() > 150; });
+  }
+  EXPECT_EQ(a->state(), QAbstractSocket::ConnectedState);
+  EXPECT_EQ(silent->state(), QAbstractSocket::UnconnectedState);
+  EXPECT_EQ(server.client_count(), 1u);
 }
 
-TEST_F(NetServerTest, APortAlreadyTakenIsToldToTheUser) {
+TEST_F(NetServerTest, APortTakenIsToldAndTheOptionsPortIsFollowed) {
   NetServer second(t.ctx());
   EXPECT_FALSE(second.Start(ListenAddress{"127.0.0.1", server.port()}));
   ASSERT_EQ(t.prompts().messages.size(), 1u);
-  EXPECT_NE(t.prompts().messages[0].text.find(
-                "cannot listen on 127.0.0.1:" + std::to_string(server.port())),
+  EXPECT_NE(t.prompts().messages[0].text.find("cannot listen on 127.0.0.1:" +
+                                               std::to_string(server.port())),
             std::string::npos);
-  // NETPORT 0 and no command line: no server, no message.
-  EXPECT_FALSE(second.Start(std::nullopt));
-  EXPECT_EQ(t.prompts().messages.size(), 1u);
-}
-
-class NetServerIdleTest : public NetServerTest {
- protected:
-  NetServerIdleTest() : NetServerTest(300) {}
-};
-
-TEST_F(NetServerIdleTest, ASilentClientTimesOut) {
-  QTcpSocket* quiet = Client();
-  QTcpSocket* talker = Client();
-  for (int i = 0; i < 4; ++i) {
-    talker->write("v\n");
-    EXPECT_EQ(Lines(talker, 1), "VFOA\n");
-    QElapsedTimer wait;
-    wait.start();
-    RunUntil([&] { return wait.elapsed() > 100; });
-  }
-  EXPECT_EQ(quiet->state(), QAbstractSocket::UnconnectedState);
-  EXPECT_EQ(talker->state(), QAbstractSocket::ConnectedState);
-}
-
-TEST_F(NetServerTest, TheOptionsPortIsFollowed) {
-  t.ctx().settings().net_port = 0;
-  server.Start(std::nullopt);
-  EXPECT_FALSE(server.listening());
-  t.ctx().settings().net_port = 45329;
+  EXPECT_FALSE(second.Start(std::nullopt));  // NETPORT 0: off, and nothing to tell
+  t.ctx().settings().net_port = 45329;  // the Options dialog's OK, then its refresh
   t.ctx().events().display_refreshed.Emit(t.radio());
-  EXPECT_TRUE(server.listening());
-  EXPECT_EQ(server.port(), 45329);
+  EXPECT_TRUE(second.listening());
+  EXPECT_EQ(second.port(), 45329);
+  EXPECT_EQ(t.prompts().messages.size(), 1u);
 }
 
 }  // namespace
