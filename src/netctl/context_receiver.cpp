@@ -41,14 +41,13 @@ bool ContextReceiver::SetMode(ModeCode mode, std::optional<BandwidthCode> width)
   return !ctx_.link().last_failed();
 }
 
-bool ContextReceiver::SetVfo(VfoCode vfo) {
-  if (ctx_.radio().VFO == vfo) return true;
+// The protocol asks only for a change: both commands toggle.
+bool ContextReceiver::SetVfo(VfoCode) {
   ctx_.control().RadioCommand(kCmdVfo, false);
   return !ctx_.link().last_failed();
 }
 
-bool ContextReceiver::SetPower(bool on) {
-  if (ctx_.radio().PowerOn == on) return true;
+bool ContextReceiver::SetPower(bool) {
   ctx_.control().PowerToggle();
   return !ctx_.link().last_failed();
 }

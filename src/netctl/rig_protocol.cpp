@@ -113,7 +113,7 @@ std::string VfoToken(VfoCode vfo) { return vfo == VfoCode::kB ? "VFOB" : "VFOA";
 std::optional<VfoCode> VfoFromToken(std::string_view t, VfoCode current) {
   if (t == "VFOA" || t == "A" || t == "Main" || t == "MainA") return VfoCode::kA;
   if (t == "VFOB" || t == "B" || t == "Sub" || t == "MainB") return VfoCode::kB;
-  if (t == "currVFO" || t == "VFO" || t == "RX") return current;
+  if (t == "currVFO" || t == "VFO") return current;
   return std::nullopt;
 }
 

@@ -38,6 +38,7 @@ class RigReceiver {
   virtual bool Tune(double khz) = 0;
   // width: nullopt leaves the bandwidth as it is.
   virtual bool SetMode(ModeCode mode, std::optional<BandwidthCode> width) = 0;
+  // Called only when the VFO or the power is to change.
   virtual bool SetVfo(VfoCode vfo) = 0;
   virtual bool SetPower(bool on) = 0;
   // After set commands: the faceplate shows what the receiver now has (and the state is read).

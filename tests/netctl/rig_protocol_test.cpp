@@ -75,7 +75,9 @@ TEST(RigProtocol, GetCommandsInEveryReplyForm) {
     EXPECT_EQ(Answer(rx, line), reply) << line;
   }
   FakeReceiver rx;
-  EXPECT_EQ(Answer(rx, "\\dump_state"), DumpState());
+  const std::string state = DumpState();
+  EXPECT_EQ(Answer(rx, "\\dump_state"), state);
+  EXPECT_EQ(Answer(rx, "+\\dump_state"), "dump_state:\nState: " + state + "RPRT 0\n");
   rx.state.VFO = VfoCode::kB, rx.state.Mode = ModeCode::kFm, rx.state.Bandwidth = BandwidthCode::k12;
   rx.state.PowerOn = false, rx.state.MeterLevel = 255;
   EXPECT_EQ(Answer(rx, "v") + Answer(rx, "m") + Answer(rx, "\\get_powerstat") +
@@ -104,6 +106,7 @@ TEST(RigProtocol, SetCommandsReachTheReceiverOrAreRefused) {
       {"M AM", kOk, "mode 0 keep;"},            {"M WFM 0", kBad, ""},
       {"M AM -5", kBad, ""},                    {"V VFOB", kOk, "vfo 2;"},
       {"V currVFO", kOk, ""},                   {"V MEM", kBad, ""},
+      {"V VFO", kOk, ""},
       {"\\set_powerstat 0", kOk, "off;"},       {"\\set_powerstat 1", kOk, ""},
       {"\\set_powerstat 2", kBad, ""},
   };
@@ -206,7 +209,7 @@ TEST(ListenAddress, CommandLineAndSettingsChooseWhereToListen) {
   EXPECT_EQ(ChooseListenAddress(std::nullopt, 4532), (A{"127.0.0.1", 4532}));
   EXPECT_EQ(ChooseListenAddress(A{"::", 7000}, 4532), (A{"::", 7000}));
   EXPECT_EQ(ParseCommandLine({"--listen", "4534"}).listen, (A{"127.0.0.1", 4534}));
-  EXPECT_EQ(ParseCommandLine({"--listen=0.0.0.0:4535"}).listen, (A{"0.0.0.0", 4535}));
+  EXPECT_EQ(ParseCommandLine({"--listen=0.0.0.0:4535", "x"}).listen, (A{"0.0.0.0", 4535}));
   EXPECT_EQ(ParseCommandLine({"--listen", "x"}).unknown, (std::vector<std::string>{"--listen x"}));
 }
 
