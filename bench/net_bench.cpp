@@ -111,8 +111,8 @@ void BM_NetGetFreqOnEmulator(benchmark::State& state) {
   }
   const long long before = server.core().refreshes();
   RunClients(state, server);
-  state.counters["polls_per_round"] =
-      static_cast<double>(server.core().refreshes() - before) / static_cast<double>(state.iterations());
+  state.counters["polls_per_round"] = static_cast<double>(server.core().refreshes() - before) /
+                                      static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_NetGetFreqOnEmulator)
     ->ArgName("clients")

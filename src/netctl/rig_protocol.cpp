@@ -167,12 +167,18 @@ RigError SetCommand(const RigRequest& r, RigReceiver& rx) {
 
 int WidthHz(BandwidthCode code) {
   switch (code) {
-    case BandwidthCode::k12: return 12000;
-    case BandwidthCode::k6_0: return 6000;
-    case BandwidthCode::k4_0: return 4000;
-    case BandwidthCode::k2_3: return 2300;
-    case BandwidthCode::k1_8: return 1800;
-    case BandwidthCode::k0_5: return 500;
+    case BandwidthCode::k12:
+      return 12000;
+    case BandwidthCode::k6_0:
+      return 6000;
+    case BandwidthCode::k4_0:
+      return 4000;
+    case BandwidthCode::k2_3:
+      return 2300;
+    case BandwidthCode::k1_8:
+      return 1800;
+    case BandwidthCode::k0_5:
+      return 500;
   }
   return 0;
 }
@@ -193,8 +199,9 @@ std::optional<BandwidthCode> WidthForPassband(long long hz, ModeCode mode) {
 }
 
 int StrengthDb(int level) {
-  auto mark_db = [](int mark) { return mark <= kPanS9Mark ? (mark - kPanS9Mark) * 6
-                                                          : (mark - kPanS9Mark) * 10; };
+  auto mark_db = [](int mark) {
+    return mark <= kPanS9Mark ? (mark - kPanS9Mark) * 6 : (mark - kPanS9Mark) * 10;
+  };
   if (level <= kPanLevels[0]) return mark_db(0);
   for (int m = 1; m < kPanMarks; ++m) {
     const int lo = kPanLevels[static_cast<std::size_t>(m - 1)];
@@ -220,12 +227,18 @@ std::optional<ModeCode> ModeFromToken(std::string_view t) {
 
 std::string_view ModeToken(ModeCode mode) {
   switch (mode) {
-    case ModeCode::kAm: return "AM";
-    case ModeCode::kFm: return "FM";
-    case ModeCode::kCw: return "CW";
-    case ModeCode::kRtty: return "RTTY";
-    case ModeCode::kLsb: return "LSB";
-    case ModeCode::kUsb: return "USB";
+    case ModeCode::kAm:
+      return "AM";
+    case ModeCode::kFm:
+      return "FM";
+    case ModeCode::kCw:
+      return "CW";
+    case ModeCode::kRtty:
+      return "RTTY";
+    case ModeCode::kLsb:
+      return "LSB";
+    case ModeCode::kUsb:
+      return "USB";
   }
   return "AM";
 }
@@ -322,8 +335,9 @@ std::string AnswerRig(const RigRequest& r, RigReceiver& rx) {
                      {{"Frequency", std::to_string(std::llround(s.RadioFreq * 1000.0))}});
       }
       if (r.name == "get_mode") {
-        return Reply(r, RigError::kOk, {{"Mode", std::string(ModeToken(s.Mode))},
-                                        {"Passband", std::to_string(WidthHz(s.Bandwidth))}});
+        return Reply(r, RigError::kOk,
+                     {{"Mode", std::string(ModeToken(s.Mode))},
+                      {"Passband", std::to_string(WidthHz(s.Bandwidth))}});
       }
       if (r.name == "get_vfo") return Reply(r, RigError::kOk, {{"VFO", VfoToken(s.VFO)}});
       if (r.name == "get_powerstat")

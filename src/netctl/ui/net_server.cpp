@@ -79,7 +79,8 @@ void NetServer::Accept() {
 
 void NetServer::Read(QTcpSocket* socket, int id) {
   const QByteArray bytes = socket->readAll();
-  if (!core_.Feed(id, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+  if (!core_.Feed(id,
+                  std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
     Drop(id);
     return;
   }

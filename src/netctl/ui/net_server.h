@@ -32,7 +32,8 @@ class NetServer : public QObject {
   Q_OBJECT
 
  public:
-  explicit NetServer(AppContext& ctx, QObject* parent = nullptr, int idle_timeout_ms = kIdleTimeoutMs);
+  explicit NetServer(AppContext& ctx, QObject* parent = nullptr,
+                     int idle_timeout_ms = kIdleTimeoutMs);
   ~NetServer() override;
 
   // Listens where the command line says for this run, else on NETPORT at the loopback address, or
