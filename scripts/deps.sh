@@ -13,8 +13,9 @@ if [ "${1:-}" = "--run" ]; then
   # Qt's platform plugins for a desktop session.
   packages+=(qt6-wayland xvfb xauth)
 fi
-
 if [ "${1:-}" = "--test" ]; then
+  # Hamlib's network client, which the network control server's test drives it with.
+  packages+=(libhamlib-utils)
   # node and npm for the ADIF library the export is read back with (a node of another origin
   # that brings its own npm will do).
   command -v node >/dev/null || packages+=(nodejs)

@@ -20,6 +20,7 @@
 #include "faceplate/ui/face_plate_window.h"
 #include "log/adif_export.h"
 #include "log/log_file.h"
+#include "netctl/ui/net_server.h"
 #include "radio/port_names.h"
 #include "radio/port_router.h"
 #include "radio/radio_model.h"
@@ -135,6 +136,9 @@ int main(int argc, char** argv) {
       face.UpdateDisplay();
     }
   }
+  // Decoders and loggers share the receiver through Hamlib's network protocol when asked to.
+  r8::netctl::NetServer net_server(ctx);
+  net_server.Start(cl.listen);
   startup_finished = true;
   return app.exec();
 }

@@ -31,6 +31,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         cl.unknown.push_back(a + " needs a log file and an ADIF file");
         i = args.size();
       }
+    } else if (a == "--listen" || a.rfind("--listen=", 0) == 0) {
+      std::string value = a.size() > 8 ? a.substr(9) : std::string();
+      if (a == "--listen" && i + 1 < args.size()) value = args[++i];
+      cl.listen = netctl::ParseListenAddress(value);
+      if (!cl.listen) cl.unknown.push_back(a == "--listen" ? a + " " + value : a);
     } else {
       cl.unknown.push_back(a);
     }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "netctl/listen_address.h"
+
 namespace r8 {
 
 struct CommandLine {
@@ -17,6 +19,8 @@ struct CommandLine {
     std::string adi;
   };
   std::optional<AdifExport> export_adif;
+  // --listen [ADDR:]PORT: the network control server listens there for this run.
+  std::optional<netctl::ListenAddress> listen;
   std::vector<std::string> unknown;  // options the program does not know, reported to the user
 };
 

@@ -109,6 +109,7 @@ CaptureOutcome CMMemoryCapture(AppContext& ctx, MemoryProgress* progress) {
       return out;
   }
   out.ran = true;
+  const RadioLink::ExchangeGuard exchange(ctx.link());
   RadioState& r = ctx.radio();
   RadioControl& c = ctx.control();
   RadioLink& link = ctx.link();
@@ -197,6 +198,7 @@ FillOutcome CMMemoryFill(AppContext& ctx, MemoryProgress* progress) {
   if (ctx.link().PortError() != 0) return out;
   if (!Confirm(ctx, "About to fill the radio's memories.")) return out;
   out.ran = true;
+  const RadioLink::ExchangeGuard exchange(ctx.link());
   RadioState& r = ctx.radio();
   RadioControl& c = ctx.control();
   const int count = MemoryChannelCount(ctx.settings().RadioModel);

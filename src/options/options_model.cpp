@@ -1,5 +1,7 @@
 #include "options/options_model.h"
 
+#include "netctl/listen_address.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -52,6 +54,8 @@ OptionsForm FillOptionsForm(const Settings& s, const RadioState& radio, const Lo
   f.char_pacing = std::to_string(s.TxPace);
   f.ignore_dsr = s.IgnoreDSR;
   f.complete_reply = s.complete_reply;
+  f.net_enabled = s.net_port > 0;
+  f.net_port = std::to_string(s.net_port > 0 ? s.net_port : netctl::kDefaultNetPort);
 
   f.sign_item = s.TimeOffset < 0 ? 1 : 0;
   if (s.TimeOffset != kTimeNotSet && std::isfinite(s.TimeOffset)) {
@@ -125,6 +129,9 @@ std::optional<OptionsError> CheckErrors(const OptionsForm& f) {
   }
   const auto rx = WholeNumber(f.line_pacing);
   if (!rx || *rx < 0 || *rx > 1000) return fail("RX Pace must range within 0 to 1000.", kPageComms);
+  const auto net = WholeNumber(f.net_port);
+  if (f.net_enabled && (!net || *net < 1 || *net > 65535))
+    return fail("The network port must range within 1 to 65535.", kPageComms);
 
   const auto offset = FormTimeOffset(f);
   if (!offset) return fail("Must set a UT time offset.", kPageTime);
@@ -175,6 +182,7 @@ void CommitOptionsForm(const OptionsForm& f, Settings& s) {
   s.RxPace = WholeNumber(f.line_pacing).value_or(s.RxPace);
   s.IgnoreDSR = f.ignore_dsr;
   s.complete_reply = f.complete_reply;
+  s.net_port = f.net_enabled ? static_cast<int>(WholeNumber(f.net_port).value_or(0)) : 0;
   s.log = f.log;
   s.ex_freq_enabled = f.except_enabled;
   s.ex_freq1 = EdgeValue(f.from_freq);

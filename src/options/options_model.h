@@ -54,6 +54,8 @@ struct OptionsForm {
   std::string char_pacing;  // CharEdit (TXPACE)
   bool ignore_dsr = false;  // IgnoreCB
   bool complete_reply = false;  // CompleteCB (RXCOMPLETE)
+  bool net_enabled = false;     // NetCB: the network control server (NETPORT above 0)
+  std::string net_port;         // NetPortEdit
   // "Time"
   int sign_item = 0;     // TimeOffset: 0 "+", 1 "-"
   int hour_item = -1;    // HourLst

@@ -69,6 +69,20 @@ class RadioLink {
 
   // Set while a faceplate or list scan runs: transactions then leave the cursor alone.
   bool scan_active = false;
+  // Set while a memory capture or fill walks the channels: nothing else may talk to the receiver
+  // meanwhile (its progress window still lets other events run).
+  bool exchange_active = false;
+  // Sets exchange_active for as long as it lives.
+  class ExchangeGuard {
+   public:
+    explicit ExchangeGuard(RadioLink& link) : link_(link) { link_.exchange_active = true; }
+    ~ExchangeGuard() { link_.exchange_active = false; }
+    ExchangeGuard(const ExchangeGuard&) = delete;
+    ExchangeGuard& operator=(const ExchangeGuard&) = delete;
+
+   private:
+    RadioLink& link_;
+  };
 
   // Told after every open or close whether the port is now usable.
   std::function<void(bool usable)> on_port_changed;

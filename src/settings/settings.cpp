@@ -65,6 +65,7 @@ void ReadSettings(ProfileFile& f, Settings& s) {
   s.RxPace = IntIn(f, "RXPACE", 115, 0, 1000);
   s.IgnoreDSR = f.ReadInt(kO, "IGNOREDSR", 0) == 1;
   s.complete_reply = f.ReadInt(kO, "RXCOMPLETE", 0) == 1;
+  s.net_port = IntIn(f, "NETPORT", 0, 0, 65535);
   s.scan_mode = IntIn(f, "SCANMODE", 0, 0, 4);
   s.scan_type = IntIn(f, "SCANTYPE", 0, 0, 3);
   s.scan_delay = IntIn(f, "SCANDELAY", 3, 0, 10);
@@ -116,6 +117,7 @@ bool WriteOptionKeys(ProfileFile& f, const Settings& s) {
   WriteIntSetting(f, kO, "SCANTYPE", s.scan_type, 1);
   WriteIntSetting(f, kO, "SCANDELAY", s.scan_delay, 1);
   f.WriteString(kO, "SCANLIST", s.scan_list.substr(0, kScanListMax));
+  WriteIntSetting(f, kO, "NETPORT", s.net_port, 1);
   WriteLogDetails(f, s.log);
   return batch.Finish();
 }

@@ -44,6 +44,7 @@ struct Settings {
   int RxPace = 115;                          // RXPACE, ms
   bool IgnoreDSR = false;                    // IGNOREDSR = 1
   bool complete_reply = false;               // RXCOMPLETE = 1: read a reply once it is whole
+  int net_port = 0;                          // NETPORT: the network control server's port, 0 off
   int scan_mode = 0;                         // SCANMODE 0..4
   int scan_type = 0;                         // SCANTYPE 0..3
   int scan_delay = 3;                        // SCANDELAY 0..10
@@ -82,7 +83,8 @@ double ReadRealSetting(ProfileFile& f, std::string_view section, std::string_vie
 void ReadSettings(ProfileFile& f, Settings& s);
 // TIME, LOCAL, RADIO, ANTENNA, PORT, TXPACE, RXPACE, RXCOMPLETE, IGNOREDSR, MARK, HIGH, HINTS.
 bool WriteSettings(ProfileFile& f, const Settings& s);
-// What the Options dialog's OK adds: EXFREQ*, HSTEP, VSTEP, the scan keys and the "LOG" section.
+// What the Options dialog's OK adds: EXFREQ*, HSTEP, VSTEP, the scan keys, NETPORT and the "LOG"
+// section.
 bool WriteOptionKeys(ProfileFile& f, const Settings& s);
 // What the program writes at exit besides the lists: XPOS/YPOS (unless minimised), TIMER, CLOCK.
 bool WriteExitSettings(ProfileFile& f, const Settings& s, bool minimised);

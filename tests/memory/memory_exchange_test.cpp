@@ -119,7 +119,12 @@ TEST(MemoryCapture, FullR8BReadBackChannelByChannel) {
   t.prompts().QueueAnswer(Answer::kYes);
   t.prompts().QueueFileCancel();
   HookedProgress progress;
+  // Network clients keep off the link while the walk runs (its progress window lets them in).
+  int owned = 0;
+  progress.on_position = [&](int) { owned += t.ctx().link().exchange_active ? 1 : 0; };
   const CaptureOutcome out = CMMemoryCapture(t.ctx(), &progress);
+  EXPECT_EQ(owned, static_cast<int>(progress.positions.size()));
+  EXPECT_FALSE(t.ctx().link().exchange_active);
   EXPECT_TRUE(out.ran);
   EXPECT_EQ(out.channels_read, 1000);
   EXPECT_FALSE(out.receiver_stopped);

@@ -114,6 +114,7 @@ TEST(OptionsChecks, BoundsAndTypedTextThatIsNotANumber) {
     const char* message;  // "" when the form passes
   };
   const char* kTx = "TX Pace must range within 0 to 100.";
+  const char* kNet = "The network port must range within 1 to 65535.";
   const char* kRx = "RX Pace must range within 0 to 1000.";
   const char* kHf = "Small HF stepsize must range between 0.01 and 1.00 kHz.";
   const char* kVhf = "Small VHF stepsize must range between 0.1 and 10.0 kHz.";
@@ -121,6 +122,10 @@ TEST(OptionsChecks, BoundsAndTypedTextThatIsNotANumber) {
   const char* kOffset = "UT Offset must be within +/- 1200 hours.";
   const Case cases[] = {
       {"tx 0", [](F f) { f.char_pacing = "0"; }, ""},
+      {"net port 0", [](F f) { f.net_enabled = true, f.net_port = "0"; }, kNet},
+      {"net port 65536", [](F f) { f.net_enabled = true, f.net_port = "65536"; }, kNet},
+      {"net port 65535", [](F f) { f.net_enabled = true, f.net_port = "65535"; }, ""},
+      {"net off, port unread", [](F f) { f.net_port = "x"; }, ""},
       {"tx padded", [](F f) { f.char_pacing = " 7 "; }, ""},
       {"tx plus sign", [](F f) { f.char_pacing = "+7"; }, ""},
       {"tx -1", [](F f) { f.char_pacing = "-1"; }, kTx},
@@ -234,6 +239,8 @@ TEST(OptionsForm, CommitSetsEveryKeyAndTheFileReadsBackTheSame) {
   f.mark_color = 0x0000FF;
   f.high_color = 0x00FF00;
   f.hints = false;
+  f.net_enabled = true;
+  f.net_port = "4533";
   ASSERT_FALSE(CheckErrors(f));
 
   Settings& s = t.ctx().settings();
@@ -242,7 +249,7 @@ TEST(OptionsForm, CommitSetsEveryKeyAndTheFileReadsBackTheSame) {
 
   EXPECT_EQ(ReadBytes(t.settings_path()),
             "[OPTIONS]\r\nEXFREQ=1\r\nEXFREQ1=5000.00\r\nEXFREQ2=7000.00\r\nHSTEP=0.01\r\n"
-            "VSTEP=0.10\r\nSCANMODE=2\r\nSCANTYPE=3\r\nSCANDELAY=7\r\nSCANLIST=000312\r\n"
+            "VSTEP=0.10\r\nSCANMODE=2\r\nSCANTYPE=3\r\nSCANDELAY=7\r\nSCANLIST=000312\r\nNETPORT=4533\r\n"
             "TIME= -5.75\r\nLOCAL=1\r\nRADIO=2\r\nANTENNA=1\r\nPORT=2\r\nTXPACE=5\r\n"
             "RXPACE=115\r\nRXCOMPLETE=0\r\nIGNOREDSR=1\r\nMARK=         255\r\nHIGH=       65280\r\nHINTS=0\r\n"
             "\r\n[LOG]\r\nDXER=Ann\r\nADDR1=1 Road\r\nADDR2=Town\r\nRCVR=R8A\r\n"
@@ -255,7 +262,9 @@ TEST(OptionsForm, CommitSetsEveryKeyAndTheFileReadsBackTheSame) {
   f.hour_item = f.minute_item = 0;
   f.from_freq = "abc";
   f.to_freq = "1e300";
+  f.net_enabled = false;  // the server off: port 0, whatever the edit says
   CommitOptionsForm(f, s);
+  EXPECT_EQ(s.net_port, 0);
   ASSERT_TRUE(WriteOptionsFile(t.ctx().profile(), s));
   EXPECT_EQ(t.ctx().profile().ReadString("OPTIONS", "TIME", ""), "0.00");
   EXPECT_EQ(s.ex_freq1, 0.0);

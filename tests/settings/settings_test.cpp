@@ -108,6 +108,8 @@ TEST(Settings, UnusableValuesFallBackToDefaultsAndTheEdgesAreKept) {
       {"VSTEP=10.0", [](const Settings& s) { return s.v_step == 10.0; }},
       {"IGNOREDSR=2", [](const Settings& s) { return !s.IgnoreDSR; }},
       {"RXCOMPLETE=2", [](const Settings& s) { return !s.complete_reply; }},
+      {"NETPORT=65535", [](const Settings& s) { return s.net_port == 65535; }},
+      {"NETPORT=65536", [](const Settings& s) { return s.net_port == 0; }},
       {"EXFREQ=2", [](const Settings& s) { return !s.ex_freq_enabled; }},
       {"RADIO=7", [](const Settings& s) { return s.RadioModel == 0; }},
       {"PORT=abc", [](const Settings& s) { return s.CommPort == 1; }},

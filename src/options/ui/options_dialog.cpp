@@ -142,6 +142,8 @@ void TOptions::Fill(const OptionsForm& f) {
   CharEdit->setText(QString::fromLatin1(f.char_pacing.c_str()));
   IgnoreCB->setChecked(f.ignore_dsr);
   CompleteCB->setChecked(f.complete_reply);
+  NetCB->setChecked(f.net_enabled);
+  NetPortEdit->setText(QString::fromLatin1(f.net_port.c_str()));
 
   TimeOffset->SetItemIndex(f.sign_item);
   HourLst->setCurrentIndex(f.hour_item);
@@ -187,6 +189,8 @@ OptionsForm TOptions::ReadForm() const {
   f.char_pacing = Text(CharEdit);
   f.ignore_dsr = IgnoreCB->isChecked();
   f.complete_reply = CompleteCB->isChecked();
+  f.net_enabled = NetCB->isChecked();
+  f.net_port = Text(NetPortEdit);
 
   f.sign_item = TimeOffset->ItemIndex();
   f.hour_item = HourLst->currentIndex();

@@ -76,6 +76,9 @@ class TOptions : public QDialog {
   QLineEdit* CharEdit = nullptr;
   QCheckBox* IgnoreCB = nullptr;
   QCheckBox* CompleteCB = nullptr;
+  QGroupBox* NetBox = nullptr;
+  QCheckBox* NetCB = nullptr;
+  QLineEdit* NetPortEdit = nullptr;
   // "Time"
   QPushButton* TimeBtn = nullptr;
   QGroupBox* TimeBox = nullptr;

@@ -93,6 +93,26 @@ QWidget* TOptions::BuildCommsPage() {
       new QCheckBox(QStringLiteral("Disable Radio Sensing (ignores Comms status indicator)"), page);
   IgnoreCB->setObjectName(QStringLiteral("IgnoreCB"));
 
+  // Other programs (decoders, loggers) share the receiver through the network control server.
+  NetBox = new QGroupBox(QStringLiteral("Sharing the Receiver"), page);
+  NetBox->setObjectName(QStringLiteral("NetBox"));
+  NetCB = new QCheckBox(QStringLiteral("Let other programs &tune the receiver (Hamlib NET rigctl)"),
+                        NetBox);
+  NetCB->setObjectName(QStringLiteral("NetCB"));
+  NetPortEdit = Edit(NetBox, "NetPortEdit", 5, 6);
+  NetPortEdit->setEnabled(false);
+  QObject::connect(NetCB, &QCheckBox::toggled, NetPortEdit, &QWidget::setEnabled);
+  auto* net_note = new QLabel(
+      QStringLiteral("Listens on 127.0.0.1 only, so only programs on this computer can reach "
+                     "it. To listen on another address for one run, start the program with "
+                     "--listen ADDRESS:PORT."),
+      NetBox);
+  net_note->setWordWrap(true);
+  auto* net = new QFormLayout(NetBox);
+  net->addRow(NetCB);
+  net->addRow(Buddy(QStringLiteral("Net&work Port"), NetPortEdit, NetBox), NetPortEdit);
+  net->addRow(net_note);
+
   auto* right = new QVBoxLayout;
   right->addWidget(CommsPacing);
   right->addWidget(PortBtn, 0, Qt::AlignLeft);
@@ -103,6 +123,7 @@ QWidget* TOptions::BuildCommsPage() {
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(top);
   layout->addWidget(IgnoreCB);
+  layout->addWidget(NetBox);
   layout->addStretch(1);
   return page;
 }

@@ -103,6 +103,9 @@ TEST_F(OptionsDialogTest, OkWritesTheSettingsAndTheBanksOfAnR8A) {
   dlg->MinLst->setCurrentIndex(3);
   dlg->LineEdit->setText(QStringLiteral("200"));
   dlg->CompleteCB->click();
+  EXPECT_EQ(dlg->NetPortEdit->text(), QStringLiteral("4532"));  // offered once switched on
+  dlg->NetCB->click();
+  dlg->NetPortEdit->setText(QStringLiteral("4540"));
   dlg->ModeLst->setCurrentIndex(1);
   dlg->TypeLst->setCurrentIndex(0);
   for (QCheckBox* b : dlg->Bank) b->setChecked(false);
@@ -118,6 +121,7 @@ TEST_F(OptionsDialogTest, OkWritesTheSettingsAndTheBanksOfAnR8A) {
   EXPECT_EQ(Key("TIME"), "-5.75");
   EXPECT_EQ(Key("RXPACE"), "200");
   EXPECT_EQ(Key("RXCOMPLETE"), "1");
+  EXPECT_EQ(Key("NETPORT"), "4540");
   EXPECT_EQ(Key("CONDX", "LOG"), "Poor");
   BankFlags expected{};
   expected[3] = true;
