@@ -18,6 +18,7 @@
 #include "memory/memory_print.h"
 #include "memory/ui/memory_list_window.h"
 #include "memory/ui/memory_menu.h"
+#include "log/ui/log_menu.h"
 #include "printing/ui/log_printing.h"
 #include "support/test_context.h"
 #include "support/ui_support.h"
@@ -65,6 +66,20 @@ class PrintPathTest : public ::testing::Test {
 auto Has = [](const std::string& page, const char* text) {
   return page.find(text) != std::string::npos;
 };
+
+// The Log menu's "P&rint log" prints the demo log: one page, its entries and their notes.
+TEST_F(PrintPathTest, TheDemoLogFromTheLogMenu) {
+  std::filesystem::copy_file(R8_DEMO_DIR "/TARVELIN.LOG", t_.dir() / "TARVELIN.LOG");
+  LogMenu menu(t_.ctx(), window_, *window_.menuBar(), {}, {}, &printer_);
+  menu.print_dialog = Answer({{}});
+  testing::Named<QAction>(&window_, "PrintLog1")->trigger();
+  const std::vector<std::string> pages = Pages();
+  ASSERT_EQ(pages.size(), 1u);
+  for (const char* text : {"Veltrix R8 Control Radio Log", "Page 1", "Frequency", "Station Name",
+                           "21 Nov 99", "Radio Australia", "145.5000", "Seoul Calling",
+                           "Log File:", "TARVELIN.LOG"})
+    EXPECT_TRUE(Has(pages[0], text)) << text;
+}
 
 // The faceplate's "&Print" offers the R8B's ten pages; the memory list's offers the R8A's five
 // and prints the range chosen; its preview item opens the preview.
