@@ -8,6 +8,7 @@
 #include "faceplate/ui/face_plate_window.h"
 #include "radio/radio_model.h"
 #include "support/test_context.h"
+#include "widgets_bench_main.h"
 
 namespace {
 
@@ -39,10 +40,4 @@ BENCHMARK(BM_StartUpToShownFacePlate)->Unit(benchmark::kMillisecond)->Iterations
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+R8_WIDGETS_BENCHMARK_MAIN()

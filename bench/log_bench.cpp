@@ -13,6 +13,7 @@
 #include "log/ui/log_list_window.h"
 #include "radio/radio_model.h"
 #include "support/test_context.h"
+#include "widgets_bench_main.h"
 
 namespace {
 
@@ -86,11 +87,4 @@ BENCHMARK(BM_SortByColumn)->DenseRange(0, 7)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+R8_WIDGETS_BENCHMARK_MAIN()

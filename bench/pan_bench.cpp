@@ -9,6 +9,7 @@
 #include "pan/ui/pan_display_window.h"
 #include "pan/ui/pan_menu.h"
 #include "support/test_context.h"
+#include "widgets_bench_main.h"
 
 namespace {
 
@@ -75,11 +76,4 @@ BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+R8_WIDGETS_BENCHMARK_MAIN()

@@ -15,6 +15,7 @@
 #include "printing/ui/print_path.h"
 #include "radio/radio_model.h"
 #include "support/temp_dir.h"
+#include "widgets_bench_main.h"
 
 namespace {
 
@@ -60,11 +61,4 @@ BENCHMARK(BM_MemorySheetR8B)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+R8_WIDGETS_BENCHMARK_MAIN()
