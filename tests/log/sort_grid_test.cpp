@@ -32,8 +32,9 @@ TEST(SortGrid, DetectsNumbersDatesAndText) {
       {{"1430", "0905", "Util"}, kSortAlpha, "1,0,2"},
       {{"05 Dec 98", "17 Jan 98", "02 Mar 97"}, kSortDate, "2,1,0"},
       // Two-digit years turn at 90: 26 is 2026, 00 is 2000 and a date.
-      {{"05 Dec 26", "17 Jan 98", "01 Jan 00"}, kSortDate, "1,2,0"},
+      {{"05 Dec 26", "17 Jan 98", "01 Jan 00", "31 Dec 90"}, kSortDate, "3,1,2,0"},
       {{"31 Feb 98", "17 Jan 98"}, kSortAlpha, "1,0"},
+      {{"05-Dec 98", "17 Jan 98"}, kSortAlpha, "0,1"},
       {{"12", ""}, kSortAlpha, "1,0"},
       {{"b", "abc", "ABC", "a"}, kSortAlpha, "3,1,2,0"},
   };

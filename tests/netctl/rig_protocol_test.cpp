@@ -102,6 +102,7 @@ TEST(RigProtocol, SetCommandsReachTheReceiverOrAreRefused) {
       {"M USB 2400", kOk, "mode 5 2300;"},
       {"M LSB 0", kOk, "mode 4 2300;"},
       {"M CW 0", kOk, "mode 2 500;"},
+      {"M CW 300", kOk, "mode 2 500;"},
       {"M AM 0", kOk, "mode 0 6000;"},
       {"M AM 4500", kOk, "mode 0 4000;"},
       {"M AM 5000", kOk, "mode 0 6000;"},

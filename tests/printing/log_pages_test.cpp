@@ -100,7 +100,8 @@ TEST(LogPages, NoteBlockAcrossPagesRulesAndFooter) {
   } places[] = {{"note one", 124, kSlot0},        {"note three", 124, kSlot0 + 2 * kL},
                 {"55", 398 - 6, kSlot0 + 3 * kL}, {"9580.00", 90 - 42, kSlot0 + 3 * kL},
                 {"Page 2", 775 - 36, kL},         {"Frequency", 76 - 27, 65},
-                {"01 Jan 27", 25, 1187},          {"Log File: TARVELIN.LOG", 775 - 132, 1187}};
+                {"01 Jan 27", 25, 1187},          {"Log File: TARVELIN.LOG", 775 - 132, 1187},
+                {"Radio Valdoria", 525, kSlot0 + 3 * kL}};
   for (const auto& t : places) {
     const Canvas::Mark* m = Find(canvas.pages[1], t.text);
     ASSERT_TRUE(m) << t.text;
