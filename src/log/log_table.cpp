@@ -27,12 +27,6 @@ LogTable::LogTable() {
   grid_.set_number_reader(0, LogCellKHz);
 }
 
-void LogTable::Clear() {
-  grid_.SetDataRows({});
-  unreadable_ = 0;
-  first_unreadable_ = 0;
-}
-
 void LogTable::Load(const LogLines& file) {
   std::vector<SortGrid::Row> rows;
   rows.reserve(file.lines.size());

@@ -35,7 +35,6 @@ class LogTable {
   // Fills the rows from the file's lines: one row per entry, lines that are none are skipped
   // and counted. The last row is focused; the sort column is applied again.
   void Load(const LogLines& lines);
-  void Clear();
 
   SortGrid& grid() { return grid_; }
   const SortGrid& grid() const { return grid_; }

@@ -135,8 +135,10 @@ TEST(BandPlanGeometry, TheFieldsFitAndTheHeightIsKeptInTheSettingsFile) {
   ASSERT_TRUE(WriteBandPlanSize(f, 204, 310));
   EXPECT_EQ(f.ReadString("WINDOWS", "BANDPLANX", ""), "204");
   EXPECT_EQ(ReadBandPlanHeight(f), 310);
-  f.WriteString("WINDOWS", "BANDPLANY", "tall");
-  EXPECT_EQ(ReadBandPlanHeight(f), std::nullopt);
+  for (const char* bad : {"tall", "2000000", "-2000000"}) {
+    f.WriteString("WINDOWS", "BANDPLANY", bad);
+    EXPECT_EQ(ReadBandPlanHeight(f), std::nullopt) << bad;
+  }
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ TEST(CompanionCommand, SwitchesItCannotDoSayNotAvailableAndBadCommandLinesSayHow
       {{"--import-eibi", "a.csv", "--kind"}, kExitUsage, "needs a value"},
       {{"--import-eibi", "a.csv", "--range", "6200-5900"}, kExitUsage, "--range"},
       {{"--import-eibi", "a.csv", "--max-records", "10000"}, kExitUsage, "1 to 9999"},
+      {{"--import-eibi", "a.csv", "--max-records", "0"}, kExitUsage, "1 to 9999"},
       {{"--import-eibi", "a.csv", "--max-records", "12x"}, kExitUsage, "1 to 9999"},
       {{"--import-eibi", "a.csv", "--shout", "x"}, kExitUsage, "Unknown option --shout"},
       {{"--import-eibi", "a.csv", "--target", "Eu,Mars"}, kExitUsage, "--target: \"MARS\""},

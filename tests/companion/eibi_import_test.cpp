@@ -235,6 +235,8 @@ TEST(EibiImport, BadFilesAreRefusedAndTheDatabaseStaysAsItWas) {
             "9820;1000-1100;;B;R\xC3\xA1"
             "dio Brasil;P;SAm;;1;;"}),
        "UTF-8"},
+      {"UTF-8, four-byte letters only", Csv({good, "9820;1000-1100;;B;Radio \xF0\x9F\x93\xBB;P;SAm;;1;;"}),
+       "UTF-8"},
       {"UTF-16", std::string("k\0H\0z\0", 6), "NUL"},
       {"comma-separated",
        "kHz,Time(UTC),Days,ITU,Station,Lng,Target,Remarks,P,Start,Stop\r\n"

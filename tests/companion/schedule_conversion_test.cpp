@@ -177,6 +177,10 @@ TEST_F(ConversionTest, BadLinesAreReportedByNumberAndLeaveTheDatabaseUntouched) 
     EXPECT_NE(report.text.find(c.reason), std::string::npos) << c.what << "\n" << report.text;
     EXPECT_EQ(DatabaseBytes(), before) << c.what;
   }
+  // Two bad lines are counted as two.
+  WriteBytes(dir_ / "SKEDULE.TXT", good + cases[0].line + "\r\n" + cases[1].line + "\r\n");
+  EXPECT_NE(ConvertScheduleFile(dir_.path()).text.find("2 lines of SKEDULE.TXT"),
+            std::string::npos);
 }
 
 TEST_F(ConversionTest, UnusableFilesAndOverfullDumpsAreRefusedWhole) {

@@ -76,6 +76,8 @@ TEST_F(EmulatedPortTest, ReadGivesUpAtItsTimeoutWithWhatArrived) {
   // "RS" is never answered by the R8A: the read waits the whole timeout for nothing.
   port.Write("RS\r");
   EXPECT_EQ(port.Read(1).bytes, "");
+  port.Write("TO\rTO\r");
+  EXPECT_EQ(port.Read(4).bytes, "\r\n\r\n");  // a plain read goes on past a line feed
   // A timeout of 0 never blocks.
   port.SetTimeouts({0, 0, 0});
   port.Write("RA\r");

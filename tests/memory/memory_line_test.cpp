@@ -169,6 +169,11 @@ TEST(MemFile, OpenWithBadLinesWarnsAndLeavesTheFileAlone) {
   ASSERT_TRUE(t.ctx().scan().channel_occupied);
   EXPECT_TRUE(t.ctx().scan().channel_occupied(7));
   EXPECT_FALSE(t.ctx().scan().channel_occupied(8));
+  // A file that is not there is told and opens nothing.
+  t.prompts().QueueFile((t.dir() / "NONE.MEM").string());
+  EXPECT_FALSE(MemoryOpen(t.ctx(), true));
+  EXPECT_TRUE(t.prompts().messages.back().text.ends_with("NONE.MEM could not be read."));
+  EXPECT_TRUE(t.ctx().memory().Occupied(7));
   ASSERT_TRUE(MemoryNew(t.ctx()));
   EXPECT_FALSE(t.ctx().scan().channel_occupied);
 }

@@ -61,6 +61,7 @@ TEST_F(PanDisplayTest, ScanFillsTheSweepAndAHalfSweepSavesWithZeroRecords) {
   EXPECT_FALSE(pan.menu().save);
 
   pan.New1Click();
+  EXPECT_EQ(pan.sweep().step(), 0.0);
   ASSERT_TRUE(pan.OpenPanFile("BAND49.pan"));
   EXPECT_EQ(pan.sweep().PointCount(), 60);
   EXPECT_EQ(pan.sweep().Entry(29).level, 129);

@@ -52,6 +52,7 @@ TEST_F(RadioLinkTest, OpeningAnR8SetsItsLineAndFlowControl) {
   EXPECT_TRUE(port.line.cts_output_flow);
   EXPECT_TRUE(port.line.dsr_output_flow);
   EXPECT_TRUE(port.line.dtr_handshake);
+  EXPECT_TRUE(port.line.parity_check && port.line.rts_toggle);
   EXPECT_EQ(port.timeouts, (PortTimeouts{90, 7, 90}));
 }
 
@@ -62,6 +63,7 @@ TEST_F(RadioLinkTest, OpeningAnR8AIs8N1WithoutFlowControl) {
   EXPECT_EQ(port.line.parity, Parity::kNone);
   EXPECT_FALSE(port.line.cts_output_flow);
   EXPECT_FALSE(port.line.dsr_output_flow);
+  EXPECT_FALSE(port.line.parity_check || port.line.rts_toggle);
   EXPECT_TRUE(port.line.dtr_on);
   EXPECT_EQ(port.timeouts, (PortTimeouts{115, 0, 0}));
 }

@@ -98,6 +98,7 @@ TEST_F(ScanTest, AnABScanTakesItsLimitsFromTheVfosAndSeekStopsOnACarrier) {
   EXPECT_TRUE(t->ctx().scan().pan_sweep);
   Steps(100);
   EXPECT_FALSE(scan->active());
+  EXPECT_FALSE(t->ctx().scan().pan_sweep);
   EXPECT_EQ(Freq(), 5950);  // the 49 m band's first carrier, and the receiver stays there
   EXPECT_EQ(t->receiver().shown().freq_10hz, 595000);
 
