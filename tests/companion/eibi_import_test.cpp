@@ -283,6 +283,7 @@ TEST(EibiImport, TheFaceplateCommandImportsIntoTheFolderAndClearsTheChangedFlag)
   prompts.QueueAnswer(Answer::kNo);  // do not save the changes
   prompts.QueueFileCancel();
   EXPECT_EQ(CMImportEibi(dir.path(), db, ports, choose), CommandOutcome::kCancelled);
+  EXPECT_TRUE(prompts.file_requests.back().for_open && prompts.file_requests.back().file_must_exist);
   EXPECT_FALSE(fs::exists(dir / "SWBCGIDE.DAT"));
 
   prompts.QueueAnswer(Answer::kNo);

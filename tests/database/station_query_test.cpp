@@ -95,6 +95,7 @@ TEST_F(OnNowQuery, TimeTestLooksOnlyAtTheCurrentHoursBucket) {
       {1430, 1500, "1430", true}, {1400, 1430, "1430", false}, {1400, 1500, "1400", true},
       {2300, 100, "2300", false}, {2300, 100, "2330", false},  {2300, 100, "0030", false},
       {2300, 2400, "2359", true}, {0, 30, "0000", true},
+      {1400, 1500, "13:0", false},  // no time, although its digits would add up to 1400
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.start) + "-" + std::to_string(c.stop) + " at " + c.at);

@@ -100,6 +100,7 @@ TEST_F(FacePlateCoreTest, MemoryModeStepsTheChannels) {
 
 TEST_F(FacePlateCoreTest, MemoryTuneShowsInTheMemoryLabelAndItsMenuItem) {
   Start(kModelR8B);
+  EXPECT_FALSE(core->UpdateDisplay().mem_tune_item.enabled);  // not in VFO mode
   t->ctx().control().RadioCommand(kCmdMemoryMode, false);
   FacePlateView v = core->UpdateDisplay();
   EXPECT_EQ(v.mem_lbl_text, "MEM");
@@ -111,6 +112,15 @@ TEST_F(FacePlateCoreTest, MemoryTuneShowsInTheMemoryLabelAndItsMenuItem) {
   v = core->UpdateDisplay();
   EXPECT_EQ(v.mem_lbl_text, "MMT");
   EXPECT_TRUE(v.mem_tune_item.checked);
+}
+
+TEST_F(FacePlateCoreTest, TheNoiseBlankerIsSentOnlyWhenItChanges) {
+  Start(kModelR8B);
+  core->SetNoiseBlanker(2);
+  EXPECT_EQ(Sent().front(), "BW\r");
+  core->SetNoiseBlanker(2);
+  core->SetNoiseBlanker(3);
+  EXPECT_TRUE(Sent().empty());
 }
 
 TEST_F(FacePlateCoreTest, ControlStatesFollowModeAntennaAndModel) {

@@ -128,6 +128,11 @@ TEST(MemEdit, ApplyEditStoresAndMoves) {
   EXPECT_FALSE(doc.Occupied(4));
   EXPECT_EQ(doc.slot(9), "*09 20:<8   9.58000*MHz");
   EXPECT_EQ(doc.modified, 1);
+  // Asked to fill, the receiver's channel is written too while the port is open.
+  rec.fill = true;
+  rec.line.channel = 12;
+  ApplyEdit(t.ctx(), rec, 9);
+  EXPECT_TRUE(t.receiver().channel(12).stored);
 }
 
 // A frequency-list row: time, days, frequency (characters 19-25), code (27-28).

@@ -62,6 +62,7 @@ TEST_F(PanDisplayTest, ScanFillsTheSweepAndAHalfSweepSavesWithZeroRecords) {
 
   pan.New1Click();
   EXPECT_EQ(pan.sweep().step(), 0.0);
+  EXPECT_EQ(pan.caption(), "Pan Display - [<Untitled>]");
   ASSERT_TRUE(pan.OpenPanFile("BAND49.pan"));
   EXPECT_EQ(pan.sweep().PointCount(), 60);
   EXPECT_EQ(pan.sweep().Entry(29).level, 129);
