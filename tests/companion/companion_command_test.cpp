@@ -21,6 +21,7 @@ TEST(CompanionCommand, SwitchesItCannotDoSayNotAvailableAndBadCommandLinesSayHow
       {{"/p", "Radio", "Kestrel"}, kExitNotAvailable, "prediction (/p) is not available"},
       {{}, kExitUsage, "No command"},
       {{"/x"}, kExitUsage, "Unknown command /x"},
+      {{"--install"}, kExitUsage, "Unknown command --install"},
       {{"--import-eibi"}, kExitUsage, "needs the schedule file"},
       {{"--import-eibi", "a.csv", "--kind", "tv"}, kExitUsage, "--kind takes"},
       {{"--import-eibi", "a.csv", "--kind"}, kExitUsage, "needs a value"},

@@ -25,6 +25,9 @@ TEST(StepFrequency, CrossesTheGapsAndWraps) {
     EXPECT_NEAR(StepFrequency(c.from, c.step, c.up), c.to, 1e-6)
         << c.from << (c.up ? " up " : " down ") << c.step;
   }
+  for (const double edge : {kHfLow, kHfHigh, kVhf1Low, kVhf1High, kVhf2Low, kVhf2High})
+    EXPECT_TRUE(InCoverage(edge)) << edge;
+  EXPECT_FALSE(InCoverage(kVhf2Low - 0.01) || InCoverage(kHfHigh + 0.01));
 }
 
 struct Typed {

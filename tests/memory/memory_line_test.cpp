@@ -118,6 +118,7 @@ TEST(MemFile, BadLinesAreLeftOutAndReported) {
       {"duplicate", good + "\r\n" + good + "\r\n", 1, 1},
       {"binary", std::string("*007 20:<8 \0\x01 9.58000*MHz\r\n", 27), 0, 1},
       {"no frequency", "*007 20:<8   abcdefg*MHz\r\n", 0, 1},
+      {"exponent", "*007 20:<8   9.58e00*MHz\r\n", 0, 1},
       {"untunable", "*007 20:<8  32.00000*MHz\r\n", 0, 1},
       {"bad unit", "*007 20:<8   9.58000*XHz\r\n", 0, 1},
       {"bad code", "*007 2A:<8   9.58000*MHz\r\n", 0, 1},
