@@ -593,24 +593,6 @@ TEST(ScanList, KeepsAtMost88CharactersSoTheFirst44Banks) {
   EXPECT_EQ(*kept.rbegin(), 43);
 }
 
-TEST(ScanList, EveryChoiceOfBanksSurvivesTheSettingsFile) {
-  const int models[] = {kModelR8, kModelR8A, kModelR8B};
-  for (int model : models) {
-    const int highest = HighestBank(model);
-    // A few spread choices, each within what SCANLIST can hold.
-    for (int stride = 1; stride <= 7; stride += 3) {
-      BankFlags banks{};
-      int count = 0;
-      for (int b = stride - 1; b <= highest && count < 44; b += stride, ++count) {
-        banks[static_cast<std::size_t>(b)] = true;
-      }
-      EXPECT_EQ(ParseScanList(BuildScanList(banks, model), model), banks)
-          << "model " << model << " stride " << stride;
-      EXPECT_TRUE(AnyBankOf(banks, model));
-    }
-  }
-}
-
 TEST(ScanList, HighestBankAndAnyBankFollowTheModel) {
   EXPECT_EQ(HighestBank(kModelNone), 9);
   EXPECT_EQ(HighestBank(kModelR8), 9);
