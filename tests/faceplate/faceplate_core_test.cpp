@@ -293,9 +293,11 @@ TEST_F(FacePlateCoreTest, ListsComeFromAndGoBackToTheSettingsFile) {
   EXPECT_EQ(core->steps().items.size(), 2u);
   EXPECT_EQ(core->ui().step_index, 1);
   core->SelectCombo(kTagOffsetList, 2);
+  t->ctx().profile().WriteString("STEPSIZE", "DSTEP", "7");  // changed behind the program
   core->SaveLists();
   EXPECT_EQ(t->ctx().profile().ReadInt("OFFSET", "DOFST", 0), 2);
   EXPECT_EQ(t->ctx().profile().ReadInt("STEPSIZE", "COUNT", 0), 1);
+  EXPECT_EQ(t->ctx().profile().ReadInt("STEPSIZE", "DSTEP", 9), 1);
 }
 
 TEST_F(FacePlateCoreTest, TheStationListFollowsTheReceiverAndAEqualsBReachesIt) {

@@ -138,6 +138,8 @@ TEST(LogFile, PrefillFromClockAndReceiver) {
   r.RadioFreq = 9580.0;
   p = PrefillAddEntry(utc, &r, kModelR8, "Radio Australia");
   EXPECT_EQ(p.entry.freq + p.entry.unit + p.entry.station, " 9580.00kHzRadio Australia");
+  r.BandUnits = BandUnitsCode::kMHz;  // the R8A/R8B's display unit, not the R8's automatic one
+  EXPECT_EQ(PrefillAddEntry(utc, &r, kModelR8A, "").entry.unit, "MHz");
   p = PrefillAddEntry(utc, nullptr, kModelR8A, "");
   EXPECT_EQ(p.entry.freq + p.entry.mode, "");
   EXPECT_EQ(p.unit_choice, 0);

@@ -159,6 +159,7 @@ TEST(MemDrop, RowModes) {
   }
   EXPECT_DOUBLE_EQ(rec.line.freq_khz, 15400.0);
   EXPECT_FALSE(ReadDropRow(Row(" abc   ", "  "), rec));
+  EXPECT_FALSE(ReadDropRow("0000-2400\tsmtwhfa\t958", rec));  // cut short
 }
 
 TEST(MemDrop, RowsTakeTheFirstRowsSettingsAndStopAtTheLastChannel) {

@@ -113,6 +113,7 @@ TEST(RigProtocol, SetCommandsReachTheReceiverOrAreRefused) {
       {"M WFM 0", kBad, ""},
       {"M AM -5", kBad, ""},
       {"V VFOB", kOk, "vfo 2;"},
+      {"V Sub", kOk, "vfo 2;"},
       {"V currVFO", kOk, ""},
       {"V MEM", kBad, ""},
       {"V VFO", kOk, ""},

@@ -58,10 +58,10 @@ TEST(StatusLine, R8LineDecodes) {
 TEST(StatusLine, R8AFrequencyFieldFollowsTheUnitFlagAndTheOffset) {
   RadioState r;
   r.FreqOffset = 1.78;
-  DecodeStatusLine(R8ALine("00:<8", "  9580.00", "KHz", "7F"), kModelR8A, r);
+  DecodeStatusLine(R8ALine("00:<8", "  9580.00", "KHz", "9a"), kModelR8A, r);
   EXPECT_DOUBLE_EQ(r.RadioFreq, 9580.0 - 1.78);
   EXPECT_EQ(r.BandUnits, BandUnitsCode::kKHz);
-  EXPECT_EQ(r.MeterLevel, 127);
+  EXPECT_EQ(r.MeterLevel, 0x9a);
   EXPECT_EQ(r.MemChannel, 123);
 
   r.FreqOffset = 0;

@@ -20,6 +20,7 @@ const std::string kHandWritten =
     "  port = 3  \r\n"
     "rxpace=115\r\n"
     "; a comment inside a section\r\n"
+    ";rxpace=20\r\n"
     "MemFile=\"C:\\RADIO\\MY FILE.MEM\"\r\n"
     "\r\n"
     "[stepsize]\r\n"
@@ -43,6 +44,7 @@ TEST(ProfileFile, ReadsWithoutRegardToCaseAndTrimsValues) {
   EXPECT_EQ(f.ReadString("NOSECTION", "RADIO", "def"), "def");
   // A comment line is not a key, even if it looks like one after the semicolon.
   EXPECT_FALSE(f.Find("OPTIONS", "; a comment inside a section").has_value());
+  EXPECT_FALSE(f.Find("OPTIONS", ";rxpace").has_value());
 }
 
 TEST(ProfileFile, WritingOneKeyKeepsEveryOtherByte) {
