@@ -27,15 +27,7 @@
 namespace {
 
 std::string FullFile() {
-  r8::MemoryDocument doc;
-  for (int c = 0; c < r8::kMemorySlots; ++c) {
-    r8::MemoryLine m;
-    m.channel = c;
-    m.freq_khz = 5000.0 + c * 5.0;
-    m.notes = c % 2 ? "NAME" : "";
-    doc.SetSlot(c, r8::CreateTuneString(m, r8::kModelR8B));
-  }
-  return r8::FormatMemFile(doc, r8::kModelR8B);
+  return r8::FormatMemFile(r8::bench::FullMemoryDocument(), r8::kModelR8B);
 }
 
 void BM_ReadFileAndListRows(benchmark::State& state) {

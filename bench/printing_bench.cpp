@@ -46,14 +46,7 @@ void BM_LogToPdf(benchmark::State& state) {
 BENCHMARK(BM_LogToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_MemorySheetR8B(benchmark::State& state) {
-  r8::MemoryDocument doc;
-  for (int c = 0; c < r8::kMemorySlots; ++c) {
-    r8::MemoryLine m;
-    m.channel = c;
-    m.freq_khz = 5000.0 + c * 5.0;
-    m.notes = c % 2 ? "NAME" : "";
-    doc.SetSlot(c, r8::CreateTuneString(m, r8::kModelR8B));
-  }
+  const r8::MemoryDocument doc = r8::bench::FullMemoryDocument();
   r8::MemoryPages pages(doc, r8::kModelR8B, "07 Dec 26", "/dx/FULL.MEM");
   ToPdf(state, pages);
 }
