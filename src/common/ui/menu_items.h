@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 
 namespace r8 {
 
@@ -17,6 +18,15 @@ inline QAction* AddItem(QMenu* menu, const char* name, const char* caption,
   a->setCheckable(checkable);
   QObject::connect(a, &QAction::triggered, menu, [run = std::move(run)] { run(); });
   return a;
+}
+
+// The menu bar's menu of that object name, made with the caption when no subsystem has made it
+// yet, so that two subsystems' items share one menu.
+inline QMenu* SharedMenu(QMenuBar& bar, const char* name, const char* caption) {
+  if (auto* found = bar.findChild<QMenu*>(QString::fromLatin1(name))) return found;
+  QMenu* menu = bar.addMenu(QString::fromLatin1(caption));
+  menu->setObjectName(QString::fromLatin1(name));
+  return menu;
 }
 
 }  // namespace r8

@@ -99,8 +99,8 @@ void TFacePlate::BuildMenus() {
         if (!scan.pan_sweep) return std::nullopt;
         return PanSweepSetup{scan.lower_khz, scan.upper_khz, scan.pan_step_khz};
       });
-  dx_programs_menu_ = std::make_unique<DxProgramsMenu>(ctx_, *menuBar(), *this);
   station_menu_ = std::make_unique<StationMenu>(ctx_, *this, *menuBar(), *printer_);
+  dx_programs_menu_ = std::make_unique<DxProgramsMenu>(ctx_, *menuBar(), *this);
   panel_->on_freq_click = [this] { station_menu_->FreqLblClick(); };
   station_menu_->show_help = help_->Shower();
   station_menu_->SetEditHandler(

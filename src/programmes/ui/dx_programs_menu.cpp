@@ -8,20 +8,11 @@
 
 namespace r8 {
 
-namespace {
-
-QMenu* StationsMenu(QMenuBar& bar) {
-  if (auto* found = bar.findChild<QMenu*>(QStringLiteral("Stations1"))) return found;
-  QMenu* menu = bar.addMenu(QStringLiteral("&Stations"));
-  menu->setObjectName(QStringLiteral("Stations1"));
-  return menu;
-}
-
-}  // namespace
-
 DxProgramsMenu::DxProgramsMenu(AppContext& ctx, QMenuBar& bar, QWidget& main)
     : ctx_(ctx), main_(main) {
-  DXPrograms1 = AddItem(StationsMenu(bar), "DXPrograms1", "S&WBC programs", [this] { CMDXPrograms(); });
+  QMenu* stations = SharedMenu(bar, "Stations1", "&Stations");
+  if (!stations->isEmpty()) stations->addSeparator();
+  DXPrograms1 = AddItem(stations, "DXPrograms1", "S&WBC programs", [this] { CMDXPrograms(); });
   DXPrograms1->setShortcut(QKeySequence(Qt::Key_F3));
 }
 

@@ -35,7 +35,7 @@ StationMenu::StationMenu(AppContext& ctx, QMainWindow& main_window, QMenuBar& ba
     return new TSkedList(ctx, m);
   };
 
-  QMenu* menu = bar.addMenu(QStringLiteral("&Stations"));
+  QMenu* menu = SharedMenu(bar, "Stations1", "&Stations");
   const struct {
     const char* name;
     const char* caption;

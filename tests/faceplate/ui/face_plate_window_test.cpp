@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -157,6 +158,10 @@ TEST_F(FacePlateWindowTest, FitsA1024By768ScreenWithEveryCaptionWhole) {
   StartWith(kModelR8A);
   EXPECT_LE(face->minimumSizeHint().width(), 1024);
   EXPECT_LE(face->minimumSizeHint().height(), 768);
+  // Each menu once on the bar, whichever subsystems add items to it.
+  QStringList titles;
+  for (QAction* a : face->menuBar()->actions()) titles << a->text();
+  EXPECT_EQ(titles.removeDuplicates(), 0) << titles.join(' ').toStdString();
   for (bool blanker : {false, true}) {
     if (blanker) QTest::mouseClick(C<QToolButton>("NoiseBtn"), Qt::LeftButton);
     face->resize(face->minimumSizeHint());
