@@ -57,6 +57,13 @@ int main(int argc, char** argv) {
     std::vector<std::string> early(argv + 1, argv + argc);
     const r8::CommandLine cl = r8::ParseCommandLine(early);
     if (cl.export_adif) return ExportAdif(*cl.export_adif);
+    // A command-line job asked for wrongly is told on the terminal, not with a window.
+    for (const std::string& u : cl.unknown) {
+      if (u.starts_with("--export-adif")) {
+        std::fprintf(stderr, "%s\nusage: r8control --export-adif LOGFILE ADIFFILE\n", u.c_str());
+        return 2;
+      }
+    }
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Veltrix R8 Control"));

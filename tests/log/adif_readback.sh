@@ -19,3 +19,7 @@ if "$r8control" --export-adif "$work/none.LOG" "$work/none.adi" 2>/dev/null; the
   exit 1
 fi
 [ ! -e "$work/none.adi" ]
+# Asked wrongly, it says how to ask, with no window.
+status=0
+"$r8control" --export-adif "$log" 2>/dev/null || status=$?
+[ "$status" -eq 2 ]
