@@ -204,11 +204,11 @@ ExportTemplate::ExportTemplate(const std::vector<std::string>& lines) {
         p.form = Form::kPlain;
       } else if (tok.text.size() > kw.size() + 1 && tok.text.compare(0, kw.size(), kw) == 0 &&
                  tok.text[kw.size()] == ':') {
-        const std::string_view spec = std::string_view(tok.text).substr(kw.size() + 1);
-        const std::size_t colon = spec.find(':');
-        const auto width = SmallNumber(spec.substr(0, colon));
+        const std::string_view width_text = std::string_view(tok.text).substr(kw.size() + 1);
+        const std::size_t colon = width_text.find(':');
+        const auto width = SmallNumber(width_text.substr(0, colon));
         const auto decimals =
-            colon == std::string_view::npos ? std::nullopt : SmallNumber(spec.substr(colon + 1));
+            colon == std::string_view::npos ? std::nullopt : SmallNumber(width_text.substr(colon + 1));
         if (width && decimals && *width <= kMaxNumericWidth && *decimals <= kMaxNumericDecimals) {
           p.form = Form::kNumeric;
           p.width = *width;

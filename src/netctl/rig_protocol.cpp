@@ -13,7 +13,7 @@
 namespace r8::netctl {
 namespace {
 
-struct CommandSpec {
+struct CommandInfo {
   char letter;  // 0: only the long form
   std::string_view name;
   RigKind kind;
@@ -22,7 +22,7 @@ struct CommandSpec {
 };
 
 constexpr RigError kNoTx = RigError::kNotAvailable;
-constexpr std::array<CommandSpec, 24> kCommands = {{
+constexpr std::array<CommandInfo, 24> kCommands = {{
     {'F', "set_freq", RigKind::kSet, 1},
     {'f', "get_freq", RigKind::kGet, 0},
     {'M', "set_mode", RigKind::kSet, 1},
@@ -51,8 +51,8 @@ constexpr std::array<CommandSpec, 24> kCommands = {{
     {'L', "set_level", RigKind::kRefused, 0, kNoTx},
 }};
 
-const CommandSpec* FindCommand(std::string_view word, bool long_form) {
-  for (const CommandSpec& c : kCommands) {
+const CommandInfo* FindCommand(std::string_view word, bool long_form) {
+  for (const CommandInfo& c : kCommands) {
     if (long_form ? c.name == word : (c.letter != 0 && word.size() == 1 && c.letter == word[0]))
       return &c;
   }
@@ -293,17 +293,17 @@ RigRequest ParseRigLine(std::string_view line) {
     word = std::string(1, line.front());
     r.args = Split(line.substr(1));
   }
-  const CommandSpec* spec = FindCommand(word, long_form);
-  if (spec == nullptr) {
+  const CommandInfo* info = FindCommand(word, long_form);
+  if (info == nullptr) {
     r.kind = RigKind::kRefused;
     r.name = word.empty() ? "?" : word;
     r.refusal = RigError::kNotImplemented;
     return r;
   }
-  r.name = spec->name;
-  r.kind = spec->kind;
-  r.refusal = spec->refusal;
-  if (r.args.size() < spec->args) {
+  r.name = info->name;
+  r.kind = info->kind;
+  r.refusal = info->refusal;
+  if (r.args.size() < info->args) {
     r.kind = RigKind::kRefused;
     r.refusal = RigError::kInvalid;
   }
