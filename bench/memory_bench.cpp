@@ -73,13 +73,9 @@ class CountingPort : public r8::SerialPort {
 
 // range(0): 0 capture, 1 fill.
 void BM_ExchangeOverPseudoTerminal(benchmark::State& state) {
-  r8::bench::R8emu emu({QStringLiteral("--model"), QStringLiteral("R8B")});
-  if (emu.device().empty()) {
-    state.SkipWithError("r8emu did not start");
-    return;
-  }
-  const std::string device = emu.device();
-  r8::QtSerialPort qt_port([&](const std::string&) { return device; });
+  r8::bench::EmulatorLine line("R8B");
+  if (!line.Started(state)) return;
+  r8::QtSerialPort& qt_port = line.port();
   CountingPort port(qt_port);
   r8::QtClock clock;
   r8::bench::AnsweringPrompts prompts(r8::Answer::kYes);

@@ -26,23 +26,17 @@ namespace {
 // The program's context on r8emu's pseudo-terminal, connected.
 struct EmulatedProgram {
   explicit EmulatedProgram(int rx_pace)
-      : emu({QStringLiteral("--model"), QStringLiteral("R8B")}),
-        device(emu.device()),
-        port([this](const std::string&) { return device; }),
-        ctx(clock, prompts, port, launcher, folder / "TARVELIN.INI") {
+      : line("R8B"), ctx(clock, prompts, line.port(), launcher, folder / "TARVELIN.INI") {
     r8::Settings& s = ctx.settings();
     s.RadioModel = r8::kModelR8B;
     s.CommPort = 1;
     s.IgnoreDSR = true;
     s.RxPace = rx_pace;
-    if (!device.empty()) ctx.link().CommOpen();
+    if (!line.emu().device().empty()) ctx.link().CommOpen();
   }
   ~EmulatedProgram() { ctx.link().CommClose(); }
-  bool ok() const { return !device.empty(); }
 
-  r8::bench::R8emu emu;
-  std::string device;
-  r8::QtSerialPort port;
+  r8::bench::EmulatorLine line;
   r8::QtClock clock;
   r8::bench::AnsweringPrompts prompts;
   r8::bench::NoLauncher launcher;
@@ -56,10 +50,7 @@ double Seconds(std::chrono::steady_clock::time_point since) {
 
 void BM_LinkStatusPoll(benchmark::State& state) {
   EmulatedProgram program(static_cast<int>(state.range(0)));
-  if (!program.ok()) {
-    state.SkipWithError("r8emu did not start");
-    return;
-  }
+  if (!program.line.Started(state)) return;
   const auto start = std::chrono::steady_clock::now();
   for (auto _ : state) benchmark::DoNotOptimize(program.ctx.control().PollStatus());
   state.counters["polls_per_s"] = static_cast<double>(state.iterations()) / Seconds(start);
@@ -100,10 +91,7 @@ void RunClients(benchmark::State& state, r8::netctl::NetServer& server) {
 
 void BM_NetGetFreqOnEmulator(benchmark::State& state) {
   EmulatedProgram program(115);
-  if (!program.ok()) {
-    state.SkipWithError("r8emu did not start");
-    return;
-  }
+  if (!program.line.Started(state)) return;
   r8::netctl::NetServer server(program.ctx);
   if (!server.Start(r8::netctl::ListenAddress{"127.0.0.1", 0})) {
     state.SkipWithError("cannot listen");

@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QStringList>
+#include <benchmark/benchmark.h>
+
+#include "radio/ui/qt_serial_port.h"
 
 namespace r8::bench {
 
@@ -29,6 +32,26 @@ class R8emu {
  private:
   QProcess process_;
   std::string device_;
+};
+
+// r8emu as the given model and the program's serial port on its pseudo-terminal.
+class EmulatorLine {
+ public:
+  explicit EmulatorLine(const char* model)
+      : emu_({QStringLiteral("--model"), QString::fromLatin1(model)}),
+        port_([this](const std::string&) { return emu_.device(); }) {}
+  // False, with the benchmark told why, when r8emu did not start.
+  bool Started(benchmark::State& state) {
+    if (!emu_.device().empty()) return true;
+    state.SkipWithError("r8emu did not start");
+    return false;
+  }
+  R8emu& emu() { return emu_; }
+  QtSerialPort& port() { return port_; }
+
+ private:
+  R8emu emu_;
+  QtSerialPort port_;
 };
 
 }  // namespace r8::bench

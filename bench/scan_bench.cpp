@@ -25,13 +25,9 @@
 namespace {
 
 void BM_ScanStepsOverPseudoTerminal(benchmark::State& state) {
-  r8::bench::R8emu emu({QStringLiteral("--model"), QStringLiteral("R8A")});
-  if (emu.device().empty()) {
-    state.SkipWithError("r8emu did not start");
-    return;
-  }
-  const std::string device = emu.device();
-  r8::QtSerialPort port([&](const std::string&) { return device; });
+  r8::bench::EmulatorLine line("R8A");
+  if (!line.Started(state)) return;
+  r8::QtSerialPort& port = line.port();
   r8::QtClock clock;
   r8::bench::AnsweringPrompts prompts;
   r8::bench::NoLauncher launcher;
