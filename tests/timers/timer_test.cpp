@@ -41,7 +41,8 @@ TEST(TimerTable, ValuesInTheirColumnsAndBackAndWhatCannotBeRead) {
             Rec(true, "1200", 174000, 0, 128, "VHF"));
   for (const char* bad :
        {"xTrue,1830, 9500.00, 0, 6", "xTrue,1830, 95x0.00, 0, 64,", "xTrue,1830, 9500.00, 0,300,",
-        "xTrue,1830, 9500.00, 5, 64,", "Maybe,1830, 9500.00, 0, 64,", ""}) {
+        "xTrue,1830, 9500.00, 5, 64,", "Maybe,1830, 9500.00, 0, 64,", "",
+        "xTrue,1830, 9500.00, 0,99999999999999999999999,"}) {
     EXPECT_EQ(ParseTimerValue(bad), std::nullopt) << bad;
   }
 
