@@ -81,8 +81,7 @@ std::vector<StationLine> FacePlateCore::StationsOnAirAt(double khz) {
   QueryPorts ports;
   ports.targets = &lines;
   ports.clock = &ctx_.clock();
-  const double offset = ctx_.settings().TimeOffset;
-  ports.utc_offset_hours = offset == kTimeNotSet ? 0.0 : offset;
+  ports.utc_offset_hours = UtcOffsetHours(ctx_.settings());
   QueryResults& results = ctx_.query_results();
   StationQuery(ctx_.database(), results, ports, QueryTarget::kFacePlate, QueryKind::kOnFrequency,
                FormatFixedWidth(khz, 8, 2));
@@ -308,7 +307,7 @@ ClockView FacePlateCore::UpdateClock() {
   const bool utc = s.ClockDisplay != 1;
   v.time_lbl = utc ? "UTC" : "LOCAL";
   // Until an offset has been chosen the UTC clock can only show the computer's own time.
-  const double offset = utc && s.TimeOffset != kTimeNotSet ? s.TimeOffset : 0.0;
+  const double offset = utc ? UtcOffsetHours(s) : 0.0;
   const ClockReading now = GetClock(ctx_.clock(), offset, utc ? 2 : s.local_clock);
   v.clock_lbl = now.time4.substr(0, 2) + ":" + now.time4.substr(2, 2) + " " +
                 kDayLetters[static_cast<std::size_t>(now.day_of_week - 1)];

@@ -86,8 +86,7 @@ StationsOnAir::~StationsOnAir() = default;
 std::vector<std::string> StationsOnAir::At(double khz) {
   QueryPorts ports;
   ports.clock = &ctx_.clock();
-  const double offset = ctx_.settings().TimeOffset;
-  ports.utc_offset_hours = offset == kTimeNotSet ? 0.0 : offset;
+  ports.utc_offset_hours = UtcOffsetHours(ctx_.settings());
   const StationDatabase& db = ctx_.database();
   StationQuery(db, *results_, ports, QueryTarget::kFacePlate, QueryKind::kOnFrequency,
                FormatFixedWidth(khz, 8, 2));

@@ -143,8 +143,7 @@ std::filesystem::path DxPrograms::path() const {
 std::vector<std::string> DxPrograms::OnAirNames() {
   QueryPorts ports;
   ports.clock = &ctx_.clock();
-  const double offset = ctx_.settings().TimeOffset;
-  ports.utc_offset_hours = offset == kTimeNotSet ? 0.0 : offset;
+  ports.utc_offset_hours = UtcOffsetHours(ctx_.settings());
   QueryResults& results = ctx_.query_results();
   StationQuery(ctx_.database(), results, ports, QueryTarget::kNone, QueryKind::kOnAirNames, "");
   return {results.on_air.rows().begin(), results.on_air.rows().end()};
@@ -152,8 +151,7 @@ std::vector<std::string> DxPrograms::OnAirNames() {
 
 const DxListView& DxPrograms::Fill() {
   view_ = DxListView{};
-  const double offset = ctx_.settings().TimeOffset;
-  const ClockReading now = GetClock(ctx_.clock(), offset == kTimeNotSet ? 0.0 : offset, 2);
+  const ClockReading now = GetClock(ctx_.clock(), UtcOffsetHours(ctx_.settings()), 2);
   std::string bytes;
   const std::filesystem::path file = path();
   std::error_code ec;

@@ -68,6 +68,11 @@ struct Settings {
   LogDetails log;                            // section "LOG"
 };
 
+// The hours added to local time to give UTC; 0 while the user has not set the clock.
+inline double UtcOffsetHours(const Settings& s) {
+  return s.TimeOffset == kTimeNotSet ? 0.0 : s.TimeOffset;
+}
+
 // The small operations every subsystem uses.
 bool WriteIntSetting(ProfileFile& f, std::string_view section, std::string_view key,
                      long long value, int width);

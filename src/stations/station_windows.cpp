@@ -96,8 +96,7 @@ StationWindowSet::StationWindowSet(AppContext& ctx) : ctx_(ctx) {
 StationWindowSet::~StationWindowSet() = default;
 
 int StationWindowSet::PresentHour() const {
-  const double offset = ctx_.settings().TimeOffset;
-  return GetClock(ctx_.clock(), offset == kTimeNotSet ? 0.0 : offset, 0).hours;
+  return GetClock(ctx_.clock(), UtcOffsetHours(ctx_.settings()), 0).hours;
 }
 
 void StationWindowSet::Query(StationWindow w) {
@@ -107,8 +106,7 @@ void StationWindowSet::Query(StationWindow w) {
   QueryPorts ports;
   ports.targets = &targets;
   ports.clock = &ctx_.clock();
-  const double offset = ctx_.settings().TimeOffset;
-  ports.utc_offset_hours = offset == kTimeNotSet ? 0.0 : offset;
+  ports.utc_offset_hours = UtcOffsetHours(ctx_.settings());
   const StationDatabase& db = ctx_.database();
   QueryResults& results = ctx_.query_results();
   const QueryTarget target = TargetOf(w);
@@ -338,10 +336,9 @@ void StationWindowSet::SetPreview(bool on) {
   s.preview = on;
   if (on && s.preview_time.empty()) {
     // The first preview starts at the filter time, or at the present.
-    const double offset = ctx_.settings().TimeOffset;
     s.preview_time = !s.filter_time.empty()
                          ? s.filter_time
-                         : GetClock(ctx_.clock(), offset == kTimeNotSet ? 0.0 : offset, 0).time4;
+                         : GetClock(ctx_.clock(), UtcOffsetHours(ctx_.settings()), 0).time4;
     s.track_minutes = TimeStrToMinutes(s.preview_time);
   }
   if (IsOpen(StationWindow::kSwbc)) Refresh(StationWindow::kSwbc, true);

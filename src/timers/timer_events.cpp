@@ -20,8 +20,7 @@ void TimerEvents::TimerBtnClick() {
 int TimerEvents::CheckNow() {
   const Settings& s = ctx_.settings();
   if (s.timer_enabled != 1 || ctx_.radio().ScanState == ScanStateCode::kReceiverScan) return 0;
-  const double offset = s.TimeOffset == kTimeNotSet ? 0.0 : s.TimeOffset;
-  const ClockReading utc = GetClock(ctx_.clock(), offset, 2);
+  const ClockReading utc = GetClock(ctx_.clock(), UtcOffsetHours(s), 2);
   const std::string minute = utc.date + utc.time4;
   if (minute == last_checked_) return 0;
   last_checked_ = minute;

@@ -151,8 +151,7 @@ TLogEDlg::TLogEDlg(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx
 }
 
 ClockReading TLogEDlg::Utc() const {
-  const double offset = ctx_.settings().TimeOffset;
-  return GetClock(ctx_.clock(), offset == kTimeNotSet ? 0.0 : offset, 0);
+  return GetClock(ctx_.clock(), UtcOffsetHours(ctx_.settings()), 0);
 }
 
 void TLogEDlg::SetMode(LogEntryMode mode, const LogEditRequest* request) {

@@ -451,8 +451,7 @@ void TLogList::ExportAdif(bool selected) {
   }
   const std::optional<std::filesystem::path> out = AskOutputFile(ctx_, "ADIF", ".adi");
   if (!out) return;
-  const double offset = ctx_.settings().TimeOffset;
-  const ClockReading utc = GetClock(ctx_.clock(), offset == kTimeNotSet ? 0.0 : offset, 0);
+  const ClockReading utc = GetClock(ctx_.clock(), UtcOffsetHours(ctx_.settings()), 0);
   const AdifExportResult r = ExportAdifFile(lines, *out, AdifTime(utc), R8_VERSION);
   if (!r.error.empty()) {
     ShowMessage(ctx_.prompts(), MessageKind::kError, out->string() + " could not be written: " + r.error);
