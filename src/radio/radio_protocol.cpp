@@ -286,7 +286,7 @@ void RadioControl::SetRadioClocks() {
   if (!IsR8AOrB()) return;
   const LocalDateTime now = clock_.Now();
   // Whole minutes keep the UTC clock exact for offsets in quarter hours.
-  const double offset = std::isfinite(settings_.TimeOffset) ? settings_.TimeOffset : 0.0;
+  const double offset = UtcOffsetHours(settings_);
   long long minutes = now.hour * 60LL + now.minute + std::llround(offset * 60.0);
   minutes = ((minutes % 1440) + 1440) % 1440;
   const std::string local =

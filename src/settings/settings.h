@@ -4,6 +4,7 @@
 // IgnoreDSR, ClockDisplay, TimeOffset) keep those names; the others follow the house style.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,7 +71,7 @@ struct Settings {
 
 // The hours added to local time to give UTC; 0 while the user has not set the clock.
 inline double UtcOffsetHours(const Settings& s) {
-  return s.TimeOffset == kTimeNotSet ? 0.0 : s.TimeOffset;
+  return s.TimeOffset == kTimeNotSet || !std::isfinite(s.TimeOffset) ? 0.0 : s.TimeOffset;
 }
 
 // The small operations every subsystem uses.

@@ -287,6 +287,11 @@ TEST_F(ProtocolBytes, ClocksSetTheDisplayedOneLast) {
   clock.Set({2026, 12, 5, 3, 5, 59});
   control.SetRadioClocks();
   EXPECT_EQ(Sent(), "TU220559\rTL030559\r");
+  // Until the user sets the offset, UTC is the computer's time, not 20 hours ahead of it.
+  Clear();
+  settings.TimeOffset = kTimeNotSet;
+  control.SetRadioClocks();
+  EXPECT_EQ(Sent(), "TU030559\rTL030559\r");
 }
 
 TEST_F(ProtocolBytes, VfoAEqualsBOnTheR8IsACommandSequence) {
